@@ -1,0 +1,188 @@
+#include "app/events.h"
+
+#include "app/scene.h"
+#include "app/scene_manager.h"
+#include "geom/clock.h"
+#include "geom/pointer_trail.h"
+#include "ui/colour_editor.h"
+#include "ui/widget.h"
+#include "ui/widget_panel.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+int windowWidth = 0;
+int windowHeight = 0;
+Vec2 pointerPoint;
+Widget* pointerTarget = nullptr;
+
+namespace {
+
+constexpr int flingWindowMillis = 100;
+
+// Built on first use, so it exists whenever a handler runs whatever the
+// order of static construction.
+PointerTrail& pointerSamples() {
+    static PointerTrail trail(flingWindowMillis);
+    return trail;
+}
+
+Scene* currentScene() { return SceneManager::instance().current(); }
+
+// Window coordinates have y downwards; the overlay has it upwards.
+void setPointer(int x, int y) { pointerPoint = {double(x), double(windowHeight - y)}; }
+
+[[noreturn]] void quit() { std::exit(0); }
+
+} // namespace
+
+void installHandlers() {
+    glutDisplayFunc(onDisplay);
+    glutReshapeFunc(onReshape);
+    glutMouseFunc(onMouse);
+    glutPassiveMotionFunc(onPassiveMotion);
+    glutMotionFunc(onMotion);
+    glutIdleFunc(onIdle);
+    glutKeyboardFunc(onKeyboard);
+    glutSpecialFunc(onSpecialKey);
+}
+
+void initialise() {
+    SceneManager::instance().buildOrder();
+    if (Scene* scene = currentScene()) {
+        scene->reshape(windowWidth, windowHeight);
+        scene->setupGL();
+    }
+}
+
+void renderFrame() {
+    Scene* scene = currentScene();
+    if (!scene)
+        return;
+    scene->clear();
+    scene->drawModel();
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+        glLoadIdentity();
+        // A window shrunk to nothing still needs a valid projection.
+        glOrtho(0, std::max(windowWidth, 1), 0, std::max(windowHeight, 1), -200, 200);
+        glMatrixMode(GL_MODELVIEW);
+        scene->panel->draw();
+        glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void onDisplay() {
+    if (!currentScene())
+        return;
+    renderFrame();
+    glutSwapBuffers();
+}
+
+void onReshape(int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
+    glViewport(0, 0, width, height);
+    if (Scene* scene = currentScene()) {
+        scene->reshape(width, height);
+        scene->panel->layout(width, height);
+    }
+}
+
+void updatePointerTarget() {
+    Scene* scene = currentScene();
+    if (!scene)
+        return;
+    Widget* hit = scene->pickAt(pointerPoint);
+    if (hit == pointerTarget)
+        return;
+    if (pointerTarget)
+        pointerTarget->leave();
+    pointerTarget = hit;
+    if (pointerTarget)
+        pointerTarget->enter();
+}
+
+void onMouse(int, int state, int x, int y) {
+    setPointer(x, y);
+    if (state == GLUT_DOWN) {
+        updatePointerTarget();
+        if (pointerTarget)
+            pointerTarget->press(pointerPoint);
+        restartSamples(pointerPoint, elapsedMillis());
+    } else if (state == GLUT_UP) {
+        if (pointerTarget)
+            pointerTarget->release(pointerPoint);
+        const auto velocity = flingVelocity(pointerPoint, elapsedMillis());
+        if (velocity && pointerTarget)
+            pointerTarget->fling(pointerPoint, *velocity);
+    }
+}
+
+void onMotion(int x, int y) {
+    setPointer(x, y);
+    if (pointerTarget)
+        pointerTarget->drag(pointerPoint);
+    appendSample(pointerPoint, elapsedMillis());
+    glutPostRedisplay();
+}
+
+void onPassiveMotion(int x, int y) {
+    setPointer(x, y);
+    updatePointerTarget();
+    if (pointerTarget)
+        pointerTarget->hover(pointerPoint);
+}
+
+void onIdle() { glutPostRedisplay(); }
+
+void onKeyboard(unsigned char key, int, int) {
+    if (key == 27)
+        quit();
+    if (key == 'S' || key == 's') {
+        if (Scene* scene = currentScene())
+            scene->panel->colourEditor->hidden = !scene->panel->colourEditor->hidden;
+    }
+}
+
+void onSpecialKey(int key, int, int) {
+    SceneManager& manager = SceneManager::instance();
+    switch (key) {
+    case GLUT_KEY_F1:
+    case GLUT_KEY_F2:
+    case GLUT_KEY_F3:
+        quit();
+    case GLUT_KEY_LEFT:
+    case GLUT_KEY_PAGE_UP:
+        if (manager.currentIndex >= 1)
+            manager.select(manager.currentIndex - 1);
+        break;
+    case GLUT_KEY_RIGHT:
+    case GLUT_KEY_PAGE_DOWN:
+        if (manager.currentIndex < manager.count() - 1)
+            manager.select(manager.currentIndex + 1);
+        break;
+    default:
+        break;
+    }
+}
+
+void restartSamples(Vec2 point, int time) { pointerSamples().restart(point, time); }
+
+void appendSample(Vec2 point, int time) { pointerSamples().append(point, time); }
+
+std::optional<Vec2> flingVelocity(Vec2 point, int now) {
+    const auto reference = pointerSamples().reference(now);
+    if (!reference)
+        return std::nullopt;
+    const int elapsed = millisBetween(reference->time, now);
+    if (elapsed <= 0)
+        return std::nullopt;
+    const Vec2 displacement = point - Vec2{double(reference->x), double(reference->y)};
+    return displacement * 1000.0 * (1.0 / elapsed);
+}
+
+int pointerSampleCount() { return int(pointerSamples().samples().size()); }

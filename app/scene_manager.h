@@ -1,0 +1,45 @@
+#pragma once
+// The single registry of scenes by key, the ordered list the visitor steps
+// through, and the position of the current scene in it. Holds no ownership:
+// scenes are static objects that live until exit.
+
+#include <map>
+#include <string>
+#include <vector>
+
+class Scene;
+
+class SceneManager {
+public:
+    // The process-wide manager, created on first use (the first registration).
+    static SceneManager& instance();
+
+    // Keeps the first scene of a key; a later one of the same key is unreachable by it.
+    void registerScene(Scene* scene);
+    // Appends the scene of that key to the ordered list; an unknown key is skipped.
+    void appendByName(const std::string& key);
+    // Appends the start-up keys, in the order the build was configured with.
+    void buildOrder();
+
+    Scene* current() const { return sceneAt(currentIndex); }
+    Scene* sceneAt(int index) const;
+    int count() const { return static_cast<int>(order.size()); }
+    // Makes the scene at index current: switch notifications, projection,
+    // lighting and panel layout from the viewport, colour editor hidden.
+    // Out of range or already current: nothing.
+    void select(int index);
+
+    Scene* byKey(const std::string& key) const;
+    // Every registered scene in the order of registration.
+    const std::vector<Scene*>& registered() const { return registrationOrder; }
+    // Empties the ordered list and returns to index 0, for tools and tests
+    // that show a list of their own.
+    void clearOrder();
+
+    int currentIndex = 0;
+
+private:
+    std::vector<Scene*> order;
+    std::map<std::string, Scene*> byName;
+    std::vector<Scene*> registrationOrder;
+};

@@ -1,0 +1,96 @@
+#include "geom/draw.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+void multiplyFrame(const Vec3& origin, const Vec3& u, const Vec3& v) {
+    const Vec3 n = cross(u, v);
+    const double m[16] = {u.x, u.y, u.z, 0, v.x, v.y, v.z, 0,
+                          n.x, n.y, n.z, 0, origin.x, origin.y, origin.z, 1};
+    glMultMatrixd(m);
+}
+
+Vec3 hueRamp(double t, double brightness) {
+    static const Vec3 ramp[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    const double f = t >= 0 ? t - std::floor(t) : t + std::ceil(-t);
+    const double h = f * 6.0;
+    const int k = static_cast<int>(h) % 6;
+    const double g = h - k;
+    const Vec3 colour = (1.0 - g) * ramp[k % 3] + g * ramp[((k + 1) % 6) % 3];
+    return colour * brightness;
+}
+
+void hueColour(double t, double brightness) {
+    const Vec3 c = hueRamp(t, brightness);
+    glColor3d(c.x, c.y, c.z);
+}
+
+void setLight(GLenum light, GLenum parameter, double x, double y, double z) {
+    const float values[4] = {float(x), float(y), float(z), 1.0f};
+    glLightfv(light, parameter, values);
+}
+
+void setMaterial(GLenum face, GLenum parameter, double a, double b, double c, double d) {
+    const float values[4] = {float(a), float(b), float(c), float(d)};
+    glMaterialfv(face, parameter, values);
+}
+
+ConeAngles coneAngles(const Vec3& a, const Vec3& b) {
+    const Vec3 d = b - a;
+    ConeAngles angles;
+    angles.length = std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z);
+    if (angles.length < 0.00001)
+        return angles;
+    constexpr double toDegrees = 57.29577951308232;
+    if (d.x * d.x + d.y * d.y > 1e-9)
+        angles.azimuth = std::atan2(d.y, d.x) * toDegrees;
+    angles.polar = std::acos(d.z / angles.length) * toDegrees;
+    return angles;
+}
+
+void drawCone(const Vec3& a, double ra, const Vec3& b, double rb) {
+    const ConeAngles angles = coneAngles(a, b);
+    if (angles.length < 0.00001)
+        return;
+    GLUquadric* quadric = gluNewQuadric();
+    glPushMatrix();
+        glTranslated(a.x, a.y, a.z);
+        glRotated(angles.azimuth, 0, 0, 1);
+        glRotated(angles.polar, 0, 1, 0);
+        gluCylinder(quadric, ra, rb, angles.length, 10, 10);
+    glPopMatrix();
+    gluDeleteQuadric(quadric);
+}
+
+void drawTube(const Vec3& a, const Vec3& b, double radius) { drawCone(a, radius, b, radius); }
+
+void strokeText(void* font, const std::string& text) {
+    for (unsigned char c : text)
+        glutStrokeCharacter(font, c);
+}
+
+double strokeTextWidth(void* font, const std::string& text) {
+    double width = 0.0;
+    for (unsigned char c : text)
+        width += glutStrokeWidth(font, c);
+    return width;
+}
+
+void drawLabel(double x, double y, double size, const std::string& text) {
+    glPushMatrix();
+        glTranslated(x, y, 0);
+        glScaled(size * 0.2, size * 0.2, size * 0.2);
+        strokeText(GLUT_STROKE_ROMAN, text);
+    glPopMatrix();
+}
+
+std::string decimalText(int value) {
+    if (value == 0)
+        return "0";
+    std::string digits;
+    for (int v = value < 0 ? -value : value; v > 0; v /= 10)
+        digits.insert(digits.begin(), char('0' + v % 10));
+    return digits;
+}

@@ -1,0 +1,121 @@
+#include "geom/rotator.h"
+
+#include "geom/clock.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double degreesToRadians = 0.017453292519943295;
+
+Vec3 column(const float* m, int c) { return {m[4 * c], m[4 * c + 1], m[4 * c + 2]}; }
+
+void storeColumn(float* m, int c, const Vec3& v) {
+    m[4 * c] = static_cast<float>(v.x);
+    m[4 * c + 1] = static_cast<float>(v.y);
+    m[4 * c + 2] = static_cast<float>(v.z);
+}
+
+// Rotation of `degrees` about the unit axis a, as a row-major 3x3 (the matrix
+// glRotate builds).
+struct Mat3 {
+    double r[3][3];
+};
+
+Mat3 axisRotation(double degrees, const Vec3& a) {
+    const double rad = degrees * degreesToRadians;
+    const double c = std::cos(rad), s = std::sin(rad), k = 1.0 - c;
+    return {{{a.x * a.x * k + c, a.x * a.y * k - a.z * s, a.x * a.z * k + a.y * s},
+             {a.y * a.x * k + a.z * s, a.y * a.y * k + c, a.y * a.z * k - a.x * s},
+             {a.z * a.x * k - a.y * s, a.z * a.y * k + a.x * s, a.z * a.z * k + c}}};
+}
+
+Vec3 times(const Mat3& m, const Vec3& v) {
+    return {m.r[0][0] * v.x + m.r[0][1] * v.y + m.r[0][2] * v.z,
+            m.r[1][0] * v.x + m.r[1][1] * v.y + m.r[1][2] * v.z,
+            m.r[2][0] * v.x + m.r[2][1] * v.y + m.r[2][2] * v.z};
+}
+
+} // namespace
+
+Rotator::Rotator() : matrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}
+
+Rotator::Rotator(double yaw, double pitch) : Rotator() {
+    rotateAboutAxis({0, 1, 0}, yaw);
+    rotateAboutAxis({1, 0, 0}, pitch);
+}
+
+void Rotator::rotateAboutAxis(const Vec3& axis, double angle) {
+    const Vec3 n = axis * (1.0 / length(axis));
+    // Build the plane of the rotation from the coordinate axis least aligned with n.
+    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    Vec3 e;
+    if (ax < ay)
+        e = ax < az ? Vec3{1, 0, 0} : Vec3{0, 0, 1};
+    else
+        e = az <= ay ? Vec3{0, 0, 1} : Vec3{0, 1, 0};
+    const Vec3 u = normalised(e - dot(e, n) * n);
+    const Vec3 w = cross(n, u);
+    const double rad = angle * degreesToRadians;
+    const double c = std::cos(rad), s = std::sin(rad);
+    for (int col = 0; col < 3; ++col)
+        storeColumn(matrix, col, rotateInPlane(column(matrix, col), u, w, c, s));
+}
+
+void Rotator::turn(double dx, double dy) {
+    // The angles pass through float, as they would on their way into glRotatef.
+    const Mat3 r = axisRotation(static_cast<float>(dx), {0, 1, 0});
+    const Mat3 p = axisRotation(static_cast<float>(-dy), {1, 0, 0});
+    Vec3 c0 = times(r, times(p, column(matrix, 0)));
+    Vec3 c1 = times(r, times(p, column(matrix, 1)));
+    // Products of rotations stored in single precision drift away from a
+    // rotation by a little every frame; an exhibit left spinning for a day
+    // would shear and shrink its model. Gram-Schmidt in double precision
+    // keeps the orientation a rotation however long it spins.
+    c0 = normalised(c0);
+    c1 = normalised(c1 - dot(c0, c1) * c0);
+    storeColumn(matrix, 0, c0);
+    storeColumn(matrix, 1, c1);
+    storeColumn(matrix, 2, cross(c0, c1));
+}
+
+void Rotator::apply() {
+    glMultMatrixf(matrix);
+    const int now = elapsedMillis();
+    if (!applied) {
+        applied = true;
+        lastApplyTime = now;
+        return;
+    }
+    const int interval = millisBetween(lastApplyTime, now);
+    lastApplyTime = now;
+    if (spinRate.x != 0.0 || spinRate.y != 0.0)
+        turn(spinRate.x * interval, spinRate.y * interval);
+}
+
+void Rotator::press(Vec2 p) {
+    spinRate = {0, 0};
+    lastPoint = p;
+    samples.restart(p, elapsedMillis());
+}
+
+void Rotator::drag(Vec2 p) {
+    const double dx = p.x - lastPoint.x;
+    const double dy = p.y - lastPoint.y;
+    lastPoint = p;
+    turn(dx, dy);
+    samples.append(p, elapsedMillis());
+}
+
+void Rotator::release(Vec2 p) {
+    const int now = elapsedMillis();
+    const PointerSample end = sampleAt(p, now);
+    const auto reference = samples.reference(now);
+    if (!reference)
+        return;
+    const int interval = millisBetween(reference->time, now);
+    if (interval > 0)
+        spinRate = {double(end.x - reference->x) / interval, double(end.y - reference->y) / interval};
+}

@@ -1,0 +1,29 @@
+#pragma once
+// One real GLUT window of 800 by 600 for a whole GL test binary (under Xvfb
+// with Mesa's software renderer), and checks on what a frame left behind.
+
+#include <array>
+#include <string>
+
+namespace gl_test {
+constexpr int width = 800;
+constexpr int height = 600;
+
+// Creates the window once; later calls do nothing.
+void ensureWindow();
+// Sends the window-size reshape the window system would send.
+void reshapeToWindow();
+
+using Rgb = std::array<int, 3>;
+// The back buffer's pixel at overlay coordinates (origin bottom-left).
+Rgb pixel(int x, int y);
+// True when every channel differs by at most tolerance.
+bool near(const Rgb& a, const Rgb& b, int tolerance = 2);
+Rgb rgb(double r, double g, double b);
+// The whole back buffer, rows bottom to top, RGB.
+std::string readFrame();
+
+// Empty when no GL error is pending and both matrix stacks are at depth 1;
+// otherwise what is wrong.
+std::string stateProblems();
+} // namespace gl_test

@@ -1,0 +1,59 @@
+#include "tests/support/test_scene.h"
+
+#include "ui/widget_panel.h"
+
+#include <GL/gl.h>
+
+void TestRow::drawIcon(int) {
+    glColor3d(0.1, 0.7, 0.3);
+    glRectd(-7, -7, 7, 7);
+}
+
+TestScene::TestScene(const std::string& key, bool withControls) : Scene(key) {
+    if (!withControls)
+        return;
+    slider = new Slider;
+    slider->anchor = BottomLeft;
+    slider->offset = {200, 20};
+    panel->add(slider);
+    row = new TestRow;
+    row->anchor = BottomLeft;
+    row->offset = {300, 20};
+    panel->add(row);
+    dial = new Dial;
+    dial->anchor = BottomLeft;
+    dial->offset = {480, 30};
+    panel->add(dial);
+    button = new TestButton;
+    button->anchor = TopRight;
+    button->offset = {-30, -30};
+    panel->add(button);
+}
+
+void TestScene::reshape(int width, int height) {
+    ++reshapes;
+    lastReshapeWidth = width;
+    lastReshapeHeight = height;
+    Scene::reshape(width, height);
+}
+
+void TestScene::setupGL() {
+    ++setups;
+    Scene::setupGL();
+}
+
+void TestScene::drawModel() {
+    if (!drawQuad)
+        return;
+    glPushMatrix();
+        glTranslated(0, 0, -8);
+        applyViewRotation();
+        glNormal3d(0, 0, 1);
+        glBegin(GL_QUADS);
+            glVertex3d(-1, -1, 0);
+            glVertex3d(1, -1, 0);
+            glVertex3d(1, 1, 0);
+            glVertex3d(-1, 1, 0);
+        glEnd();
+    glPopMatrix();
+}

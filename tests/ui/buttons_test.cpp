@@ -1,0 +1,84 @@
+#include "ui/nav_button.h"
+#include "ui/option_row.h"
+#include "ui/palette.h"
+#include "ui/push_button.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CountingButton : PushButton {
+    int activations = 0;
+    void activate() override { ++activations; }
+};
+
+TEST(PushButton, ActivatesOnlyWhenReleasedInside) {
+    CountingButton b;
+    b.position = {100, 100};
+    b.enter();
+    b.press({100, 100});
+    EXPECT_TRUE(b.pressed);
+    b.release({115, 100}); // dragged off before the release
+    EXPECT_FALSE(b.pressed);
+    EXPECT_EQ(b.activations, 0);
+    EXPECT_TRUE(b.hovered) << "no re-pick while the button is held";
+    b.press({100, 100});
+    b.release({109, 100});
+    EXPECT_EQ(b.activations, 1);
+    EXPECT_FALSE(b.contains({110, 100}));
+}
+
+TEST(PushButton, StateColours) {
+    auto same = [](const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
+    EXPECT_TRUE(same(palette::buttonColour(false, false), {0.1, 0.8, 0.8}));
+    EXPECT_TRUE(same(palette::buttonColour(false, true), {0.5, 1.0, 1.0}));
+    EXPECT_TRUE(same(palette::buttonColour(true, false), {0.8, 0.1, 0.1}));
+    EXPECT_TRUE(same(palette::buttonColour(true, true), {1.0, 0.5, 0.5}));
+}
+
+struct Row : OptionRow {
+    Row() : OptionRow(3, 20) {}
+    void drawIcon(int) override {}
+};
+
+TEST(OptionRow, SlotsAndWiderHitRegion) {
+    Row row;
+    row.position = {300, 20};
+    row.press({268, 20});
+    EXPECT_EQ(row.selected, 0);
+    row.press({300, 20});
+    EXPECT_EQ(row.selected, 1);
+    row.press({332, 20});
+    EXPECT_EQ(row.selected, 2);
+    row.press({267, 20}); // just outside: nothing new
+    EXPECT_EQ(row.selected, 2);
+    row.press({300, 39.9});
+    EXPECT_EQ(row.selected, 1);
+    row.press({268, 40});
+    EXPECT_EQ(row.selected, 1);
+    EXPECT_DOUBLE_EQ(row.iconX(0), 280);
+    EXPECT_DOUBLE_EQ(row.iconX(2), 320);
+}
+
+TEST(OptionRow, PickTracksTheHoveredIcon) {
+    Row row;
+    row.position = {300, 20};
+    EXPECT_EQ(row.pick({311, 25}), static_cast<Widget*>(&row));
+    EXPECT_EQ(row.hoveredIndex, 2);
+    EXPECT_EQ(row.pick({400, 25}), nullptr);
+    EXPECT_EQ(row.hoveredIndex, -1);
+    row.pick({290, 20});
+    row.leave();
+    EXPECT_EQ(row.hoveredIndex, -1);
+}
+
+TEST(NavButton, NothingToStepToWithoutScenes) {
+    NavButton previous(0), next(1);
+    EXPECT_EQ(previous.target(), -1);
+    EXPECT_EQ(next.target(), -1);
+    next.press({0, 0});
+    next.release({0, 0}); // activates, and does nothing
+    EXPECT_FALSE(next.pressed);
+}
+
+} // namespace

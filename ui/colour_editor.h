@@ -1,0 +1,38 @@
+#pragma once
+// Three rows, red, green and blue from the bottom up, each a gradient bar
+// with a marker at the channel's value (0 to 255) and the value in digits.
+// Dragging along a row sets that channel; the colour is edited in place.
+
+#include "ui/panel_item.h"
+#include "ui/widget.h"
+
+class ColourEditor : public PanelItem, public Widget {
+public:
+    explicit ColourEditor(int* rgb) : rgb(rgb) {}
+
+    bool contains(Vec2 p) const override;
+    void draw() override;
+
+    void leave() override { hovered = false; }
+    void hover(Vec2 p) override;
+    // Grabs the row's marker where it was pressed; the value does not change yet.
+    void press(Vec2 p) override;
+    // Keeps the marker at the grab distance from the pointer.
+    void drag(Vec2 p) override;
+    void release(Vec2) override { pressed = false; }
+
+    double left() const { return position.x - width * 0.5; }
+    double right() const { return left() + width - 1; }
+    // The pixel column of a channel value, and the value of a column (unclamped).
+    int columnOf(int value) const;
+    int valueAt(int column) const;
+    // The row at the height of p: 0 red, 1 green, 2 blue (others outside the rows).
+    int rowAt(Vec2 p) const;
+
+    int* rgb;
+    double width = 100.0;
+    bool pressed = false;
+    bool hovered = false;
+    int row = -1;
+    int grabOffset = 0;
+};

@@ -1,0 +1,77 @@
+#include "ui/dial.h"
+
+#include "geom/clock.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cmath>
+
+bool Dial::contains(Vec2 p) const {
+    const Vec2 d = p - position;
+    return d.x * d.x + d.y * d.y < 400;
+}
+
+void Dial::press(Vec2 p) {
+    lastPointer = p;
+    angularVelocity = 0;
+    dragging = true;
+}
+
+void Dial::drag(Vec2 p) {
+    const Vec2 a = lastPointer - position;
+    const Vec2 b = p - position;
+    lastPointer = p;
+    const double g = std::sqrt((a.x * a.x + a.y * a.y) * (b.x * b.x + b.y * b.y));
+    if (g > 0)
+        angle += (a.x * b.y - a.y * b.x) / g;
+}
+
+void Dial::fling(Vec2 p, Vec2 v) {
+    if (v.x * v.x + v.y * v.y < 0.01)
+        return;
+    const Vec2 r0 = p - position;
+    const double r0Length = std::sqrt(r0.x * r0.x + r0.y * r0.y);
+    // Released exactly on the centre there is no direction to spin about.
+    if (r0Length == 0.0) {
+        angularVelocity = 0;
+        return;
+    }
+    const Vec2 r1 = r0 + v * 0.001; // where the pointer would be a millisecond later
+    const Vec2 u = r0 * (1.0 / r0Length);
+    angularVelocity = std::atan2(u.x * r1.y - u.y * r1.x, u.x * r1.x + u.y * r1.y) * 1000;
+    if (std::fabs(angularVelocity) < 0.01)
+        angularVelocity = 0;
+    lastTime = elapsedMillis();
+}
+
+void Dial::advanceSpin() {
+    if (angularVelocity == 0)
+        return;
+    const int now = elapsedMillis();
+    angle += millisBetween(lastTime, now) * angularVelocity * 0.001;
+    lastTime = now;
+}
+
+void Dial::draw() {
+    constexpr double toDegrees = 180.0 / M_PI;
+    GLUquadric* quadric = gluNewQuadric();
+    glPushMatrix();
+        glTranslated(position.x, position.y, 0);
+        glColor3d(0.3, 0.4, 0.8);
+        gluDisk(quadric, 10, 20, 40, 20);
+        glPushMatrix();
+            glRotated(angle * toDegrees, 0, 0, 1);
+            glTranslated(15, 0, 0);
+            if (dragging)
+                glColor3d(0.8, 0.6, 0.75);
+            else if (hovered)
+                glColor3d(0.9, 0.7, 0.85);
+            else
+                glColor3d(0.7, 0.4, 0.8);
+            gluDisk(quadric, 0, 5, 40, 20);
+        glPopMatrix();
+        gluDeleteQuadric(quadric);
+        advanceSpin();
+    glPopMatrix();
+}

@@ -1,0 +1,67 @@
+#include "ui/option_row.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+bool OptionRow::contains(Vec2 p) const {
+    return std::fabs(p.x - position.x) < iconCount * spacing * 0.55 &&
+           std::fabs(p.y - position.y) < 20;
+}
+
+Widget* OptionRow::pick(Vec2 p) {
+    if (!contains(p)) {
+        hoveredIndex = -1;
+        return nullptr;
+    }
+    hoveredIndex = slotAt(p);
+    return this;
+}
+
+void OptionRow::press(Vec2 p) {
+    if (contains(p))
+        selected = slotAt(p);
+}
+
+int OptionRow::slotAt(Vec2 p) const {
+    const double start = position.x - iconCount * spacing * 0.5;
+    const double slot = std::floor((p.x - start) / spacing);
+    if (slot < 0)
+        return 0;
+    if (slot > iconCount - 1)
+        return iconCount - 1;
+    return static_cast<int>(slot);
+}
+
+double OptionRow::iconX(int index) const {
+    return position.x + (index - (iconCount - 1) * 0.5) * spacing;
+}
+
+void OptionRow::draw() {
+    for (int i = 0; i < iconCount; ++i) {
+        glPushMatrix();
+            glTranslated(iconX(i), position.y, 0);
+            drawIcon(i);
+        glPopMatrix();
+    }
+    glColor3d(0.3, 0.5, 0.55);
+    glPushMatrix();
+        glTranslated(iconX(selected), position.y - 9, 0);
+        glBegin(GL_TRIANGLES);
+            glVertex2d(0, 0);
+            glVertex2d(-8, -8);
+            glVertex2d(8, -8);
+        glEnd();
+    glPopMatrix();
+    if (hoveredIndex >= 0 && hoveredIndex != selected) {
+        glPushMatrix();
+            glTranslated(iconX(hoveredIndex), position.y - 9, 0);
+            glBegin(GL_LINE_STRIP);
+                glVertex2d(0, 0);
+                glVertex2d(-8, -8);
+                glVertex2d(8, -8);
+                glVertex2d(0, 0);
+            glEnd();
+        glPopMatrix();
+    }
+}

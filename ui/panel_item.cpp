@@ -1,0 +1,24 @@
+#include "ui/panel_item.h"
+
+#include "ui/widget.h"
+
+Widget* PanelItem::pick(Vec2 p) { return contains(p) ? dynamic_cast<Widget*>(this) : nullptr; }
+
+void PanelItem::layout(int width, int height) {
+    Vec2 corner;
+    switch (anchor) {
+    case TopLeft:
+        corner = {0.0, double(height)};
+        break;
+    case TopRight:
+        corner = {double(width), double(height)};
+        break;
+    case BottomRight:
+        corner = {double(width), 0.0};
+        break;
+    default:
+        corner = {0.0, 0.0};
+        break;
+    }
+    position = offset + corner;
+}

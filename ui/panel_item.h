@@ -1,0 +1,32 @@
+#pragma once
+// The base of every flat overlay control: placed at an offset from a window
+// corner, hit-tested, picked and drawn in overlay pixels. Every concrete
+// control derives from PanelItem first and Widget second; the panel keeps the
+// PanelItem side and hands the Widget side to the event layer.
+
+#include "geom/vec.h"
+
+class Widget;
+
+// The window corner an item's offset is measured from. Offsets from a top
+// corner have negative y, from a right corner negative x.
+enum Anchor : int { TopLeft = 0, BottomLeft = 1, TopRight = 2, BottomRight = 3 };
+
+class PanelItem {
+public:
+    virtual ~PanelItem() = default;
+
+    virtual bool contains(Vec2 p) const = 0;
+    // The widget that takes the pointer at p, or nullptr. Hidden items take part.
+    virtual Widget* pick(Vec2 p);
+    // Draws in overlay pixels with lighting and depth testing off.
+    virtual void draw() = 0;
+
+    // position = offset + the anchor's corner of a width x height window.
+    void layout(int width, int height);
+
+    Vec2 offset;
+    Vec2 position;
+    Anchor anchor = BottomLeft;
+    bool hidden = false;
+};

@@ -1,0 +1,21 @@
+#include "ui/push_button.h"
+
+#include "ui/palette.h"
+
+#include <GL/gl.h>
+
+bool PushButton::contains(Vec2 p) const {
+    const Vec2 d = p - position;
+    return d.x * d.x + d.y * d.y < 100;
+}
+
+void PushButton::draw() {
+    palette::use(palette::buttonColour(pressed, hovered));
+    glRectd(position.x - 7, position.y - 7, position.x + 7, position.y + 7);
+}
+
+void PushButton::release(Vec2 p) {
+    pressed = false;
+    if (contains(p))
+        activate();
+}

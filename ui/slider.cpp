@@ -1,0 +1,59 @@
+#include "ui/slider.h"
+
+#include "ui/palette.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+bool Slider::contains(Vec2 p) const {
+    return left() - 10 <= p.x && p.x <= right() + 10 && position.y - 10 <= p.y &&
+           p.y <= position.y + 30;
+}
+
+double Slider::valueAt(double px) const {
+    const double t = (px - left()) / (right() - left());
+    return (1 - t) * minimum + t * maximum;
+}
+
+int Slider::columnOf(double v) const {
+    const double t = (v - minimum) / (maximum - minimum);
+    return static_cast<int>(t * right() + (1 - t) * left());
+}
+
+double Slider::clamped(double v) const {
+    if (v < minimum)
+        return minimum;
+    if (v > maximum)
+        return maximum;
+    return v;
+}
+
+void Slider::press(Vec2 p) {
+    pressed = true;
+    if (std::fabs(columnOf(value) - p.x) > 10)
+        value = clamped(valueAt(std::trunc(p.x)));
+    lastPointer = p;
+}
+
+void Slider::drag(Vec2 p) {
+    const int d = static_cast<int>(p.x - lastPointer.x);
+    lastPointer = p;
+    value = clamped(valueAt(columnOf(value) + d));
+}
+
+void Slider::draw() {
+    const double l = left(), r = right(), y = position.y;
+    palette::use(palette::idle);
+    glRectd(l, y - 2, r, y + 2);
+    glRectd(l - 4, y - 2, l - 2, y + 2);
+    glRectd(r + 2, y - 2, r + 4, y + 2);
+
+    palette::use(pressed ? palette::knobPressed : hovered ? palette::knobHovered : palette::idle);
+    const int k = columnOf(value);
+    glBegin(GL_TRIANGLES);
+        glVertex2d(k, y + 2);
+        glVertex2d(k - 8, y + 10);
+        glVertex2d(k + 8, y + 10);
+    glEnd();
+}

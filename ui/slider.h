@@ -1,0 +1,38 @@
+#pragma once
+// A bounded value set by dragging a triangular knob along a horizontal track.
+// position is the centre of the track; the owner polls value.
+
+#include "ui/panel_item.h"
+#include "ui/widget.h"
+
+class Slider : public PanelItem, public Widget {
+public:
+    bool contains(Vec2 p) const override;
+    void draw() override;
+
+    void enter() override { hovered = true; }
+    void leave() override { hovered = false; }
+    // Off the knob (more than 10 px away) the value jumps to the pressed column.
+    void press(Vec2 p) override;
+    // Moves by the pointer's x step, so an off-centre grab does not jump.
+    void drag(Vec2 p) override;
+    void release(Vec2) override { pressed = false; }
+
+    double left() const { return position.x - length * 0.5; }
+    double right() const { return left() + length - 1; }
+    // The value of pixel column px, unclamped.
+    double valueAt(double px) const;
+    // The pixel column of v, truncated towards zero.
+    int columnOf(double v) const;
+
+    double minimum = 0.0;
+    double maximum = 1.0;
+    double value = 0.0;
+    double length = 100.0;
+    Vec2 lastPointer;
+    bool pressed = false;
+    bool hovered = false;
+
+private:
+    double clamped(double v) const;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The pointer interface of everything that reacts to the mouse. Points are
+// overlay pixels, origin bottom-left; velocities are pixels per second.
+
+#include "geom/vec.h"
+
+class Widget {
+public:
+    virtual ~Widget() = default;
+    virtual void enter() {}
+    virtual void leave() {}
+    virtual void press(Vec2) {}
+    virtual void drag(Vec2) {}
+    virtual void release(Vec2) {}
+    virtual void hover(Vec2) {}
+    // Right after release, with the pointer speed of the last 100 ms.
+    virtual void fling(Vec2, Vec2) {}
+};

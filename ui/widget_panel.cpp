@@ -1,0 +1,54 @@
+#include "ui/widget_panel.h"
+
+#include "ui/colour_editor.h"
+#include "ui/credits_logo.h"
+#include "ui/nav_button.h"
+#include "ui/scene_menu.h"
+
+#include <GL/gl.h>
+
+int backgroundColour[3] = {9, 48, 75};
+
+namespace {
+template <typename Item> Item* placed(Item* item, Anchor anchor, Vec2 offset) {
+    item->anchor = anchor;
+    item->offset = offset;
+    return item;
+}
+} // namespace
+
+WidgetPanel::WidgetPanel() {
+    add(placed(new NavButton(0), BottomLeft, {40, 20}));
+    add(placed(new NavButton(1), BottomLeft, {60, 20}));
+    add(placed(new SceneMenu(), BottomLeft, {20, 20}));
+    add(placed(new CreditsLogo(), BottomRight, {-60, 30}));
+    colourEditor = placed(new ColourEditor(backgroundColour), TopLeft, {80, -80});
+    colourEditor->hidden = true;
+    add(colourEditor);
+}
+
+WidgetPanel::~WidgetPanel() = default;
+
+void WidgetPanel::add(PanelItem* item) { itemList.emplace_back(item); }
+
+Widget* WidgetPanel::pick(Vec2 p) const {
+    for (const auto& item : itemList)
+        if (Widget* hit = item->pick(p))
+            return hit;
+    return nullptr;
+}
+
+void WidgetPanel::draw() const {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    for (const auto& item : itemList)
+        if (!item->hidden)
+            item->draw();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+}
+
+void WidgetPanel::layout(int width, int height) const {
+    for (const auto& item : itemList)
+        item->layout(width, height);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The per-scene overlay: an owning, ordered list of controls. Insertion order
+// is both the pick priority (first match wins) and the drawing order (later
+// items are drawn over earlier ones).
+
+#include "geom/vec.h"
+
+#include <memory>
+#include <vector>
+
+class PanelItem;
+class Widget;
+class ColourEditor;
+
+// The clear colour shared by every scene, each channel 0 to 255.
+extern int backgroundColour[3];
+
+class WidgetPanel {
+public:
+    // Creates the five standard items: the previous and next arrows, the scene
+    // menu, the credits logo and the (hidden) background colour editor.
+    WidgetPanel();
+    ~WidgetPanel();
+    WidgetPanel(const WidgetPanel&) = delete;
+    WidgetPanel& operator=(const WidgetPanel&) = delete;
+
+    // Takes ownership; the creator sets anchor and offset, the next layout places it.
+    void add(PanelItem* item);
+    Widget* pick(Vec2 p) const;
+    void draw() const;
+    void layout(int width, int height) const;
+
+    const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
+    ColourEditor* colourEditor = nullptr;
+
+private:
+    std::vector<std::unique_ptr<PanelItem>> itemList;
+};
