@@ -29,12 +29,18 @@ PointerTrail& pointerSamples() {
     return trail;
 }
 
-Scene* currentScene() { return SceneManager::instance().current(); }
+Scene* currentScene() {
+    return SceneManager::instance().current();
+}
 
 // Window coordinates have y downwards; the overlay has it upwards.
-void setPointer(int x, int y) { pointerPoint = {double(x), double(windowHeight - y)}; }
+void setPointer(int x, int y) {
+    pointerPoint = {double(x), double(windowHeight - y)};
+}
 
-[[noreturn]] void quit() { std::exit(0); }
+[[noreturn]] void quit() {
+    std::exit(0);
+}
 
 } // namespace
 
@@ -65,12 +71,14 @@ void renderFrame() {
     scene->drawModel();
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
+    {
         glLoadIdentity();
         // A window shrunk to nothing still needs a valid projection.
         glOrtho(0, std::max(windowWidth, 1), 0, std::max(windowHeight, 1), -200, 200);
         glMatrixMode(GL_MODELVIEW);
         scene->panel->draw();
         glMatrixMode(GL_PROJECTION);
+    }
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
 }
@@ -137,7 +145,9 @@ void onPassiveMotion(int x, int y) {
         pointerTarget->hover(pointerPoint);
 }
 
-void onIdle() { glutPostRedisplay(); }
+void onIdle() {
+    glutPostRedisplay();
+}
 
 void onKeyboard(unsigned char key, int, int) {
     if (key == 27)
@@ -170,9 +180,13 @@ void onSpecialKey(int key, int, int) {
     }
 }
 
-void restartSamples(Vec2 point, int time) { pointerSamples().restart(point, time); }
+void restartSamples(Vec2 point, int time) {
+    pointerSamples().restart(point, time);
+}
 
-void appendSample(Vec2 point, int time) { pointerSamples().append(point, time); }
+void appendSample(Vec2 point, int time) {
+    pointerSamples().append(point, time);
+}
 
 std::optional<Vec2> flingVelocity(Vec2 point, int now) {
     const auto reference = pointerSamples().reference(now);
@@ -185,4 +199,6 @@ std::optional<Vec2> flingVelocity(Vec2 point, int now) {
     return displacement * 1000.0 * (1.0 / elapsed);
 }
 
-int pointerSampleCount() { return int(pointerSamples().samples().size()); }
+int pointerSampleCount() {
+    return int(pointerSamples().samples().size());
+}

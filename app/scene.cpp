@@ -13,7 +13,9 @@ Scene::Scene(const std::string& key) : name(key), panel(new WidgetPanel) {
 
 Scene::~Scene() = default;
 
-std::string Scene::caption() const { return name; }
+std::string Scene::caption() const {
+    return name;
+}
 
 void Scene::reshape(int width, int height) {
     glMatrixMode(GL_PROJECTION);
@@ -50,7 +52,9 @@ void Scene::clear() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void Scene::drawForSelection() { drawModel(); }
+void Scene::drawForSelection() {
+    drawModel();
+}
 
 Widget* Scene::pickAt(Vec2 p) {
     if (Widget* hit = panel->pick(p))
@@ -98,15 +102,17 @@ int Scene::selectAt(Vec2 p) {
 
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
+    {
         glLoadIdentity();
         gluPickMatrix(p.x, p.y, 5, 5, viewport);
         const double aspect = viewport[3] > 0 ? double(viewport[2]) / viewport[3] : 1.0;
         gluPerspective(45, aspect, 1, 20);
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
-            drawForSelection();
+        drawForSelection();
         glPopMatrix();
         glMatrixMode(GL_PROJECTION);
+    }
     glPopMatrix();
     glFlush();
     const int hits = glRenderMode(GL_RENDER);

@@ -12,7 +12,7 @@ class Widget;
 class WidgetPanel;
 
 class Scene {
-public:
+  public:
     explicit Scene(const std::string& key);
     virtual ~Scene();
     Scene(const Scene&) = delete;

@@ -10,7 +10,7 @@
 class Scene;
 
 class SceneManager {
-public:
+  public:
     // The process-wide manager, created on first use (the first registration).
     static SceneManager& instance();
 
@@ -38,7 +38,7 @@ public:
 
     int currentIndex = 0;
 
-private:
+  private:
     std::vector<Scene*> order;
     std::map<std::string, Scene*> byName;
     std::vector<Scene*> registrationOrder;

@@ -12,4 +12,6 @@ int elapsedMillis() {
     return glutGet(GLUT_ELAPSED_TIME);
 }
 
-void setClockSource(ClockSource source) { installedSource = source; }
+void setClockSource(ClockSource source) {
+    installedSource = source;
+}

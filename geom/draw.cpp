@@ -7,7 +7,7 @@
 
 void multiplyFrame(const Vec3& origin, const Vec3& u, const Vec3& v) {
     const Vec3 n = cross(u, v);
-    const double m[16] = {u.x, u.y, u.z, 0, v.x, v.y, v.z, 0,
+    const double m[16] = {u.x, u.y, u.z, 0, v.x,      v.y,      v.z,      0,
                           n.x, n.y, n.z, 0, origin.x, origin.y, origin.z, 1};
     glMultMatrixd(m);
 }
@@ -56,15 +56,19 @@ void drawCone(const Vec3& a, double ra, const Vec3& b, double rb) {
         return;
     GLUquadric* quadric = gluNewQuadric();
     glPushMatrix();
+    {
         glTranslated(a.x, a.y, a.z);
         glRotated(angles.azimuth, 0, 0, 1);
         glRotated(angles.polar, 0, 1, 0);
         gluCylinder(quadric, ra, rb, angles.length, 10, 10);
+    }
     glPopMatrix();
     gluDeleteQuadric(quadric);
 }
 
-void drawTube(const Vec3& a, const Vec3& b, double radius) { drawCone(a, radius, b, radius); }
+void drawTube(const Vec3& a, const Vec3& b, double radius) {
+    drawCone(a, radius, b, radius);
+}
 
 void strokeText(void* font, const std::string& text) {
     for (unsigned char c : text)
@@ -80,9 +84,11 @@ double strokeTextWidth(void* font, const std::string& text) {
 
 void drawLabel(double x, double y, double size, const std::string& text) {
     glPushMatrix();
+    {
         glTranslated(x, y, 0);
         glScaled(size * 0.2, size * 0.2, size * 0.2);
         strokeText(GLUT_STROKE_ROMAN, text);
+    }
     glPopMatrix();
 }
 

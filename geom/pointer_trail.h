@@ -9,13 +9,13 @@
 #include <vector>
 
 struct PointerSample {
-    int x = 0;    // overlay pixels, truncated towards zero
+    int x = 0; // overlay pixels, truncated towards zero
     int y = 0;
     int time = 0; // elapsedMillis when taken
 };
 
 class PointerTrail {
-public:
+  public:
     // windowMillis: samples this old or older at release no longer count.
     explicit PointerTrail(int windowMillis) : windowMillis(windowMillis) {}
 
@@ -30,7 +30,7 @@ public:
 
     const std::vector<PointerSample>& samples() const { return trail; }
 
-private:
+  private:
     // Forgets samples that can never again be a reference: everything before
     // the newest sample that is already a whole window older than the newest.
     void prune();

@@ -10,7 +10,9 @@ namespace {
 
 constexpr double degreesToRadians = 0.017453292519943295;
 
-Vec3 column(const float* m, int c) { return {m[4 * c], m[4 * c + 1], m[4 * c + 2]}; }
+Vec3 column(const float* m, int c) {
+    return {m[4 * c], m[4 * c + 1], m[4 * c + 2]};
+}
 
 void storeColumn(float* m, int c, const Vec3& v) {
     m[4 * c] = static_cast<float>(v.x);
@@ -117,5 +119,6 @@ void Rotator::release(Vec2 p) {
         return;
     const int interval = millisBetween(reference->time, now);
     if (interval > 0)
-        spinRate = {double(end.x - reference->x) / interval, double(end.y - reference->y) / interval};
+        spinRate = {double(end.x - reference->x) / interval,
+                    double(end.y - reference->y) / interval};
 }

@@ -8,7 +8,7 @@
 #include "ui/widget.h"
 
 class Rotator : public Widget {
-public:
+  public:
     Rotator();
     // Turns by yaw degrees about the vertical axis, then pitch degrees about
     // the horizontal one.
@@ -30,14 +30,14 @@ public:
     void release(Vec2 p) override;
 
     float matrix[16];
-    Vec2 spinRate;     // degrees per millisecond: x about vertical, y about horizontal
-    Vec2 lastPoint;    // pointer at the last press or drag
+    Vec2 spinRate;  // degrees per millisecond: x about vertical, y about horizontal
+    Vec2 lastPoint; // pointer at the last press or drag
     int lastApplyTime = -1;
 
     // The spin window: pointer movement older than this at release does not count.
     static constexpr int spinWindowMillis = 200;
 
-private:
+  private:
     PointerTrail samples{spinWindowMillis};
     bool applied = false;
 };

@@ -21,7 +21,9 @@ int ColourEditor::valueAt(int column) const {
     return static_cast<int>((column - left()) * 255 / (right() - left()));
 }
 
-int ColourEditor::rowAt(Vec2 p) const { return static_cast<int>((p.y - position.y) / 15); }
+int ColourEditor::rowAt(Vec2 p) const {
+    return static_cast<int>((p.y - position.y) / 15);
+}
 
 void ColourEditor::hover(Vec2 p) {
     hovered = true;
@@ -51,12 +53,14 @@ void ColourEditor::draw() {
         const Vec3 channel{i == 0 ? 1.0 : 0.0, i == 1 ? 1.0 : 0.0, i == 2 ? 1.0 : 0.0};
 
         glBegin(GL_QUAD_STRIP);
+        {
             glColor3d(0, 0, 0);
             glVertex2d(l, y);
             glVertex2d(l, y + 4);
             palette::use(channel);
             glVertex2d(r, y);
             glVertex2d(r, y + 4);
+        }
         glEnd();
         glColor3d(0, 0, 0);
         glRectd(l - 4, y, l - 2, y + 4);
@@ -70,14 +74,18 @@ void ColourEditor::draw() {
         drawLabel(r + 6, y, 0.5, decimalText(rgb[i]));
 
         if (i == row)
-            palette::use(pressed ? palette::knobPressed : hovered ? palette::knobHovered : palette::idle);
+            palette::use(pressed   ? palette::knobPressed
+                         : hovered ? palette::knobHovered
+                                   : palette::idle);
         else
             palette::use(palette::idle);
         const int m = columnOf(rgb[i]);
         glBegin(GL_TRIANGLES);
+        {
             glVertex2d(m, y + 4);
             glVertex2d(m - 8, y + 12);
             glVertex2d(m + 8, y + 12);
+        }
         glEnd();
     }
 }

@@ -7,7 +7,7 @@
 #include "ui/widget.h"
 
 class ColourEditor : public PanelItem, public Widget {
-public:
+  public:
     explicit ColourEditor(int* rgb) : rgb(rgb) {}
 
     bool contains(Vec2 p) const override;

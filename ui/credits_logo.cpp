@@ -13,24 +13,32 @@ constexpr double firstArm = 0.415; // angle of the V's fixed arm, radians
 constexpr double bladeLength = 61.5;
 constexpr double bladeWidth = 3;
 
-void pink() { glColor3f(237 / 255.0f, 65 / 255.0f, 92 / 255.0f); }
-void teal() { glColor3f(0.0f, 142 / 255.0f, 169 / 255.0f); }
+void pink() {
+    glColor3f(237 / 255.0f, 65 / 255.0f, 92 / 255.0f);
+}
+void teal() {
+    glColor3f(0.0f, 142 / 255.0f, 169 / 255.0f);
+}
 
-// The two text lines, right-aligned just left of the emblem, white.
+// The two text lines, white, right-aligned just left of the emblem and high
+// enough to clear the scene controls along the bottom edge.
 void drawCredits() {
     struct Line {
         const char* text;
         double scale;
         double baseline;
     };
-    const Line lines[] = {{"Lembovari", 0.16, 8}, {"Superfici topologiche da esplorare", 0.1, -12}};
+    const Line lines[] = {{"Lembovari", 0.16, 40},
+                          {"Superfici topologiche da esplorare", 0.09, 24}};
     glColor3d(1, 1, 1);
     for (const Line& line : lines) {
         const double width = strokeTextWidth(GLUT_STROKE_ROMAN, line.text) * line.scale;
         glPushMatrix();
+        {
             glTranslated(-64 - width, line.baseline, 0);
             glScaled(line.scale, line.scale, line.scale);
             strokeText(GLUT_STROKE_ROMAN, line.text);
+        }
         glPopMatrix();
     }
 }
@@ -60,6 +68,7 @@ void CreditsLogo::draw() {
     const double bisector = (a + firstArm) / 2;
 
     glPushMatrix();
+    {
         glTranslated(position.x, position.y, 0);
         if (showsText())
             drawCredits();
@@ -68,11 +77,13 @@ void CreditsLogo::draw() {
         // to just short of the fixed one, leaving the gap the V opens into.
         pink();
         glBegin(GL_QUAD_STRIP);
+        {
             for (int i = 0; i < 100; ++i) {
                 const double g = a + 0.1 + i * (2 * M_PI + 0.215 - a) / 99;
                 glVertex2d(18 * std::cos(g), 18 * std::sin(g));
                 glVertex2d(21 * std::cos(g), 21 * std::sin(g));
             }
+        }
         glEnd();
 
         const Vec2 p{bladeLength * std::cos(firstArm), bladeLength * std::sin(firstArm)};
@@ -84,30 +95,39 @@ void CreditsLogo::draw() {
         const Vec2 pivot{pivotDistance * std::cos(bisector), pivotDistance * std::sin(bisector)};
 
         glPushMatrix();
+        {
             glRotated(openness * 180, std::cos(bisector), std::sin(bisector), 0);
             teal();
             glBegin(GL_POLYGON);
+            {
                 glVertex2d(0, 0);
                 glVertex2d(p.x, p.y);
                 glVertex2d(pInner.x, pInner.y);
                 glVertex2d(pivot.x, pivot.y);
+            }
             glEnd();
             glBegin(GL_POLYGON);
+            {
                 glVertex2d(0, 0);
                 glVertex2d(q.x, q.y);
                 glVertex2d(qInner.x, qInner.y);
                 glVertex2d(pivot.x, pivot.y);
+            }
             glEnd();
 
             glTranslated(pivot.x, pivot.y, 0);
             pink();
             glBegin(GL_TRIANGLE_FAN);
+            {
                 glVertex2d(0, 0);
                 for (int k = 0; k <= 9; ++k) {
                     const double d = (k * a + (9 - k) * firstArm) / 9;
                     glVertex2d(33 * std::cos(d), 33 * std::sin(d));
                 }
+            }
             glEnd();
+        }
         glPopMatrix();
+    }
     glPopMatrix();
 }

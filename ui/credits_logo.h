@@ -8,7 +8,7 @@
 #include "ui/widget.h"
 
 class CreditsLogo : public PanelItem, public Widget {
-public:
+  public:
     // Circle of radius 30.
     bool contains(Vec2 p) const override;
     void draw() override;

@@ -57,10 +57,12 @@ void Dial::draw() {
     constexpr double toDegrees = 180.0 / M_PI;
     GLUquadric* quadric = gluNewQuadric();
     glPushMatrix();
+    {
         glTranslated(position.x, position.y, 0);
         glColor3d(0.3, 0.4, 0.8);
         gluDisk(quadric, 10, 20, 40, 20);
         glPushMatrix();
+        {
             glRotated(angle * toDegrees, 0, 0, 1);
             glTranslated(15, 0, 0);
             if (dragging)
@@ -70,8 +72,10 @@ void Dial::draw() {
             else
                 glColor3d(0.7, 0.4, 0.8);
             gluDisk(quadric, 0, 5, 40, 20);
+        }
         glPopMatrix();
         gluDeleteQuadric(quadric);
         advanceSpin();
+    }
     glPopMatrix();
 }

@@ -7,7 +7,7 @@
 #include "ui/widget.h"
 
 class Dial : public PanelItem, public Widget {
-public:
+  public:
     bool contains(Vec2 p) const override;
     // Draws, then advances the spin: it turns only while it is drawn.
     void draw() override;

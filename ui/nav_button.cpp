@@ -18,12 +18,16 @@ void NavButton::draw() {
     const double tip = direction == 0 ? -7 : 7;
     palette::use(palette::buttonColour(pressed, hovered));
     glPushMatrix();
+    {
         glTranslated(position.x, position.y, 0);
         glBegin(GL_TRIANGLES);
+        {
             glVertex2d(-tip, -7);
             glVertex2d(-tip, 7);
             glVertex2d(tip, 0);
+        }
         glEnd();
+    }
     glPopMatrix();
 }
 

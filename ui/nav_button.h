@@ -5,7 +5,7 @@
 #include "ui/push_button.h"
 
 class NavButton : public PushButton {
-public:
+  public:
     explicit NavButton(int direction) : direction(direction) {}
     void draw() override;
     void activate() override;

@@ -40,28 +40,38 @@ double OptionRow::iconX(int index) const {
 void OptionRow::draw() {
     for (int i = 0; i < iconCount; ++i) {
         glPushMatrix();
+        {
             glTranslated(iconX(i), position.y, 0);
             drawIcon(i);
+        }
         glPopMatrix();
     }
     glColor3d(0.3, 0.5, 0.55);
     glPushMatrix();
+    {
         glTranslated(iconX(selected), position.y - 9, 0);
         glBegin(GL_TRIANGLES);
+        {
             glVertex2d(0, 0);
             glVertex2d(-8, -8);
             glVertex2d(8, -8);
+        }
         glEnd();
+    }
     glPopMatrix();
     if (hoveredIndex >= 0 && hoveredIndex != selected) {
         glPushMatrix();
+        {
             glTranslated(iconX(hoveredIndex), position.y - 9, 0);
             glBegin(GL_LINE_STRIP);
+            {
                 glVertex2d(0, 0);
                 glVertex2d(-8, -8);
                 glVertex2d(8, -8);
                 glVertex2d(0, 0);
+            }
             glEnd();
+        }
         glPopMatrix();
     }
 }

@@ -7,7 +7,7 @@
 #include "ui/widget.h"
 
 class OptionRow : public PanelItem, public Widget {
-public:
+  public:
     OptionRow(int iconCount, double spacing) : spacing(spacing), iconCount(iconCount) {}
 
     // 10 % wider than the row, 20 px above and below its centre line.

@@ -3,7 +3,9 @@
 #include <GL/gl.h>
 
 namespace palette {
-void use(const Vec3& c) { glColor3d(c.x, c.y, c.z); }
+void use(const Vec3& c) {
+    glColor3d(c.x, c.y, c.z);
+}
 
 Vec3 buttonColour(bool pressed, bool hovered) {
     if (pressed)

@@ -2,7 +2,9 @@
 
 #include "ui/widget.h"
 
-Widget* PanelItem::pick(Vec2 p) { return contains(p) ? dynamic_cast<Widget*>(this) : nullptr; }
+Widget* PanelItem::pick(Vec2 p) {
+    return contains(p) ? dynamic_cast<Widget*>(this) : nullptr;
+}
 
 void PanelItem::layout(int width, int height) {
     Vec2 corner;

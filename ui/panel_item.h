@@ -13,7 +13,7 @@ class Widget;
 enum Anchor : int { TopLeft = 0, BottomLeft = 1, TopRight = 2, BottomRight = 3 };
 
 class PanelItem {
-public:
+  public:
     virtual ~PanelItem() = default;
 
     virtual bool contains(Vec2 p) const = 0;

@@ -6,7 +6,7 @@
 #include "ui/widget.h"
 
 class PushButton : public PanelItem, public Widget {
-public:
+  public:
     // Circle of radius 10 about position.
     bool contains(Vec2 p) const override;
     // A 14 px square in the state colour.

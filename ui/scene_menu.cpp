@@ -59,15 +59,18 @@ void SceneMenu::draw() {
     hoveredIndex = -1;
     advanceFold(elapsedMillis());
     glPushMatrix();
+    {
         glTranslated(position.x, position.y, 0);
         if (openness == 0) {
             glColor3d(1, 1, 1);
             glBegin(GL_LINE_STRIP);
+            {
                 glVertex2d(-7, -7);
                 glVertex2d(-7, 7);
                 glVertex2d(7, 7);
                 glVertex2d(7, -7);
                 glVertex2d(-7, -7);
+            }
             glEnd();
             glPopMatrix();
             return;
@@ -76,8 +79,9 @@ void SceneMenu::draw() {
         const int n = manager.count();
         double widest = 0;
         for (int i = 0; i < n; ++i)
-            widest = std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN,
-                                                      manager.sceneAt(i)->caption()) * captionScale);
+            widest =
+                std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, manager.sceneAt(i)->caption()) *
+                                     captionScale);
         const double w = widest + 20;
         blendedRect(-5, 52 * openness - 5, w + 5, (rowHeight * n + 52) * openness + 5, 0.8, 0.7,
                     0.1, 0.8);
@@ -94,19 +98,24 @@ void SceneMenu::draw() {
             if (i == manager.currentIndex) {
                 glColor3d(0.4, 0.6, 0.2);
                 glBegin(GL_LINE_STRIP);
+                {
                     glVertex2i(0, row.lo);
                     glVertex2i(0, row.hi);
                     glVertex2i(rowWidth, row.hi);
                     glVertex2i(rowWidth, row.lo);
                     glVertex2i(0, row.lo);
+                }
                 glEnd();
             }
             glColor3d(1, 1, 1);
             glPushMatrix();
+            {
                 glTranslated(10, row.lo + 7, 0);
                 glScaled(captionScale, captionScale, captionScale);
                 strokeText(GLUT_STROKE_ROMAN, manager.sceneAt(i)->caption());
+            }
             glPopMatrix();
         }
+    }
     glPopMatrix();
 }

@@ -7,7 +7,7 @@
 #include "ui/widget.h"
 
 class SceneMenu : public PanelItem, public Widget {
-public:
+  public:
     // Closed: circle of radius 10.
     bool contains(Vec2 p) const override;
     // Open: the whole strip left of the list's right edge, at any height.

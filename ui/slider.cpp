@@ -52,8 +52,10 @@ void Slider::draw() {
     palette::use(pressed ? palette::knobPressed : hovered ? palette::knobHovered : palette::idle);
     const int k = columnOf(value);
     glBegin(GL_TRIANGLES);
+    {
         glVertex2d(k, y + 2);
         glVertex2d(k - 8, y + 10);
         glVertex2d(k + 8, y + 10);
+    }
     glEnd();
 }

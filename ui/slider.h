@@ -6,7 +6,7 @@
 #include "ui/widget.h"
 
 class Slider : public PanelItem, public Widget {
-public:
+  public:
     bool contains(Vec2 p) const override;
     void draw() override;
 
@@ -33,6 +33,6 @@ public:
     bool pressed = false;
     bool hovered = false;
 
-private:
+  private:
     double clamped(double v) const;
 };

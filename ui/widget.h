@@ -5,7 +5,7 @@
 #include "geom/vec.h"
 
 class Widget {
-public:
+  public:
     virtual ~Widget() = default;
     virtual void enter() {}
     virtual void leave() {}

@@ -29,7 +29,9 @@ WidgetPanel::WidgetPanel() {
 
 WidgetPanel::~WidgetPanel() = default;
 
-void WidgetPanel::add(PanelItem* item) { itemList.emplace_back(item); }
+void WidgetPanel::add(PanelItem* item) {
+    itemList.emplace_back(item);
+}
 
 Widget* WidgetPanel::pick(Vec2 p) const {
     for (const auto& item : itemList)

@@ -16,7 +16,7 @@ class ColourEditor;
 extern int backgroundColour[3];
 
 class WidgetPanel {
-public:
+  public:
     // Creates the five standard items: the previous and next arrows, the scene
     // menu, the credits logo and the (hidden) background colour editor.
     WidgetPanel();
@@ -33,6 +33,6 @@ public:
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
     ColourEditor* colourEditor = nullptr;
 
-private:
+  private:
     std::vector<std::unique_ptr<PanelItem>> itemList;
 };

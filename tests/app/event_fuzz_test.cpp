@@ -63,7 +63,7 @@ TEST(EventStream, HundredThousandRandomEvents) {
     std::mt19937 random(20261208);
     auto chance = [&](int n) { return int(random() % unsigned(n)); };
     const int keys[] = {'s', 'S', 'a', ' ', 0, 255};
-    const int specials[] = {GLUT_KEY_LEFT, GLUT_KEY_RIGHT, GLUT_KEY_UP, GLUT_KEY_DOWN,
+    const int specials[] = {GLUT_KEY_LEFT,    GLUT_KEY_RIGHT,     GLUT_KEY_UP,   GLUT_KEY_DOWN,
                             GLUT_KEY_PAGE_UP, GLUT_KEY_PAGE_DOWN, GLUT_KEY_HOME, GLUT_KEY_F4};
     bool held = false;
     int frames = 0;

@@ -57,10 +57,12 @@ Probe* addProbe(TestScene& scene) {
 Probe* probeA = addProbe(sceneA);
 
 // Window coordinates (y down) of an overlay point (y up).
-constexpr int windowY(int overlayY) { return gl_test::height - overlayY; }
+constexpr int windowY(int overlayY) {
+    return gl_test::height - overlayY;
+}
 
 class Events : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test_clock::set(10000);
         SceneManager& manager = SceneManager::instance();

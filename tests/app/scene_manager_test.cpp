@@ -54,6 +54,8 @@ TEST(SceneManager, SelectOutOfRangeChangesNothing) {
     EXPECT_EQ(second.switches, 0);
 }
 
-TEST(Scene, CaptionDefaultsToTheKey) { EXPECT_EQ(unlisted.caption(), "Unlisted"); }
+TEST(Scene, CaptionDefaultsToTheKey) {
+    EXPECT_EQ(unlisted.caption(), "Unlisted");
+}
 
 } // namespace

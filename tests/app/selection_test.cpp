@@ -9,17 +9,19 @@ namespace {
 
 void square(double z) {
     glBegin(GL_QUADS);
+    {
         glVertex3d(-1, -1, z);
         glVertex3d(1, -1, z);
         glVertex3d(1, 1, z);
         glVertex3d(-1, 1, z);
+    }
     glEnd();
 }
 
 // Two named squares facing the camera, one behind the other, and an unnamed
 // one in front of both to the right.
 class Layered : public TestScene {
-public:
+  public:
     Layered() : TestScene("Layered") {}
     void drawForSelection() override {
         const double zs[2] = {nearFirst ? -6.0 : -8.0, nearFirst ? -8.0 : -6.0};
@@ -29,8 +31,10 @@ public:
         square(zs[1]);
         glLoadName(0xffff);
         glPushMatrix();
+        {
             glTranslated(1.5, 0, 0);
             square(-5);
+        }
         glPopMatrix();
     }
     bool nearFirst = true;
@@ -53,7 +57,7 @@ TEST(SelectAt, NearestNamedItemWins) {
 
 TEST(SelectionRecords, SmallestMinimumDepthThenEarliest) {
     // Records: name count, minimum depth, maximum depth, names.
-    const unsigned records[] = {1, 0x90000000u, 0x90000000u, 5,   // far (as unsigned)
+    const unsigned records[] = {1, 0x90000000u, 0x90000000u, 5,    // far (as unsigned)
                                 2, 0x10000000u, 0x20000000u, 9, 7, // near, last name 7
                                 1, 0x10000000u, 0x10000000u, 8,    // as near, later
                                 0, 0x00000001u, 0x00000001u};      // nearest, no name

@@ -47,6 +47,8 @@ TEST(DecimalText, DigitsWithoutLeadingZeros) {
     EXPECT_EQ(decimalText(255), "255");
 }
 
-TEST(StrokeText, EmptyTextHasNoWidth) { EXPECT_EQ(strokeTextWidth(nullptr, ""), 0); }
+TEST(StrokeText, EmptyTextHasNoWidth) {
+    EXPECT_EQ(strokeTextWidth(nullptr, ""), 0);
+}
 
 } // namespace

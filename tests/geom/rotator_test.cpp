@@ -9,7 +9,9 @@
 
 namespace {
 
-Vec3 column(const Rotator& r, int c) { return {r.matrix[4 * c], r.matrix[4 * c + 1], r.matrix[4 * c + 2]}; }
+Vec3 column(const Rotator& r, int c) {
+    return {r.matrix[4 * c], r.matrix[4 * c + 1], r.matrix[4 * c + 2]};
+}
 
 // The largest entry of M^T M - I over the rotation part.
 double orthonormalityError(const Rotator& r) {
@@ -21,7 +23,7 @@ double orthonormalityError(const Rotator& r) {
 }
 
 class RotatorTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { test_clock::set(1000); }
     void TearDown() override { test_clock::restore(); }
 };

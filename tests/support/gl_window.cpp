@@ -71,4 +71,6 @@ std::string stateProblems() {
 
 #include "app/events.h"
 
-void gl_test::reshapeToWindow() { onReshape(width, height); }
+void gl_test::reshapeToWindow() {
+    onReshape(width, height);
+}

@@ -5,7 +5,9 @@
 namespace test_clock {
 namespace {
 std::uint32_t reading = 0;
-int source() { return static_cast<int>(reading); }
+int source() {
+    return static_cast<int>(reading);
+}
 } // namespace
 
 void set(int value) {
@@ -16,6 +18,10 @@ void advance(int millis) {
     reading += static_cast<std::uint32_t>(millis);
     setClockSource(&source);
 }
-int now() { return static_cast<int>(reading); }
-void restore() { setClockSource(nullptr); }
+int now() {
+    return static_cast<int>(reading);
+}
+void restore() {
+    setClockSource(nullptr);
+}
 } // namespace test_clock

@@ -46,14 +46,18 @@ void TestScene::drawModel() {
     if (!drawQuad)
         return;
     glPushMatrix();
+    {
         glTranslated(0, 0, -8);
         applyViewRotation();
         glNormal3d(0, 0, 1);
         glBegin(GL_QUADS);
+        {
             glVertex3d(-1, -1, 0);
             glVertex3d(1, -1, 0);
             glVertex3d(1, 1, 0);
             glVertex3d(-1, 1, 0);
+        }
         glEnd();
+    }
     glPopMatrix();
 }

@@ -23,11 +23,13 @@ struct TestButton : PushButton {
 };
 
 class TestScene : public Scene {
-public:
+  public:
     // withControls adds a slider, a dial, a row and a button on the panel.
     explicit TestScene(const std::string& key, bool withControls = false);
 
-    std::string caption() const override { return captionText.empty() ? Scene::caption() : captionText; }
+    std::string caption() const override {
+        return captionText.empty() ? Scene::caption() : captionText;
+    }
     void reshape(int width, int height) override;
     void setupGL() override;
     void onSceneSwitch() override { ++switches; }

@@ -1,0 +1,141 @@
+// lembovari-bench: how long each scene takes to draw a frame.
+//
+//   lembovari-bench [--frames N] [KEY ...]
+//
+// For every named scene (by default every registered one, in start-up order)
+// it draws N frames (300 unless told) in the exhibit's 800 by 600 window
+// after a warm-up, waiting for each to finish, at the scene's default state
+// and, where the scene has a slider, with its first slider half way along.
+// Prints the renderer on a comment line, then one line per scene and state:
+// key, state, mean and 95th-percentile milliseconds per frame. Exit status 2
+// for bad arguments.
+
+#include "app/events.h"
+#include "app/scene.h"
+#include "app/scene_manager.h"
+#include "tools/common/exhibit_window.h"
+#include "ui/slider.h"
+
+#include <GL/freeglut.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* usage = "usage: lembovari-bench [--frames N] [KEY ...]";
+constexpr int warmUpFrames = 30;
+
+[[noreturn]] void fail(const std::string& message) {
+    std::fprintf(stderr, "lembovari-bench: %s\n", message.c_str());
+    std::exit(2);
+}
+
+struct Arguments {
+    int frames = 300;
+    std::vector<std::string> keys;
+};
+
+Arguments parseArguments(int argc, char** argv) {
+    Arguments a;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--frames" && i + 1 < argc) {
+            const std::string text = argv[++i];
+            const char* end = text.data() + text.size();
+            const auto [stop, status] = std::from_chars(text.data(), end, a.frames);
+            if (text.empty() || status != std::errc() || stop != end || a.frames < 1)
+                fail("--frames " + text + ": expected a whole number above 0");
+        } else if (argument.rfind("--", 0) == 0) {
+            fail("unknown option " + argument + "; " + usage);
+        } else if (!SceneManager::instance().byKey(argument)) {
+            fail("no scene \"" + argument + "\"");
+        } else {
+            a.keys.push_back(argument);
+        }
+    }
+    if (a.keys.empty())
+        for (Scene* scene : SceneManager::instance().registered())
+            a.keys.push_back(scene->name);
+    return a;
+}
+
+struct Timing {
+    double meanMillis = 0;
+    double p95Millis = 0;
+};
+
+// One frame as the display handler draws it, waited for to the end.
+void drawFrame() {
+    renderFrame();
+    glutSwapBuffers();
+    glFinish();
+}
+
+Timing measure(int frames) {
+    for (int i = 0; i < warmUpFrames; ++i)
+        drawFrame();
+    std::vector<double> millis;
+    for (int i = 0; i < frames; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        drawFrame();
+        const std::chrono::duration<double, std::milli> spent =
+            std::chrono::steady_clock::now() - start;
+        millis.push_back(spent.count());
+    }
+    Timing t;
+    for (double m : millis)
+        t.meanMillis += m / frames;
+    // The smallest time that at least 95 % of the frames do not exceed.
+    std::sort(millis.begin(), millis.end());
+    t.p95Millis = millis[std::size_t(std::ceil(0.95 * frames)) - 1];
+    return t;
+}
+
+void report(const std::string& key, const std::string& state, Timing t) {
+    std::printf("%-20s %-16s %8.2f %8.2f\n", key.c_str(), state.c_str(), t.meanMillis,
+                t.p95Millis);
+    std::fflush(stdout);
+}
+
+Slider* firstSlider(const Scene& scene) {
+    for (PanelItem* control : ownControls(scene))
+        if (auto* slider = dynamic_cast<Slider*>(control))
+            return slider;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Arguments arguments = parseArguments(argc, argv);
+    exhibit_window::open(argv[0]);
+    exhibit_window::startScenes(arguments.keys);
+
+    std::printf("# renderer: %s\n", exhibit_window::renderer().c_str());
+    std::printf("# %dx%d, %d frames per state after %d warm-up frames, glFinish after each\n",
+                exhibit_window::width, exhibit_window::height, arguments.frames, warmUpFrames);
+    std::printf("# key state mean_ms p95_ms\n");
+    SceneManager& manager = SceneManager::instance();
+    for (int i = 0; i < manager.count(); ++i) {
+        manager.select(i);
+        Scene& scene = *manager.current();
+        report(scene.name, "default", measure(arguments.frames));
+        if (Slider* slider = firstSlider(scene)) {
+            const double before = slider->value;
+            slider->value = slider->minimum + 0.5 * (slider->maximum - slider->minimum);
+            char state[40];
+            std::snprintf(state, sizeof state, "slider0=%g", slider->value);
+            report(scene.name, state, measure(arguments.frames));
+            // A key named twice is measured from its default state again.
+            slider->value = before;
+        }
+    }
+    return 0;
+}

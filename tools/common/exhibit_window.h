@@ -1,0 +1,37 @@
+#pragma once
+// What the snapshot and benchmark tools share: the exhibit's window, opened
+// without the visitor's main loop, and a scene's own controls.
+
+#include "tools/snapshot/control_settings.h"
+
+#include <string>
+#include <vector>
+
+class PanelItem;
+
+namespace exhibit_window {
+constexpr int width = 800;
+constexpr int height = 600;
+
+// Opens the exhibit's window ("Lembovari", 800 by 600, double buffer and
+// depth buffer) on the X display and waits briefly until it is shown. GLUT
+// sees no arguments but the program's name.
+void open(const char* programName);
+
+// Makes keys the list of scenes (unknown keys are skipped) and its first scene
+// current, with its projection, lighting and panel layout, as the exhibit's
+// start-up does. The others come in through SceneManager::select.
+void startScenes(const std::vector<std::string>& keys);
+
+// The glGetString of GL_RENDERER of the window's context.
+std::string renderer();
+} // namespace exhibit_window
+
+class Scene;
+
+// A scene's own overlay controls, those after the items every panel starts
+// with, of the four kinds that can be set (slider, dial, row, button), in
+// panel order.
+std::vector<PanelItem*> ownControls(const Scene& scene);
+// What each of those controls accepts, in the same order.
+std::vector<ControlInfo> describeControls(const std::vector<PanelItem*>& controls);

@@ -1,0 +1,145 @@
+#include "tools/snapshot/control_settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::slider:
+        return "slider";
+    case ControlKind::dial:
+        return "dial";
+    case ControlKind::row:
+        return "row";
+    case ControlKind::button:
+        return "button";
+    }
+    return "";
+}
+
+std::string number(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", v);
+    return text;
+}
+
+// The whole text as a number, or nothing: no blanks, no trailing characters.
+template <typename T> std::optional<T> parseWhole(const std::string& text) {
+    T value{};
+    const char* end = text.data() + text.size();
+    const auto [stop, status] = std::from_chars(text.data(), end, value);
+    if (text.empty() || status != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+bool isNumber(const std::string& text) { return parseWhole<double>(text).has_value(); }
+
+// The value the control takes from text, or a reason why it takes none.
+std::optional<double> valueFor(const ControlInfo& control, const std::string& text,
+                               std::string& reason) {
+    if (!isNumber(text)) {
+        reason = "\"" + text + "\" is not a number";
+        return std::nullopt;
+    }
+    const double v = *parseWhole<double>(text);
+    switch (control.kind) {
+    case ControlKind::slider:
+        // Written so that NaN fails too.
+        if (!(control.minimum <= v && v <= control.maximum)) {
+            reason = "out of range " + number(control.minimum) + ".." + number(control.maximum);
+            return std::nullopt;
+        }
+        return v;
+    case ControlKind::dial:
+        if (!std::isfinite(v)) {
+            reason = "not a finite angle";
+            return std::nullopt;
+        }
+        return v;
+    case ControlKind::row: {
+        const auto icon = parseWhole<int>(text);
+        if (!icon) {
+            reason = "an icon is a whole number";
+            return std::nullopt;
+        }
+        if (*icon < 0 || *icon >= control.iconCount) {
+            reason = "no icon " + text + " (icons 0.." + std::to_string(control.iconCount - 1) + ")";
+            return std::nullopt;
+        }
+        return *icon;
+    }
+    case ControlKind::button:
+        if (parseWhole<int>(text) != 1) {
+            reason = "a button takes only 1 (one activation)";
+            return std::nullopt;
+        }
+        return 1;
+    }
+    return std::nullopt;
+}
+
+std::string joined(const std::vector<std::string>& words, const char* separator) {
+    std::string text;
+    for (const std::string& w : words)
+        text += (text.empty() ? "" : separator) + w;
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> controlNames(const std::vector<ControlInfo>& controls) {
+    std::vector<std::string> names;
+    int counts[4] = {0, 0, 0, 0};
+    for (const ControlInfo& c : controls)
+        names.push_back(kindName(c.kind) + std::to_string(counts[int(c.kind)]++));
+    return names;
+}
+
+std::string controlSummary(const std::vector<ControlInfo>& controls) {
+    std::vector<std::string> words = controlNames(controls);
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlInfo& c = controls[i];
+        if (c.kind == ControlKind::slider)
+            words[i] += ":" + number(c.minimum) + ".." + number(c.maximum);
+        else if (c.kind == ControlKind::row)
+            words[i] += ":" + std::to_string(c.selected) + "/" + std::to_string(c.iconCount);
+    }
+    return joined(words, " ");
+}
+
+std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<ControlInfo>& controls,
+                                                         const std::vector<std::string>& arguments,
+                                                         std::string& error) {
+    const std::vector<std::string> names = controlNames(controls);
+    std::vector<ControlSetting> settings;
+    for (const std::string& argument : arguments) {
+        const std::size_t equals = argument.find('=');
+        if (equals == std::string::npos) {
+            error = "\"" + argument + "\" is not CONTROL=VALUE";
+            return std::nullopt;
+        }
+        const std::string name = argument.substr(0, equals);
+        const std::string text = argument.substr(equals + 1);
+        std::size_t index = 0;
+        while (index < names.size() && names[index] != name)
+            ++index;
+        if (index == names.size()) {
+            error = "no control \"" + name + "\" (" +
+                    (names.empty() ? "the scene has none" : "the scene has " + joined(names, ", ")) +
+                    ")";
+            return std::nullopt;
+        }
+        std::string reason;
+        const auto value = valueFor(controls[index], text, reason);
+        if (!value) {
+            error = argument + ": " + reason;
+            return std::nullopt;
+        }
+        settings.push_back({index, *value});
+    }
+    return settings;
+}
