@@ -67,9 +67,11 @@ void Rotator::rotateAboutAxis(const Vec3& axis, double angle) {
 }
 
 void Rotator::turn(double dx, double dy) {
-    // The angles pass through float, as they would on their way into glRotatef.
-    const Mat3 r = axisRotation(static_cast<float>(dx), {0, 1, 0});
-    const Mat3 p = axisRotation(static_cast<float>(-dy), {1, 0, 0});
+    // The angles pass through float, as they would on their way into glRotatef;
+    // whole turns are taken off first so that the long interval of a scene
+    // shown again after hours keeps its precision.
+    const Mat3 r = axisRotation(static_cast<float>(std::fmod(dx, 360.0)), {0, 1, 0});
+    const Mat3 p = axisRotation(static_cast<float>(std::fmod(-dy, 360.0)), {1, 0, 0});
     Vec3 c0 = times(r, times(p, column(matrix, 0)));
     Vec3 c1 = times(r, times(p, column(matrix, 1)));
     // Products of rotations stored in single precision drift away from a

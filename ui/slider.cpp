@@ -11,13 +11,17 @@ bool Slider::contains(Vec2 p) const {
            p.y <= position.y + 30;
 }
 
+// A track of a single pixel, or a range of a single value, has nowhere to
+// move: everything maps to the left end and to the minimum.
 double Slider::valueAt(double px) const {
-    const double t = (px - left()) / (right() - left());
+    const double span = right() - left();
+    const double t = span != 0 ? (px - left()) / span : 0.0;
     return (1 - t) * minimum + t * maximum;
 }
 
 int Slider::columnOf(double v) const {
-    const double t = (v - minimum) / (maximum - minimum);
+    const double range = maximum - minimum;
+    const double t = range != 0 ? (v - minimum) / range : 0.0;
     return static_cast<int>(t * right() + (1 - t) * left());
 }
 

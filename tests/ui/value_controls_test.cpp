@@ -69,6 +69,16 @@ TEST(Slider, DragIsRelativeAndClamped) {
     EXPECT_EQ(s.value, 0.0);
 }
 
+TEST(Slider, ASingleValueRangeStaysAtItsMinimum) {
+    Slider s = sliderAt(200, 20);
+    s.minimum = s.maximum = 0.25;
+    s.value = 0.25;
+    s.press({240, 20});
+    s.drag({260, 20});
+    EXPECT_EQ(s.value, 0.25);
+    EXPECT_EQ(s.columnOf(s.value), 150);
+}
+
 TEST(Dial, DragTurnsBySweptSine) {
     Dial d;
     d.position = {480, 30};
