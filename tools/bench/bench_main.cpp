@@ -46,7 +46,9 @@ Arguments parseArguments(int argc, char** argv) {
     Arguments a;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--frames" && i + 1 < argc) {
+        if (argument == "--frames") {
+            if (i + 1 == argc)
+                fail("--frames needs a number");
             const std::string text = argv[++i];
             const char* end = text.data() + text.size();
             const auto [stop, status] = std::from_chars(text.data(), end, a.frames);
@@ -99,8 +101,7 @@ Timing measure(int frames) {
 }
 
 void report(const std::string& key, const std::string& state, Timing t) {
-    std::printf("%-20s %-16s %8.2f %8.2f\n", key.c_str(), state.c_str(), t.meanMillis,
-                t.p95Millis);
+    std::printf("%-20s %-16s %8.2f %8.2f\n", key.c_str(), state.c_str(), t.meanMillis, t.p95Millis);
     std::fflush(stdout);
 }
 
@@ -115,7 +116,7 @@ Slider* firstSlider(const Scene& scene) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parseArguments(argc, argv);
-    exhibit_window::open(argv[0]);
+    exhibit_window::open("lembovari-bench");
     exhibit_window::startScenes(arguments.keys);
 
     std::printf("# renderer: %s\n", exhibit_window::renderer().c_str());

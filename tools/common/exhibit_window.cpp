@@ -12,6 +12,8 @@
 #include <GL/freeglut.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -20,7 +22,9 @@ bool shown = false;
 
 // The tools draw their frames themselves; GLUT only reports that the window
 // is on screen.
-void onFirstDisplay() { shown = true; }
+void onFirstDisplay() {
+    shown = true;
+}
 
 std::optional<ControlKind> kindOf(PanelItem* item) {
     if (dynamic_cast<Slider*>(item))
@@ -37,6 +41,12 @@ std::optional<ControlKind> kindOf(PanelItem* item) {
 } // namespace
 
 void exhibit_window::open(const char* programName) {
+    // GLUT would end the process with a message of its own.
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) {
+        std::fprintf(stderr, "%s: no X display; run it under xvfb-run -a\n", programName);
+        std::exit(1);
+    }
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};
     glutInit(&argc, argv);

@@ -15,7 +15,8 @@ constexpr int height = 600;
 
 // Opens the exhibit's window ("Lembovari", 800 by 600, double buffer and
 // depth buffer) on the X display and waits briefly until it is shown. GLUT
-// sees no arguments but the program's name.
+// sees no arguments but the program's name. Without a display it says so on
+// standard error and ends the process with status 1.
 void open(const char* programName);
 
 // Makes keys the list of scenes (unknown keys are skipped) and its first scene

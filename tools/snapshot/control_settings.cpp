@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -20,10 +19,12 @@ const char* kindName(ControlKind kind) {
     return "";
 }
 
+// The shortest text that reads back as v, so that a range printed by
+// controlSummary can be passed back as a setting.
 std::string number(double v) {
     char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
+    const auto end = std::to_chars(text, text + sizeof text, v).ptr;
+    return std::string(text, end);
 }
 
 // The whole text as a number, or nothing: no blanks, no trailing characters.
@@ -36,7 +37,9 @@ template <typename T> std::optional<T> parseWhole(const std::string& text) {
     return value;
 }
 
-bool isNumber(const std::string& text) { return parseWhole<double>(text).has_value(); }
+bool isNumber(const std::string& text) {
+    return parseWhole<double>(text).has_value();
+}
 
 // The value the control takes from text, or a reason why it takes none.
 std::optional<double> valueFor(const ControlInfo& control, const std::string& text,
@@ -67,7 +70,8 @@ std::optional<double> valueFor(const ControlInfo& control, const std::string& te
             return std::nullopt;
         }
         if (*icon < 0 || *icon >= control.iconCount) {
-            reason = "no icon " + text + " (icons 0.." + std::to_string(control.iconCount - 1) + ")";
+            reason =
+                "no icon " + text + " (icons 0.." + std::to_string(control.iconCount - 1) + ")";
             return std::nullopt;
         }
         return *icon;
@@ -128,9 +132,10 @@ std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<Contr
         while (index < names.size() && names[index] != name)
             ++index;
         if (index == names.size()) {
-            error = "no control \"" + name + "\" (" +
-                    (names.empty() ? "the scene has none" : "the scene has " + joined(names, ", ")) +
-                    ")";
+            error =
+                "no control \"" + name + "\" (" +
+                (names.empty() ? "the scene has none" : "the scene has " + joined(names, ", ")) +
+                ")";
             return std::nullopt;
         }
         std::string reason;

@@ -57,10 +57,12 @@ struct Arguments {
 
 // F must be 1 / n for a whole n, so that every output pixel is a whole block.
 int downscaleFor(const std::string& text) {
+    if (text.empty())
+        fail(2, "--scale needs a factor");
     char* end = nullptr;
     const double f = std::strtod(text.c_str(), &end);
     const double n = 1 / f;
-    if (text.empty() || *end != '\0' || !(f > 0 && f <= 1) || std::fabs(n - std::round(n)) > 1e-9)
+    if (*end != '\0' || !(f > 0 && f <= 1) || std::fabs(n - std::round(n)) > 1e-9)
         fail(2, "--scale " + text + ": expected 1, 0.5, 0.25 or another 1/n");
     return int(std::round(n));
 }
@@ -72,8 +74,8 @@ Arguments parseArguments(int argc, char** argv) {
         const std::string option = argv[i];
         if (option == "--list")
             a.list = true;
-        else if (option == "--scale" && i + 1 < argc)
-            a.downscale = downscaleFor(argv[++i]);
+        else if (option == "--scale")
+            a.downscale = downscaleFor(i + 1 < argc ? argv[++i] : "");
         else if (option == "--help") {
             std::puts(usage);
             std::exit(0);
@@ -83,7 +85,7 @@ Arguments parseArguments(int argc, char** argv) {
     if (a.list)
         return a;
     if (argc - i < 2)
-        fail(2, usage);
+        fail(2, std::string("needs a scene key and an output file; ") + usage);
     a.key = argv[i];
     a.output = argv[i + 1];
     a.settings.assign(argv + i + 2, argv + argc);
@@ -106,8 +108,9 @@ std::string knownKeys() {
 // Refuses, before any window exists, an output that could not be written.
 void checkOutput(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string directory =
-        slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const std::string directory = slash == std::string::npos ? "."
+                                  : slash == 0               ? "/"
+                                                             : path.substr(0, slash);
     struct stat status;
     if (path.empty() || path.back() == '/' ||
         (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)))
@@ -177,7 +180,7 @@ int main(int argc, char** argv) {
         fail(2, error);
     checkOutput(arguments.output);
 
-    exhibit_window::open(argv[0]);
+    exhibit_window::open("lembovari-snapshot");
     exhibit_window::startScenes({arguments.key});
     for (const ControlSetting& setting : *settings)
         apply(setting, controls[setting.control]);

@@ -1,0 +1,156 @@
+#include "scenes/projective/cross_cap_scene.h"
+
+#include "geom/draw.h"
+#include "scenes/projective/cross_cap_surface.h"
+#include "scenes/projective/mode_selectors.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+#include "ui/widget_panel.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Boundary modes: the tube in one colour, and the generator on top.
+constexpr int boundaryOneColour = 1;
+constexpr int boundaryWithGenerator = 3;
+
+constexpr double shininess = 50;
+constexpr double boundaryColour[3] = {0.5, 0.5, 0.2};
+// The alpha has no effect while blending stays off.
+constexpr double surfaceColour[4] = {0.1, 0.7, 0.3, 0.8};
+
+template <typename Item> Item* placed(Item* item, Vec2 offset) {
+    item->anchor = BottomLeft;
+    item->offset = offset;
+    return item;
+}
+
+void setShine() {
+    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+}
+
+// The colours set with glColor become the ambient and diffuse material.
+void beginColourMaterial() {
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+}
+
+void sendVertex(const SurfaceVertex& v) {
+    glNormal3dv(v.normal.data());
+    glVertex3dv(v.position.data());
+}
+
+void drawBoundaryTube(const cross_cap::Surface& surface, int boundaryMode) {
+    const cross_cap::BoundaryTube tube = cross_cap::boundaryTube(surface);
+    const bool coloured = boundaryMode != boundaryOneColour;
+    setShine();
+    if (coloured)
+        beginColourMaterial();
+    else
+        setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, boundaryColour[0], boundaryColour[1],
+                    boundaryColour[2], 1);
+    for (int ring = 1; ring < tube.rings.rows(); ++ring) {
+        glBegin(GL_QUAD_STRIP);
+        {
+            for (int k = 0; k < tube.rings.columns; ++k) {
+                if (coloured)
+                    hueColour(tube.hues[ring], 1);
+                sendVertex(tube.rings.at(ring, k));
+                if (coloured)
+                    hueColour(tube.hues[ring - 1], 1);
+                sendVertex(tube.rings.at(ring - 1, k));
+            }
+        }
+        glEnd();
+    }
+    if (coloured)
+        glDisable(GL_COLOR_MATERIAL);
+}
+
+void drawSurface(const cross_cap::Surface& surface, int surfaceMode) {
+    const SampleGrid grid = cross_cap::surfaceGrid(surface);
+    setShine();
+    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, surfaceColour[0], surfaceColour[1],
+                surfaceColour[2], surfaceColour[3]);
+    for (int strip = 0; strip < cross_cap::surfaceStripCount; ++strip) {
+        if (!cross_cap::surfaceStripDrawn(strip, surfaceMode))
+            continue;
+        glBegin(GL_QUAD_STRIP);
+        {
+            for (int j = 0; j < grid.columns; ++j) {
+                sendVertex(grid.at(strip, j));
+                sendVertex(grid.at(strip + 1, j));
+            }
+        }
+        glEnd();
+    }
+}
+
+void drawGeneratorTube(const cross_cap::Surface& surface, double dialAngle) {
+    const double p = cross_cap::generatorPosition(dialAngle);
+    const SampleGrid tube = cross_cap::generatorTube(surface, p);
+    setShine();
+    beginColourMaterial();
+    // The hue ramp repeats every half unit, so p / 2 is also the colour of
+    // the boundary at b = p + 1: the tube matches both points it joins.
+    hueColour(p / 2, 1);
+    for (int ring = 1; ring < tube.rows(); ++ring) {
+        glBegin(GL_QUAD_STRIP);
+        {
+            for (int k = 0; k < tube.columns; ++k) {
+                sendVertex(tube.at(ring - 1, k));
+                sendVertex(tube.at(ring, k));
+            }
+        }
+        glEnd();
+    }
+    glDisable(GL_COLOR_MATERIAL);
+}
+
+} // namespace
+
+CrossCapScene::CrossCapScene() : Scene("ProjectivePlane1") {
+    morphSlider = placed(new Slider, {200, 20});
+    surfaceSelector = placed(new SurfaceModeSelector, {300, 20});
+    boundarySelector = placed(new BoundaryModeSelector, {380, 20});
+    dial = placed(new Dial, {480, 30});
+    panel->add(morphSlider);
+    panel->add(surfaceSelector);
+    panel->add(boundarySelector);
+    panel->add(dial);
+    surfaceSelector->selected = 1;
+    boundarySelector->selected = 1;
+}
+
+Vec3 CrossCapScene::surfacePoint(double a, double b) const {
+    return cross_cap::Surface(t).surfacePoint(a, b);
+}
+
+Vec3 CrossCapScene::surfaceNormal(double a, double b) const {
+    return cross_cap::Surface(t).surfaceNormal(a, b);
+}
+
+void CrossCapScene::drawModel() {
+    t = morphSlider->value;
+    const int surfaceMode = surfaceSelector->selected;
+    const int boundaryMode = boundarySelector->selected;
+    // Set before the overlay is drawn, so the dial comes and goes in the
+    // same frame as the generator it moves.
+    dial->hidden = boundaryMode != boundaryWithGenerator;
+
+    const cross_cap::Surface surface(t);
+    glPushMatrix();
+    {
+        glTranslated(0, 0, -8);
+        applyViewRotation();
+        if (boundaryMode > 0)
+            drawBoundaryTube(surface, boundaryMode);
+        if (surfaceMode > 0)
+            drawSurface(surface, surfaceMode);
+        if (boundaryMode == boundaryWithGenerator)
+            drawGeneratorTube(surface, dial->angle);
+    }
+    glPopMatrix();
+}

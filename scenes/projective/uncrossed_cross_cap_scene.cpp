@@ -1,0 +1,89 @@
+#include "scenes/projective/uncrossed_cross_cap_scene.h"
+
+#include "geom/draw.h"
+#include "scenes/projective/mode_selectors.h"
+#include "scenes/projective/uncrossed_cross_cap_surface.h"
+#include "ui/slider.h"
+#include "ui/widget_panel.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Both faces of tube and band share one highlight.
+constexpr double shininess = 100;
+constexpr double tubeColour[3] = {0.8, 0.8, 0.9};
+constexpr double bandColour[3] = {200.0 / 255, 20.0 / 255, 250.0 / 255};
+
+template <typename Item> Item* placed(Item* item, Vec2 offset) {
+    item->anchor = BottomLeft;
+    item->offset = offset;
+    return item;
+}
+
+void sendVertex(const SurfaceVertex& v) {
+    glNormal3dv(v.normal.data());
+    glVertex3dv(v.position.data());
+}
+
+void drawEdgeTube(double r) {
+    const SampleGrid tube = uncrossed_cross_cap::edgeTube(r);
+    // The edge is closed with period 1 in b, so the ring at b = 1 serves as
+    // the one before ring 0.
+    int previous = tube.rows() - 1;
+    for (int ring = 0; ring < tube.rows(); previous = ring++) {
+        glBegin(GL_QUAD_STRIP);
+        {
+            for (int k = 0; k < tube.columns; ++k) {
+                sendVertex(tube.at(previous, k));
+                sendVertex(tube.at(ring, k));
+            }
+        }
+        glEnd();
+    }
+}
+
+void drawBand(double r, int surfaceMode) {
+    const SampleGrid grid = uncrossed_cross_cap::bandGrid(r);
+    for (int strip = 0; strip < uncrossed_cross_cap::stripCount; ++strip) {
+        if (!uncrossed_cross_cap::stripDrawn(strip, surfaceMode))
+            continue;
+        glBegin(GL_QUAD_STRIP);
+        {
+            for (int j = 0; j < grid.columns; ++j) {
+                sendVertex(grid.at(strip + 1, j));
+                sendVertex(grid.at(strip, j));
+            }
+        }
+        glEnd();
+    }
+}
+
+} // namespace
+
+UncrossedCrossCapScene::UncrossedCrossCapScene() : Scene("ProjectivePlane2") {
+    growthSlider = placed(new Slider, {200, 30});
+    surfaceSelector = placed(new SurfaceModeSelector, {300, 30});
+    panel->add(growthSlider);
+    panel->add(surfaceSelector);
+    surfaceSelector->selected = 1;
+}
+
+void UncrossedCrossCapScene::drawModel() {
+    glPushMatrix();
+    {
+        glTranslated(0, 0, -8);
+        applyViewRotation();
+        setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0.5, 0.5, 0.5, 1);
+        glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+        setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tubeColour[0], tubeColour[1],
+                    tubeColour[2], 1);
+        const double r = uncrossed_cross_cap::reach(growthSlider->value);
+        drawEdgeTube(r);
+        setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, bandColour[0], bandColour[1],
+                    bandColour[2], 1);
+        if (surfaceSelector->selected > 0)
+            drawBand(r, surfaceSelector->selected);
+    }
+    glPopMatrix();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// "ProjectivePlane2": a Moebius band with a round boundary, grown by the
+// slider from a narrow band about its core circle out to that boundary. A
+// tube marks the band's current edge; the row shows the band whole, in
+// stripes or not at all.
+
+#include "app/scene.h"
+#include "geom/rotator.h"
+
+class Slider;
+class SurfaceModeSelector;
+
+class UncrossedCrossCapScene : public Scene {
+  public:
+    UncrossedCrossCapScene();
+
+    std::string caption() const override { return "Cappuccio incrociato senza incroci"; }
+    void drawModel() override;
+    Widget* backgroundElement() override { return &rotator; }
+
+    Rotator rotator{160, 30};
+
+    // Owned by the panel.
+    Slider* growthSlider = nullptr;
+    SurfaceModeSelector* surfaceSelector = nullptr;
+};

@@ -1,0 +1,49 @@
+#pragma once
+// A fresh exhibit for every test: its own X server and its own program, so
+// no test sees what an earlier one did to the scenes.
+
+#include "tests/e2e/exhibit_process.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace e2e {
+
+class ExhibitTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        exhibit = std::make_unique<ExhibitProcess>(LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM,
+                                                   "Lembovari");
+        ASSERT_TRUE(exhibit->started()) << exhibit->failure();
+    }
+
+    // What the window showed when a test failed, to look at afterwards: a
+    // PPM file named after the test in the working directory.
+    void TearDown() override {
+        if (!HasFailure() || !exhibit || !exhibit->started()) {
+            return;
+        }
+        Picture last = exhibit->capture();
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string path = std::string(test->test_suite_name()) + "." + test->name() + ".ppm";
+        for (char& c : path) {
+            c = c == '/' ? '_' : c;
+        }
+        if (!last.empty() && last.writePpm(path)) {
+            std::cout << "The window at the end: " << path << "\n";
+        }
+    }
+
+    // Time for input that should change nothing to have been handled and
+    // drawn, had it changed something.
+    static void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(500)); }
+
+    std::unique_ptr<ExhibitProcess> exhibit;
+};
+
+} // namespace e2e

@@ -1,0 +1,198 @@
+// The real lembovari-snapshot binary, run on the X display this test runs on:
+// what it says and leaves behind for good and bad command lines.
+
+#include "tests/tools/png_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1; // the exit status, or -1 when the process did not exit
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const fs::path& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class SnapshotTool : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::string name = (fs::temp_directory_path() / "lembovari-snapshot-test.XXXXXX").string();
+        ASSERT_NE(mkdtemp(name.data()), nullptr);
+        folder = name;
+        scratch = folder / "scratch";
+        work = folder / "out";
+        fs::create_directory(scratch);
+        fs::create_directory(work);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    Outcome run(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), LEMBOVARI_SNAPSHOT);
+        std::vector<char*> argv;
+        for (std::string& a : arguments)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        const std::string outPath = (scratch / "stdout").string();
+        const std::string errPath = (scratch / "stderr").string();
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
+        pid_t pid = 0;
+        Outcome outcome;
+        if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
+            int status = 0;
+            waitpid(pid, &status, 0);
+            outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        posix_spawn_file_actions_destroy(&files);
+        outcome.out = readText(outPath);
+        outcome.err = readText(errPath);
+        return outcome;
+    }
+
+    std::string output(const char* name = "picture.png") const { return (work / name).string(); }
+
+    std::vector<std::string> written() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(work))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    fs::path folder;
+    fs::path scratch; // the tool's standard output and error
+    fs::path work;    // where the tool writes
+};
+
+using Rgb = std::array<int, 3>;
+const Rgb background = {9, 48, 75};
+
+Rgb pixelAt(const RgbImage& image, int x, int y) {
+    const std::size_t i = (std::size_t(y) * image.width + x) * 3;
+    return {image.pixels[i], image.pixels[i + 1], image.pixels[i + 2]};
+}
+
+// How many pixels of the box [x0, x1) by [y0, y1), rows from the top, are not colour.
+int countUnlike(const RgbImage& image, int x0, int y0, int x1, int y1, Rgb colour) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            count += pixelAt(image, x, y) != colour;
+    return count;
+}
+
+TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
+    const std::string out = output();
+    const std::vector<std::vector<std::string>> commandLines = {
+        {},
+        {"ProjectivePlane1"},
+        {"--bogus", "ProjectivePlane1", out},
+        {"--scale", "0.3", "ProjectivePlane1", out},
+        {"NoSuchScene", out},
+        {"ProjectivePlane1", out, "slider9=0.5"},
+        {"ProjectivePlane1", out, "slider0"},
+        {"ProjectivePlane1", out, "slider0=1.5"},
+        {"ProjectivePlane1", out, "row1=4"},
+        {"ProjectivePlane1", out, "slider0=half"},
+        {"ProjectivePlane1", out, "slider0=0.5", "row0=9"},
+        {"ProjectivePlane1", (work / "missing" / "picture.png").string()},
+        {"ProjectivePlane1", work.string()},
+    };
+    for (const auto& arguments : commandLines) {
+        std::string shown;
+        for (const std::string& a : arguments)
+            shown += " " + a;
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << shown;
+        EXPECT_EQ(outcome.err.rfind("lembovari-snapshot: ", 0), 0u) << shown << "\n" << outcome.err;
+        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << shown;
+        EXPECT_EQ(outcome.err.back(), '\n') << shown;
+        EXPECT_TRUE(written().empty()) << shown;
+    }
+}
+
+TEST_F(SnapshotTool, AnErrorLeavesAnEarlierPictureAlone) {
+    std::ofstream(output()) << "an earlier picture";
+    EXPECT_EQ(run({"ProjectivePlane1", output(), "row1=99"}).status, 2);
+    EXPECT_EQ(readText(output()), "an earlier picture");
+    EXPECT_EQ(written().size(), 1u);
+}
+
+TEST_F(SnapshotTool, ListsEveryRegisteredSceneWithItsControls) {
+    const Outcome outcome = run({"--list"});
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(outcome.out.rfind("ProjectivePlane1\t", 0), 0u) << outcome.out;
+    std::istringstream lines(outcome.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2) << line;
+}
+
+TEST_F(SnapshotTool, TheFirstSceneAtItsDefaultStateShowsTheModelOnTheBackground) {
+    const Outcome outcome = run({"ProjectivePlane1", output()});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(written(), std::vector<std::string>{"picture.png"});
+    const auto image = readPng(output());
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->width, 800);
+    ASSERT_EQ(image->height, 600);
+    // The controls keep clear of the corners.
+    for (int x0 : {0, 790})
+        for (int y0 : {0, 590})
+            EXPECT_EQ(countUnlike(*image, x0, y0, x0 + 10, y0 + 10, background), 0)
+                << "corner at " << x0 << ", " << y0;
+    // The picture is the right way up: the controls lie along the bottom edge.
+    EXPECT_EQ(countUnlike(*image, 0, 0, 800, 40, background), 0);
+    EXPECT_GT(countUnlike(*image, 100, 560, 700, 600, background), 100);
+    // The band is round with a hole, so not every pixel of the middle third
+    // shows it, but a good share does.
+    const int middle = countUnlike(*image, 267, 200, 533, 400, background);
+    EXPECT_GT(middle, 266 * 200 / 10);
+}
+
+TEST_F(SnapshotTool, SettingsChangeThePictureAndScaleShrinksIt) {
+    ASSERT_EQ(run({"ProjectivePlane1", output("default.png")}).status, 0);
+    const Outcome outcome = run({"ProjectivePlane1", output("set.png"), "slider0=1", "row0=2",
+                                 "row1=3", "dial0=-2.5", "slider0=0.5"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    ASSERT_EQ(run({"--scale", "0.5", "ProjectivePlane1", output("small.png")}).status, 0);
+
+    const auto plain = readPng(output("default.png"));
+    const auto set = readPng(output("set.png"));
+    const auto small = readPng(output("small.png"));
+    ASSERT_TRUE(plain && set && small);
+    int changed = 0;
+    for (int y = 150; y < 450; ++y)
+        for (int x = 200; x < 600; ++x)
+            changed += pixelAt(*plain, x, y) != pixelAt(*set, x, y);
+    EXPECT_GT(changed, 400 * 300 / 10);
+
+    EXPECT_EQ(small->width, 400);
+    EXPECT_EQ(small->height, 300);
+    EXPECT_EQ(pixelAt(*small, 0, 0), background);
+    EXPECT_EQ(written().size(), 3u);
+}
+
+} // namespace
