@@ -70,6 +70,18 @@ void drawTube(const Vec3& a, const Vec3& b, double radius) {
     drawCone(a, radius, b, radius);
 }
 
+void drawSquareOutline(double half) {
+    glBegin(GL_LINE_STRIP);
+    {
+        glVertex2d(-half, -half);
+        glVertex2d(-half, half);
+        glVertex2d(half, half);
+        glVertex2d(half, -half);
+        glVertex2d(-half, -half);
+    }
+    glEnd();
+}
+
 void strokeText(void* font, const std::string& text) {
     for (unsigned char c : text)
         glutStrokeCharacter(font, c);

@@ -38,6 +38,10 @@ ConeAngles coneAngles(const Vec3& a, const Vec3& b);
 void drawCone(const Vec3& a, double ra, const Vec3& b, double rb);
 void drawTube(const Vec3& a, const Vec3& b, double radius);
 
+// The outline of a square of side 2 * half centred at the origin, in the
+// current colour (the overlay's square icons).
+void drawSquareOutline(double half);
+
 // Stroke-font text at the current matrix, each character advancing it.
 void strokeText(void* font, const std::string& text);
 // The width of text in stroke-font units.

@@ -63,15 +63,7 @@ void SceneMenu::draw() {
         glTranslated(position.x, position.y, 0);
         if (openness == 0) {
             glColor3d(1, 1, 1);
-            glBegin(GL_LINE_STRIP);
-            {
-                glVertex2d(-7, -7);
-                glVertex2d(-7, 7);
-                glVertex2d(7, 7);
-                glVertex2d(7, -7);
-                glVertex2d(-7, -7);
-            }
-            glEnd();
+            drawSquareOutline(7);
             glPopMatrix();
             return;
         }

@@ -15,15 +15,7 @@ void SurfaceModeSelector::drawIcon(int index) {
     glColor3d(0.1, 0.7, 0.3);
     switch (index) {
     case 0:
-        glBegin(GL_LINE_STRIP);
-        {
-            glVertex2d(-7, -7);
-            glVertex2d(-7, 7);
-            glVertex2d(7, 7);
-            glVertex2d(7, -7);
-            glVertex2d(-7, -7);
-        }
-        glEnd();
+        drawSquareOutline(7);
         break;
     case 1:
         glRectd(-7, -7, 7, 7);
