@@ -5,6 +5,9 @@
 
 #include <cmath>
 
+// The exact constant, for trigonometry in radians.
+constexpr double pi = 3.14159265358979323846;
+
 struct Vec3 {
     double x = 0.0;
     double y = 0.0;

@@ -50,7 +50,7 @@ bool CreditsLogo::contains(Vec2 p) const {
 }
 
 double CreditsLogo::armAngle() const {
-    return (1 - openness) * 1.151 + openness * (M_PI - firstArm);
+    return (1 - openness) * 1.151 + openness * (pi - firstArm);
 }
 
 void CreditsLogo::advance(int now) {
@@ -79,7 +79,7 @@ void CreditsLogo::draw() {
         glBegin(GL_QUAD_STRIP);
         {
             for (int i = 0; i < 100; ++i) {
-                const double g = a + 0.1 + i * (2 * M_PI + 0.215 - a) / 99;
+                const double g = a + 0.1 + i * (2 * pi + 0.215 - a) / 99;
                 glVertex2d(18 * std::cos(g), 18 * std::sin(g));
                 glVertex2d(21 * std::cos(g), 21 * std::sin(g));
             }

@@ -54,7 +54,7 @@ void Dial::advanceSpin() {
 }
 
 void Dial::draw() {
-    constexpr double toDegrees = 180.0 / M_PI;
+    constexpr double toDegrees = 180.0 / pi;
     GLUquadric* quadric = gluNewQuadric();
     glPushMatrix();
     {

@@ -30,3 +30,10 @@ class PanelItem {
     Anchor anchor = BottomLeft;
     bool hidden = false;
 };
+
+// Sets where a new item sits and hands it back, ready for WidgetPanel::add.
+template <typename Item> Item* placed(Item* item, Anchor anchor, Vec2 offset) {
+    item->anchor = anchor;
+    item->offset = offset;
+    return item;
+}

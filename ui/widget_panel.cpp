@@ -9,14 +9,6 @@
 
 int backgroundColour[3] = {9, 48, 75};
 
-namespace {
-template <typename Item> Item* placed(Item* item, Anchor anchor, Vec2 offset) {
-    item->anchor = anchor;
-    item->offset = offset;
-    return item;
-}
-} // namespace
-
 WidgetPanel::WidgetPanel() {
     add(placed(new NavButton(0), BottomLeft, {40, 20}));
     add(placed(new NavButton(1), BottomLeft, {60, 20}));

@@ -3,6 +3,7 @@
 #include "geom/draw.h"
 #include "scenes/projective/cross_cap_surface.h"
 #include "scenes/projective/mode_selectors.h"
+#include "scenes/projective/sample_drawing.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
@@ -20,12 +21,6 @@ constexpr double boundaryColour[3] = {0.5, 0.5, 0.2};
 // The alpha has no effect while blending stays off.
 constexpr double surfaceColour[4] = {0.1, 0.7, 0.3, 0.8};
 
-template <typename Item> Item* placed(Item* item, Vec2 offset) {
-    item->anchor = BottomLeft;
-    item->offset = offset;
-    return item;
-}
-
 void setShine() {
     setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
@@ -35,11 +30,6 @@ void setShine() {
 void beginColourMaterial() {
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
     glEnable(GL_COLOR_MATERIAL);
-}
-
-void sendVertex(const SurfaceVertex& v) {
-    glNormal3dv(v.normal.data());
-    glVertex3dv(v.position.data());
 }
 
 void drawBoundaryTube(const cross_cap::Surface& surface, int boundaryMode) {
@@ -77,14 +67,7 @@ void drawSurface(const cross_cap::Surface& surface, int surfaceMode) {
     for (int strip = 0; strip < cross_cap::surfaceStripCount; ++strip) {
         if (!cross_cap::surfaceStripDrawn(strip, surfaceMode))
             continue;
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (int j = 0; j < grid.columns; ++j) {
-                sendVertex(grid.at(strip, j));
-                sendVertex(grid.at(strip + 1, j));
-            }
-        }
-        glEnd();
+        drawRowPair(grid, strip, strip + 1);
     }
 }
 
@@ -96,26 +79,18 @@ void drawGeneratorTube(const cross_cap::Surface& surface, double dialAngle) {
     // The hue ramp repeats every half unit, so p / 2 is also the colour of
     // the boundary at b = p + 1: the tube matches both points it joins.
     hueColour(p / 2, 1);
-    for (int ring = 1; ring < tube.rows(); ++ring) {
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (int k = 0; k < tube.columns; ++k) {
-                sendVertex(tube.at(ring - 1, k));
-                sendVertex(tube.at(ring, k));
-            }
-        }
-        glEnd();
-    }
+    for (int ring = 1; ring < tube.rows(); ++ring)
+        drawRowPair(tube, ring - 1, ring);
     glDisable(GL_COLOR_MATERIAL);
 }
 
 } // namespace
 
 CrossCapScene::CrossCapScene() : Scene("ProjectivePlane1") {
-    morphSlider = placed(new Slider, {200, 20});
-    surfaceSelector = placed(new SurfaceModeSelector, {300, 20});
-    boundarySelector = placed(new BoundaryModeSelector, {380, 20});
-    dial = placed(new Dial, {480, 30});
+    morphSlider = placed(new Slider, BottomLeft, {200, 20});
+    surfaceSelector = placed(new SurfaceModeSelector, BottomLeft, {300, 20});
+    boundarySelector = placed(new BoundaryModeSelector, BottomLeft, {380, 20});
+    dial = placed(new Dial, BottomLeft, {480, 30});
     panel->add(morphSlider);
     panel->add(surfaceSelector);
     panel->add(boundarySelector);

@@ -4,26 +4,6 @@
 
 namespace cross_cap {
 
-namespace {
-
-constexpr double pi = 3.14159265358979323846;
-
-// cos and sin of k * 2 pi / (count - 1) for k = 0 to count - 1: the
-// directions of a tube ring whose last vertex closes it.
-struct RingAngles {
-    explicit RingAngles(int count) {
-        for (int k = 0; k < count; ++k) {
-            const double angle = k * 2.0 * pi / (count - 1);
-            cosines.push_back(std::cos(angle));
-            sines.push_back(std::sin(angle));
-        }
-    }
-    std::vector<double> cosines;
-    std::vector<double> sines;
-};
-
-} // namespace
-
 Generator Surface::generatorAt(double b) const {
     const double phi = pi * b;
     const double psi = 2.0 * pi * b;

@@ -7,7 +7,6 @@
 #include <cmath>
 
 namespace {
-constexpr double pi = 3.14159265358979323846;
 constexpr int ringAngles = 20;
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "geom/vec.h"
 
 #include <cassert>
+#include <cmath>
 #include <vector>
 
 // One lit vertex of a surface or a tube.
@@ -25,4 +26,18 @@ struct SampleGrid {
         assert(row >= 0 && row < rows() && column >= 0 && column < columns);
         return vertices[std::size_t(row) * std::size_t(columns) + std::size_t(column)];
     }
+};
+
+// The cosines and sines of k * 2 pi / (count - 1) for k = 0 to count - 1: the
+// vertex directions of a tube ring whose last vertex closes it.
+struct RingAngles {
+    explicit RingAngles(int count) {
+        for (int k = 0; k < count; ++k) {
+            const double angle = k * 2.0 * pi / (count - 1);
+            cosines.push_back(std::cos(angle));
+            sines.push_back(std::sin(angle));
+        }
+    }
+    std::vector<double> cosines;
+    std::vector<double> sines;
 };

@@ -2,6 +2,7 @@
 
 #include "geom/draw.h"
 #include "scenes/projective/mode_selectors.h"
+#include "scenes/projective/sample_drawing.h"
 #include "scenes/projective/uncrossed_cross_cap_surface.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
@@ -15,32 +16,13 @@ constexpr double shininess = 100;
 constexpr double tubeColour[3] = {0.8, 0.8, 0.9};
 constexpr double bandColour[3] = {200.0 / 255, 20.0 / 255, 250.0 / 255};
 
-template <typename Item> Item* placed(Item* item, Vec2 offset) {
-    item->anchor = BottomLeft;
-    item->offset = offset;
-    return item;
-}
-
-void sendVertex(const SurfaceVertex& v) {
-    glNormal3dv(v.normal.data());
-    glVertex3dv(v.position.data());
-}
-
 void drawEdgeTube(double r) {
     const SampleGrid tube = uncrossed_cross_cap::edgeTube(r);
     // The edge is closed with period 1 in b, so the ring at b = 1 serves as
     // the one before ring 0.
     int previous = tube.rows() - 1;
-    for (int ring = 0; ring < tube.rows(); previous = ring++) {
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (int k = 0; k < tube.columns; ++k) {
-                sendVertex(tube.at(previous, k));
-                sendVertex(tube.at(ring, k));
-            }
-        }
-        glEnd();
-    }
+    for (int ring = 0; ring < tube.rows(); previous = ring++)
+        drawRowPair(tube, previous, ring);
 }
 
 void drawBand(double r, int surfaceMode) {
@@ -48,22 +30,15 @@ void drawBand(double r, int surfaceMode) {
     for (int strip = 0; strip < uncrossed_cross_cap::stripCount; ++strip) {
         if (!uncrossed_cross_cap::stripDrawn(strip, surfaceMode))
             continue;
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (int j = 0; j < grid.columns; ++j) {
-                sendVertex(grid.at(strip + 1, j));
-                sendVertex(grid.at(strip, j));
-            }
-        }
-        glEnd();
+        drawRowPair(grid, strip + 1, strip);
     }
 }
 
 } // namespace
 
 UncrossedCrossCapScene::UncrossedCrossCapScene() : Scene("ProjectivePlane2") {
-    growthSlider = placed(new Slider, {200, 30});
-    surfaceSelector = placed(new SurfaceModeSelector, {300, 30});
+    growthSlider = placed(new Slider, BottomLeft, {200, 30});
+    surfaceSelector = placed(new SurfaceModeSelector, BottomLeft, {300, 30});
     panel->add(growthSlider);
     panel->add(surfaceSelector);
     surfaceSelector->selected = 1;

@@ -6,8 +6,6 @@ namespace uncrossed_cross_cap {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 Vec3 blend(const Vec3& from, const Vec3& to, double a) {
     return (1.0 - a) * from + a * to;
 }
@@ -92,13 +90,7 @@ bool stripDrawn(int strip, int surfaceMode) {
 SampleGrid edgeTube(double r) {
     constexpr int ringCount = stripCount + 1;
     constexpr int ringSize = 10;
-    double cosines[ringSize];
-    double sines[ringSize];
-    for (int k = 0; k < ringSize; ++k) {
-        const double angle = k * 2.0 * pi / (ringSize - 1);
-        cosines[k] = std::cos(angle);
-        sines[k] = std::sin(angle);
-    }
+    static const RingAngles angles(ringSize);
 
     SampleGrid tube;
     tube.columns = ringSize;
@@ -112,7 +104,7 @@ SampleGrid edgeTube(double r) {
         const Vec3 along = normalised(next.pointAt(r) - before.pointAt(r));
         const Vec3 side = cross(centre.normal, along);
         for (int k = 0; k < ringSize; ++k) {
-            const Vec3 out = cosines[k] * centre.normal + sines[k] * side;
+            const Vec3 out = angles.cosines[k] * centre.normal + angles.sines[k] * side;
             tube.vertices.push_back({centre.position + edgeTubeRadius * out, out});
         }
     }

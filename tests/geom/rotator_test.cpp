@@ -30,7 +30,7 @@ class RotatorTest : public testing::Test {
 
 TEST_F(RotatorTest, InitialAnglesTurnAboutYThenX) {
     const Rotator r(0, 20);
-    const double a = 20 * M_PI / 180;
+    const double a = 20 * pi / 180;
     EXPECT_NEAR(r.matrix[0], 1, 1e-6);
     EXPECT_NEAR(r.matrix[1], 0, 1e-6);
     EXPECT_NEAR(r.matrix[2], 0, 1e-6);

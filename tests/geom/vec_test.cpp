@@ -40,7 +40,7 @@ TEST(Vec3, DataIsThreeContiguousDoubles) {
 
 TEST(RotateInPlane, TurnsWithinThePlaneAndKeepsTheAxis) {
     const Vec3 u{1, 0, 0}, w{0, 1, 0};
-    const double c = std::cos(M_PI / 2), s = std::sin(M_PI / 2);
+    const double c = std::cos(pi / 2), s = std::sin(pi / 2);
     expectNear(rotateInPlane(u, u, w, c, s), {0, 1, 0});
     expectNear(rotateInPlane({0, 0, 5}, u, w, c, s), {0, 0, 5});
     // Any vector keeps its length, and its component along u x w.

@@ -12,21 +12,13 @@ void TestRow::drawIcon(int) {
 TestScene::TestScene(const std::string& key, bool withControls) : Scene(key) {
     if (!withControls)
         return;
-    slider = new Slider;
-    slider->anchor = BottomLeft;
-    slider->offset = {200, 20};
+    slider = placed(new Slider, BottomLeft, {200, 20});
     panel->add(slider);
-    row = new TestRow;
-    row->anchor = BottomLeft;
-    row->offset = {300, 20};
+    row = placed(new TestRow, BottomLeft, {300, 20});
     panel->add(row);
-    dial = new Dial;
-    dial->anchor = BottomLeft;
-    dial->offset = {480, 30};
+    dial = placed(new Dial, BottomLeft, {480, 30});
     panel->add(dial);
-    button = new TestButton;
-    button->anchor = TopRight;
-    button->offset = {-30, -30};
+    button = placed(new TestButton, TopRight, {-30, -30});
     panel->add(button);
 }
 

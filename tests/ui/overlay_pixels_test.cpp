@@ -101,7 +101,7 @@ TEST_F(Overlay, DialRingAndDot) {
     EXPECT_COLOUR(pixel(480, 15), rgb(0.3, 0.4, 0.8));
     EXPECT_COLOUR(pixel(495, 30), rgb(0.7, 0.4, 0.8));
     EXPECT_COLOUR(pixel(480, 30), background); // the ring's hole
-    d.angle = M_PI / 2;
+    d.angle = pi / 2;
     d.hovered = true;
     frame();
     EXPECT_COLOUR(pixel(480, 45), rgb(0.9, 0.7, 0.85));

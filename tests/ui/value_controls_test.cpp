@@ -248,7 +248,7 @@ TEST(CreditsLogo, OpensSlowlyClosesQuickly) {
     logo.advance(600);
     EXPECT_EQ(logo.openness, 1);
     EXPECT_TRUE(logo.showsText());
-    EXPECT_NEAR(logo.armAngle() - 0.415, M_PI - 0.83, 1e-9);
+    EXPECT_NEAR(logo.armAngle() - 0.415, pi - 0.83, 1e-9);
     logo.leave();
     logo.advance(601);
     EXPECT_FALSE(logo.showsText()) << "the text goes on the first frame of closing";

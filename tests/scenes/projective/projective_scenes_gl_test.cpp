@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 // One instance of each for the whole binary: the manager keeps the first
 // scene of a key.
 CrossCapScene& crossCap() {

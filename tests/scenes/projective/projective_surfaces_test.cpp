@@ -11,7 +11,6 @@ namespace {
 namespace ucc = uncrossed_cross_cap;
 using cross_cap::Surface;
 
-constexpr double pi = 3.14159265358979323846;
 const double morphs[] = {0.0, 0.2, 0.5, 0.8, 1.0};
 
 double gap(const Vec3& a, const Vec3& b) {
