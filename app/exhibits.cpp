@@ -2,10 +2,30 @@
 // defines them all so that the order holds by construction: each shared
 // Rotator is built before the scenes that turn with it.
 
+// The Klein bottles.
+
+// The Moebius strips.
+
+// The projective planes.
 #include "scenes/projective/cross_cap_scene.h"
 #include "scenes/projective/uncrossed_cross_cap_scene.h"
 
+// The ring.
+
+// The polyhedra.
+
 namespace {
+
+// The Klein bottles turn together.
+
+// The Moebius strips turn together.
+
+// The projective planes, each with a rotator of its own.
 CrossCapScene crossCap;
 UncrossedCrossCapScene uncrossedCrossCap;
+
+// The ring, with a rotator of its own.
+
+// The polyhedra turn together.
+
 } // namespace

@@ -25,6 +25,11 @@ void SceneManager::appendByName(const std::string& key) {
 }
 
 void SceneManager::buildOrder() {
+    if (startupKeys) {
+        for (const std::string& key : *startupKeys)
+            appendByName(key);
+        return;
+    }
     for (const char* const* key = startupSceneKeys; *key; ++key)
         appendByName(*key);
 }

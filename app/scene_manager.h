@@ -4,6 +4,7 @@
 // scenes are static objects that live until exit.
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,11 @@ class SceneManager {
     void registerScene(Scene* scene);
     // Appends the scene of that key to the ordered list; an unknown key is skipped.
     void appendByName(const std::string& key);
-    // Appends the start-up keys, in the order the build was configured with.
+    // Appends the start-up keys: those of useStartupKeys when it was called,
+    // else the ones the build was configured with, in order.
     void buildOrder();
+    // Replaces the build's start-up keys (the command line's --scenes).
+    void useStartupKeys(std::vector<std::string> keys) { startupKeys = std::move(keys); }
 
     Scene* current() const { return sceneAt(currentIndex); }
     Scene* sceneAt(int index) const;
@@ -42,4 +46,5 @@ class SceneManager {
     std::vector<Scene*> order;
     std::map<std::string, Scene*> byName;
     std::vector<Scene*> registrationOrder;
+    std::optional<std::vector<std::string>> startupKeys;
 };

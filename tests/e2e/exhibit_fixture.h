@@ -11,14 +11,19 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace e2e {
 
 class ExhibitTest : public ::testing::Test {
   protected:
+    // The program's command line after its name: the exhibit as built unless
+    // a fixture says otherwise.
+    virtual std::vector<std::string> programArguments() const { return {}; }
+
     void SetUp() override {
         exhibit = std::make_unique<ExhibitProcess>(LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM,
-                                                   "Lembovari");
+                                                   "Lembovari", programArguments());
         ASSERT_TRUE(exhibit->started()) << exhibit->failure();
     }
 
@@ -44,6 +49,14 @@ class ExhibitTest : public ::testing::Test {
     static void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(500)); }
 
     std::unique_ptr<ExhibitProcess> exhibit;
+};
+
+// The exhibit with every registered scene in its list, in registration
+// order: the Klein bottles, the Moebius strips, the projective planes, the
+// ring and the polyhedra.
+class AllScenesTest : public ExhibitTest {
+  protected:
+    std::vector<std::string> programArguments() const override { return {"--scenes", "all"}; }
 };
 
 } // namespace e2e

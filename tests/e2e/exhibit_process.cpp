@@ -162,11 +162,12 @@ bool waitFor(const std::function<bool()>& condition, milliseconds timeout) {
 }
 
 ExhibitProcess::ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
-                               const std::string& windowTitle) {
+                               const std::string& windowTitle,
+                               const std::vector<std::string>& arguments) {
     XSetErrorHandler(ignoreXError);
     startServer(xvfbProgram);
     if (started()) {
-        startProgram(program);
+        startProgram(program, arguments);
     }
     if (started()) {
         findWindow(windowTitle);
@@ -283,7 +284,14 @@ void ExhibitProcess::startServer(const std::string& xvfbProgram) {
     fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
 }
 
-void ExhibitProcess::startProgram(const std::string& program) {
+void ExhibitProcess::startProgram(const std::string& program,
+                                  const std::vector<std::string>& arguments) {
+    // Built before the fork: the child only execs.
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
     pid_t parent = getpid();
     programPid = fork();
     if (programPid < 0) {
@@ -294,7 +302,7 @@ void ExhibitProcess::startProgram(const std::string& program) {
         dieWithParent(parent);
         setenv("DISPLAY", displayName.c_str(), 1);
         setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(program.c_str(), argv.data());
         _exit(127);
     }
 }

@@ -79,9 +79,10 @@ class ExhibitProcess {
   public:
     // Starts a virtual X server (xvfbProgram) on a display number of its own
     // choosing, then program on it, and waits until the program's window,
-    // found by its title, is mapped and shows a first frame.
+    // found by its title, is mapped and shows a first frame. The program gets
+    // the arguments after its name.
     ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
-                   const std::string& windowTitle);
+                   const std::string& windowTitle, const std::vector<std::string>& arguments = {});
     ~ExhibitProcess();
     ExhibitProcess(const ExhibitProcess&) = delete;
     ExhibitProcess& operator=(const ExhibitProcess&) = delete;
@@ -119,7 +120,7 @@ class ExhibitProcess {
 
   private:
     void startServer(const std::string& xvfbProgram);
-    void startProgram(const std::string& program);
+    void startProgram(const std::string& program, const std::vector<std::string>& arguments);
     void findWindow(const std::string& windowTitle);
     void fail(const std::string& why);
     void reap(pid_t& pid);

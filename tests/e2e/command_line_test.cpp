@@ -1,0 +1,80 @@
+// The program's own options, run without any display: a refused list must
+// end before GLUT opens one, and --list needs none.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace e2e {
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text) {
+    std::string result = "'";
+    for (char c : text)
+        result += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return result + "'";
+}
+
+Outcome run(const std::string& arguments) {
+    char errPath[] = "/tmp/lembovari-stderr-XXXXXX";
+    const int fd = mkstemp(errPath);
+    close(fd);
+    const std::string command = "env -u DISPLAY " + quoted(LEMBOVARI_PROGRAM) + " " + arguments +
+                                " 2>" + quoted(errPath);
+    Outcome outcome;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
+            outcome.out.append(buffer, n);
+        const int status = pclose(pipe);
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::ifstream errFile(errPath);
+    std::stringstream err;
+    err << errFile.rdbuf();
+    outcome.err = err.str();
+    std::remove(errPath);
+    return outcome;
+}
+
+int lineCount(const std::string& text) {
+    int lines = 0;
+    for (char c : text)
+        lines += c == '\n';
+    return lines;
+}
+
+TEST(CommandLine, ListPrintsEveryKeyWithItsCaptionAndNeedsNoDisplay) {
+    const Outcome outcome = run("--list");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("ProjectivePlane1\tCappuccio incrociato\n"), std::string::npos)
+        << outcome.out;
+    EXPECT_NE(outcome.out.find("ProjectivePlane2\t"), std::string::npos);
+    EXPECT_EQ(outcome.err, "");
+}
+
+TEST(CommandLine, BadListsAreOneLineAndStatusTwoWithoutAWindow) {
+    for (const std::string arguments :
+         {"--scenes NoSuchScene", "--scenes ''", "--scenes ProjectivePlane1,", "--scenes"}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments << ": " << outcome.err;
+        EXPECT_EQ(lineCount(outcome.err), 1) << arguments << ": " << outcome.err;
+        EXPECT_EQ(outcome.out, "");
+    }
+    EXPECT_NE(run("--scenes ProjectivePlane1,NoSuchScene").err.find("NoSuchScene"),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace e2e
