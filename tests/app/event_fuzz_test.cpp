@@ -1,78 +1,62 @@
-// A long random stream of pointer, key, reshape and clock events against
-// scenes that carry every kind of control: whatever a visitor does, nothing
-// worse than "nothing happens" may follow.
+// A visitor's worst day: a long random stream of pointer, key, reshape and
+// clock events, scene switches among them, against the whole exhibit with
+// every registered scene listed. Whatever a visitor does, nothing worse than
+// "nothing happens" may follow: no control out of its bounds, no value that
+// is not finite, no GL error and no unbalanced matrix stack after any frame.
+//
+// The seed is fixed; LEMBOVARI_STREAM_SEED=n picks another and
+// LEMBOVARI_STREAM_EVENTS=n another length when run by hand.
 
 #include "app/events.h"
+#include "app/scene.h"
 #include "app/scene_manager.h"
+#include "tests/support/exhibit_checks.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
-#include "tests/support/test_scene.h"
-#include "ui/colour_editor.h"
-#include "ui/credits_logo.h"
-#include "ui/scene_menu.h"
-#include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
+#include <cstdlib>
 #include <random>
+#include <string>
 
 namespace {
 
-TestScene first("FuzzFirst", true);
-TestScene second("FuzzSecond", true);
-
-void expectSane(const TestScene& scene) {
-    ASSERT_TRUE(std::isfinite(scene.slider->value));
-    ASSERT_GE(scene.slider->value, scene.slider->minimum);
-    ASSERT_LE(scene.slider->value, scene.slider->maximum);
-    ASSERT_TRUE(std::isfinite(scene.dial->angle));
-    ASSERT_TRUE(std::isfinite(scene.dial->angularVelocity));
-    ASSERT_GE(scene.row->selected, 0);
-    ASSERT_LT(scene.row->selected, scene.row->iconCount);
-    for (int i = 0; i < 16; ++i)
-        ASSERT_TRUE(std::isfinite(scene.rotator.matrix[i]));
-    ASSERT_TRUE(std::isfinite(scene.rotator.spinRate.x) && std::isfinite(scene.rotator.spinRate.y));
-    for (const auto& item : scene.panel->items()) {
-        if (auto* menu = dynamic_cast<SceneMenu*>(item.get())) {
-            ASSERT_GE(menu->openness, 0);
-            ASSERT_LE(menu->openness, 1);
-        }
-        if (auto* logo = dynamic_cast<CreditsLogo*>(item.get())) {
-            ASSERT_GE(logo->openness, 0);
-            ASSERT_LE(logo->openness, 1);
-        }
-    }
-    for (int c : backgroundColour) {
-        ASSERT_GE(c, 0);
-        ASSERT_LE(c, 255);
-    }
+unsigned long fromEnvironment(const char* name, unsigned long fallback) {
+    const char* text = std::getenv(name);
+    return text && *text ? std::strtoul(text, nullptr, 10) : fallback;
 }
 
-TEST(EventStream, HundredThousandRandomEvents) {
+TEST(EventStream, AMillionRandomEventsOverEveryScene) {
+    const unsigned long seed = fromEnvironment("LEMBOVARI_STREAM_SEED", 20261208);
+    const long events = long(fromEnvironment("LEMBOVARI_STREAM_EVENTS", 1000000));
+    SCOPED_TRACE("LEMBOVARI_STREAM_SEED=" + std::to_string(seed));
+
     SceneManager& manager = SceneManager::instance();
-    manager.clearOrder();
-    manager.appendByName("FuzzFirst");
-    manager.appendByName("FuzzSecond");
-    test_clock::set(INT_MAX - 20000); // the stream crosses the clock's wrap
+    exhibit_checks::listEveryRegisteredScene();
+    ASSERT_GE(manager.count(), 2);
+    test_clock::set(INT_MAX - 200000); // the stream crosses the clock's wrap
     initialise();
     gl_test::reshapeToWindow();
 
-    std::mt19937 random(20261208);
+    std::mt19937 random(seed);
     auto chance = [&](int n) { return int(random() % unsigned(n)); };
     const int keys[] = {'s', 'S', 'a', ' ', 0, 255};
     const int specials[] = {GLUT_KEY_LEFT,    GLUT_KEY_RIGHT,     GLUT_KEY_UP,   GLUT_KEY_DOWN,
                             GLUT_KEY_PAGE_UP, GLUT_KEY_PAGE_DOWN, GLUT_KEY_HOME, GLUT_KEY_F4};
+    const int sizes[][2] = {{0, 0}, {1, 1}, {4000, 3000}, {800, 600}, {320, 200}, {160, 120}};
     bool held = false;
     int frames = 0;
-    for (int event = 0; event < 100000; ++event) {
-        // Mostly inside the window, near the controls; sometimes far outside.
+    std::vector<bool> visited(std::size_t(manager.count()), false);
+    for (long event = 0; event < events; ++event) {
+        // Mostly inside the window, near the controls along the edges;
+        // sometimes far outside.
         const int x = chance(10) == 0 ? chance(20000) - 10000 : chance(820) - 10;
         const int y = chance(10) == 0 ? chance(20000) - 10000
                                       : (chance(2) ? 600 - chance(80) : chance(620) - 10);
-        switch (chance(12)) {
+        switch (chance(13)) {
         case 0:
         case 1:
             onMouse(chance(3), GLUT_DOWN, x, y);
@@ -98,8 +82,7 @@ TEST(EventStream, HundredThousandRandomEvents) {
             break;
         case 8:
             if (chance(20) == 0) {
-                const int sizes[][2] = {{0, 0}, {1, 1}, {4000, 3000}, {800, 600}, {320, 200}};
-                const auto& s = sizes[chance(5)];
+                const auto& s = sizes[chance(6)];
                 onReshape(s[0], s[1]);
             }
             break;
@@ -107,28 +90,37 @@ TEST(EventStream, HundredThousandRandomEvents) {
             test_clock::advance(chance(40));
             break;
         case 10:
+            // Now and then the exhibit is left alone for a while.
             if (chance(50) == 0)
                 test_clock::advance(chance(3) == 0 ? 100000 : 1000);
+            break;
+        case 11:
+            // A visitor who jumps anywhere through the menu.
+            if (chance(100) == 0)
+                manager.select(chance(manager.count()));
             break;
         default:
             onMouse(0, chance(3), x, y); // states other than down and up too
             break;
         }
-        if (event % 100 == 0) {
-            // Small frames keep the stream fast; sizes are restored below.
-            renderFrame();
+        visited[std::size_t(manager.currentIndex)] = true;
+        if (event % 400 == 0) {
+            onDisplay();
             ++frames;
-            ASSERT_EQ(gl_test::stateProblems(), "") << "after event " << event;
-            expectSane(first);
-            expectSane(second);
+            ASSERT_EQ(gl_test::stateProblems(), "") << "after event " << event << " in "
+                                                    << manager.current()->name;
+            ASSERT_TRUE(exhibit_checks::sane(*manager.current())) << "after event " << event;
         }
     }
     onReshape(800, 600);
-    renderFrame();
-    EXPECT_EQ(gl_test::stateProblems(), "");
-    expectSane(first);
-    expectSane(second);
-    EXPECT_GT(frames, 900);
+    for (int i = 0; i < manager.count(); ++i) {
+        manager.select(i);
+        renderFrame();
+        EXPECT_EQ(gl_test::stateProblems(), "") << manager.current()->name;
+        EXPECT_TRUE(exhibit_checks::sane(*manager.current()));
+        EXPECT_TRUE(visited[std::size_t(i)]) << manager.current()->name << " never came up";
+    }
+    EXPECT_GT(frames, events / 500);
     test_clock::restore();
 }
 
