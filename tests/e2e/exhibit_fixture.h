@@ -48,6 +48,27 @@ class ExhibitTest : public ::testing::Test {
     // drawn, had it changed something.
     static void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(500)); }
 
+    // Waits until two pictures taken a little apart agree within the box (at
+    // most stillPixels pixels off by more than tolerance), that is until the
+    // model has come to rest; answers the later one, or an empty picture.
+    Picture waitForStillPicture(Box box, std::chrono::milliseconds timeout = std::chrono::seconds(5),
+                                int tolerance = 12, int stillPixels = 20) {
+        Picture last = exhibit->capture();
+        Picture still;
+        waitFor(
+            [&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(150));
+                Picture next = exhibit->capture();
+                const bool same = countDifferences(last, next, box, tolerance) <= stillPixels;
+                last = next;
+                if (same)
+                    still = next;
+                return same;
+            },
+            timeout);
+        return still;
+    }
+
     std::unique_ptr<ExhibitProcess> exhibit;
 };
 

@@ -53,25 +53,7 @@ class ProjectiveScenesTest : public ExhibitTest {
         return shownScene(exhibit->capture());
     }
 
-    // Waits until two pictures taken a little apart agree, that is until the
-    // model has come to rest; answers the later one, or an empty picture.
-    Picture waitForStillPicture() {
-        Picture last = exhibit->capture();
-        Picture still;
-        waitFor(
-            [&] {
-                std::this_thread::sleep_for(150ms);
-                Picture next = exhibit->capture();
-                bool same = countDifferences(last, next, middle, pixelTolerance) <= stillPixels;
-                last = next;
-                if (same) {
-                    still = next;
-                }
-                return same;
-            },
-            timeout);
-        return still;
-    }
+    Picture waitForStillPicture() { return ExhibitTest::waitForStillPicture(middle, timeout); }
 };
 
 TEST_F(ProjectiveScenesTest, OpensOnTheCrossCapWithTheModelInTheMiddle) {

@@ -35,24 +35,7 @@ int registeredSceneCount() {
 
 class WholeExhibitTest : public AllScenesTest {
   protected:
-    // The model after two pictures a little apart agree; empty if it never
-    // keeps still.
-    Picture stillPicture() {
-        Picture last = exhibit->capture();
-        Picture still;
-        waitFor(
-            [&] {
-                std::this_thread::sleep_for(150ms);
-                Picture next = exhibit->capture();
-                const bool same = countDifferences(last, next, middle, pixelTolerance) <= 20;
-                last = next;
-                if (same)
-                    still = next;
-                return same;
-            },
-            timeout);
-        return still;
-    }
+    Picture stillPicture() { return waitForStillPicture(middle, timeout); }
 };
 
 TEST_F(WholeExhibitTest, RightStepsThroughEverySceneAndTheMenuReachesEachOne) {
