@@ -8,6 +8,7 @@
 #include "app/scene.h"
 #include "scenes/polyhedra/duality_subdivision.h"
 #include "scenes/polyhedra/half_edge_mesh.h"
+#include "scenes/polyhedra/outline_tubes.h"
 
 #include <string>
 #include <vector>
@@ -37,10 +38,19 @@ class PolyhedraScene : public Scene {
     Slider* morphSlider = nullptr;
 
   private:
+    // The triangles, their colours and outlines at blend s, worked out again
+    // only when s has changed since the last frame.
+    void updateMorph(double s);
+
     HalfEdgeMesh solidMesh;
     DualitySubdivision dual;
     std::vector<int> faceColours;
     std::vector<int> vertexColours;
     std::string captionText;
     Rotator& rotator;
+
+    double morphBlend = 0;
+    std::vector<MorphedTriangle> morphed;
+    std::vector<Vec3> colours;
+    TubeMesh outlines;
 };
