@@ -82,4 +82,16 @@ int edgeSegmentCount(double cut);
 // The strip of segment i, whose ends have the frames start and end.
 void edgeSegmentStrip(const RingFrame& start, const RingFrame& end, std::vector<StripPair>& out);
 
+// Where the slab of the band is closed, so that its inside never shows and
+// the faces turned inwards can be left out. The face sheets and rims close
+// it everywhere but along the outer edge, which the edge tube covers as far
+// as it reaches; a tube that is cut is open at its ends as well. The
+// parameter of the edge point at pair i is t_i on the +across side and
+// t_i + 1 on the other; the margin, in tube segments, is room for a look
+// into an open end.
+constexpr int sealMargin = 10;
+double edgeParameter(int pair, bool plusSide);
+bool edgeSealed(double parameter, int segmentCount);
+bool segmentSealed(int segment, int segmentCount);
+
 } // namespace ring

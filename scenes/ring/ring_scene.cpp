@@ -33,22 +33,53 @@ void sendPair(const StripPair& p) {
     glVertex3dv(p.second.data());
 }
 
-// One sheet; on a cut band its face sheets are red at both ends.
-void drawSheet(int mode, const std::vector<RingFrame>& frames, bool cut,
+// Face culling, where the slab is closed: whichever way the camera looks, a
+// face turned into the slab lies behind one turned out of it, and leaving
+// the inner ones out halves what the renderer fills. cullFace is the
+// winding that faces inwards.
+void setCulling(bool on, GLenum cullFace) {
+    if (on) {
+        glCullFace(cullFace);
+        glEnable(GL_CULL_FACE);
+    } else {
+        glDisable(GL_CULL_FACE);
+    }
+}
+
+// One sheet; on a cut band its face sheets are red at both ends. Face sheets
+// are drawn in runs of quads, culled where the edge tube closes the slab.
+void drawSheet(int mode, const std::vector<RingFrame>& frames, bool cut, int edgeSegmentsKept,
                std::vector<StripPair>& strip) {
     sheetStrip(mode, frames, strip);
-    const bool marked = cut && !(mode & sheetRims);
+    const bool faces = !(mode & sheetRims);
+    const bool marked = cut && faces;
+    // The strips wind counter-clockwise about s * normal; the upper sheet
+    // of a side faces out that way, the lower one the other way.
+    const GLenum inwards = mode & sheetUpper ? GL_BACK : GL_FRONT;
     const int n = int(strip.size());
-    glBegin(GL_QUAD_STRIP);
-    {
-        for (int i = 0; i < n; ++i) {
-            // A material change between vertices is allowed inside glBegin.
-            if (marked && (i == 0 || pairMarkedCut(i, n) != pairMarkedCut(i - 1, n)))
-                setColour(pairMarkedCut(i, n) ? cutColour : faceColour);
-            sendPair(strip[std::size_t(i)]);
+    auto sealed = [&](int i) {
+        return faces && edgeSealed(edgeParameter(i, mode & sheetSide), edgeSegmentsKept);
+    };
+    for (int start = 0; start + 1 < n;) {
+        const bool culled = sealed(start) && sealed(start + 1);
+        int end = start + 1;
+        while (end + 1 < n && (sealed(end) && sealed(end + 1)) == culled)
+            ++end;
+        setCulling(culled, inwards);
+        glBegin(GL_QUAD_STRIP);
+        {
+            for (int i = start; i <= end; ++i) {
+                // A material change between vertices is allowed inside glBegin.
+                if (marked && (i == start || pairMarkedCut(i, n) != pairMarkedCut(i - 1, n)))
+                    setColour(pairMarkedCut(i, n) ? cutColour : faceColour);
+                sendPair(strip[std::size_t(i)]);
+            }
         }
+        glEnd();
+        start = end;
     }
-    glEnd();
+    setCulling(false, GL_BACK);
+    glCullFace(GL_BACK);
 }
 
 void drawCutEnds(const std::vector<RingFrame>& frames) {
@@ -81,6 +112,8 @@ void drawEdgeTube(double phi, double edgeCut, std::vector<StripPair>& strip) {
             setColour(cutColour);
         else if (cut && i == 1)
             setColour(edgeColour);
+        // The strips wind counter-clockwise seen from outside the tube.
+        setCulling(segmentSealed(i, m), GL_BACK);
         edgeSegmentStrip(start, end, strip);
         glBegin(GL_TRIANGLE_STRIP);
         {
@@ -90,6 +123,27 @@ void drawEdgeTube(double phi, double edgeCut, std::vector<StripPair>& strip) {
         glEnd();
         start = end;
     }
+    setCulling(false, GL_BACK);
+}
+
+void drawBand(double cut, double edgeCut, double phi) {
+    std::vector<RingFrame> frames;
+    for (int i = 0; i < bandPairCount(cut); ++i)
+        frames.push_back(ringFrame(bandParameter(i), phi));
+    std::vector<StripPair> strip;
+    setColour(rimColour);
+    const int edgeSegmentsKept = edgeSegmentCount(edgeCut);
+    for (int mode : {6, 4})
+        drawSheet(mode, frames, cut > 0, edgeSegmentsKept, strip);
+    setColour(faceColour);
+    for (int mode : {3, 1, 2, 0})
+        drawSheet(mode, frames, cut > 0, edgeSegmentsKept, strip);
+    setColour(edgeColour);
+    drawEdgeTube(phi, edgeCut, strip);
+    setColour(cutFaceColour);
+    setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0, 0, 0, 0);
+    if (cut > 0)
+        drawCutEnds(frames);
 }
 
 } // namespace
@@ -109,31 +163,33 @@ void RingScene::drawModel() {
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50);
 
     const double cut = bandSlider->value;
+    const double edgeCut = edgeSlider->value;
     // Everything turns with the phase once per 2 pi; folding it in keeps a
     // dial that has spun for days as exact as a fresh one.
     const double phi =
         std::isfinite(phaseDial->angle) ? std::remainder(phaseDial->angle, 2 * pi) : 0;
-    std::vector<RingFrame> frames;
-    for (int i = 0; i < bandPairCount(cut); ++i)
-        frames.push_back(ringFrame(bandParameter(i), phi));
-    std::vector<StripPair> strip;
 
     glPushMatrix();
     {
         glTranslated(0, 0, -10);
         applyViewRotation();
-        setColour(rimColour);
-        for (int mode : {6, 4})
-            drawSheet(mode, frames, cut > 0, strip);
-        setColour(faceColour);
-        for (int mode : {3, 1, 2, 0})
-            drawSheet(mode, frames, cut > 0, strip);
-        setColour(edgeColour);
-        drawEdgeTube(phi, edgeSlider->value, strip);
-        setColour(cutFaceColour);
-        setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0, 0, 0, 0);
-        if (cut > 0)
-            drawCutEnds(frames);
+        // The model changes only with the controls: while they rest, the
+        // band is drawn again from the list made when they last moved.
+        const bool same = cut == listCut && edgeCut == listEdgeCut && phi == listPhase;
+        if (bandList == 0 || !glIsList(bandList)) {
+            bandList = glGenLists(1);
+        } else if (same) {
+            glCallList(bandList);
+            glPopMatrix();
+            return;
+        }
+        glNewList(bandList, GL_COMPILE);
+        drawBand(cut, edgeCut, phi);
+        glEndList();
+        listCut = cut;
+        listEdgeCut = edgeCut;
+        listPhase = phi;
+        glCallList(bandList);
     }
     glPopMatrix();
 }

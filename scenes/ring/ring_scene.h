@@ -24,4 +24,11 @@ class RingScene : public Scene {
     Slider* bandSlider = nullptr;
     Slider* edgeSlider = nullptr;
     Dial* phaseDial = nullptr;
+
+  private:
+    // The display list of the band, and the control values it was made for.
+    unsigned bandList = 0;
+    double listCut = 0;
+    double listEdgeCut = 0;
+    double listPhase = 0;
 };
