@@ -173,23 +173,29 @@ void RingScene::drawModel() {
     {
         glTranslated(0, 0, -10);
         applyViewRotation();
-        // The model changes only with the controls: while they rest, the
-        // band is drawn again from the list made when they last moved.
-        const bool same = cut == listCut && edgeCut == listEdgeCut && phi == listPhase;
+        // The model changes only with the controls. Once they have rested
+        // for a frame the band goes into a display list and is drawn from
+        // it until they move again; while they move (a spinning dial) it is
+        // drawn directly, as compiling it every frame would only add work.
+        const BandState state{cut, edgeCut, phi};
+        const bool resting = state == previousState;
+        previousState = state;
         if (bandList == 0 || !glIsList(bandList)) {
             bandList = glGenLists(1);
-        } else if (same) {
-            glCallList(bandList);
-            glPopMatrix();
-            return;
+            listValid = false;
         }
-        glNewList(bandList, GL_COMPILE);
-        drawBand(cut, edgeCut, phi);
-        glEndList();
-        listCut = cut;
-        listEdgeCut = edgeCut;
-        listPhase = phi;
-        glCallList(bandList);
+        if (!resting) {
+            drawBand(cut, edgeCut, phi);
+        } else {
+            if (!listValid || !(state == listState)) {
+                glNewList(bandList, GL_COMPILE);
+                drawBand(cut, edgeCut, phi);
+                glEndList();
+                listState = state;
+                listValid = true;
+            }
+            glCallList(bandList);
+        }
     }
     glPopMatrix();
 }

@@ -26,9 +26,16 @@ class RingScene : public Scene {
     Dial* phaseDial = nullptr;
 
   private:
-    // The display list of the band, and the control values it was made for.
+    // The control values the band is drawn for.
+    struct BandState {
+        double cut = 0, edgeCut = 0, phase = 0;
+        bool operator==(const BandState& o) const {
+            return cut == o.cut && edgeCut == o.edgeCut && phase == o.phase;
+        }
+    };
+    BandState previousState; // of the last frame
+    // The display list of the band, and the values it was made for.
     unsigned bandList = 0;
-    double listCut = 0;
-    double listEdgeCut = 0;
-    double listPhase = 0;
+    bool listValid = false;
+    BandState listState;
 };

@@ -45,10 +45,16 @@ class RingSceneTest : public testing::Test {
     }
 
     // The middle of the window, clear of the overlay.
+    // Drawn twice: first as the controls have just moved, then from the
+    // display list made for controls at rest; both must agree.
     Picture drawFrame() {
         renderFrame();
         EXPECT_EQ(gl_test::stateProblems(), "");
+        const std::string moved = gl_test::readFrame();
+        renderFrame();
+        EXPECT_EQ(gl_test::stateProblems(), "");
         const std::string frame = gl_test::readFrame();
+        EXPECT_TRUE(frame == moved) << "the resting band differs from the moving one";
         const gl_test::Rgb background{backgroundColour[0], backgroundColour[1],
                                       backgroundColour[2]};
         Picture picture;
