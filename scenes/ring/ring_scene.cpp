@@ -46,6 +46,12 @@ void setCulling(bool on, GLenum cullFace) {
     }
 }
 
+// Culling off and back at GL's default, for whatever is drawn next.
+void endCulling() {
+    glDisable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+}
+
 // One sheet; on a cut band its face sheets are red at both ends. Face sheets
 // are drawn in runs of quads, culled where the edge tube closes the slab.
 void drawSheet(int mode, const std::vector<RingFrame>& frames, bool cut, int edgeSegmentsKept,
@@ -58,7 +64,7 @@ void drawSheet(int mode, const std::vector<RingFrame>& frames, bool cut, int edg
     const GLenum inwards = mode & sheetUpper ? GL_BACK : GL_FRONT;
     const int n = int(strip.size());
     auto sealed = [&](int i) {
-        return faces && edgeSealed(edgeParameter(i, mode & sheetSide), edgeSegmentsKept);
+        return faces && edgeSealed(edgeParameter(i, (mode & sheetSide) != 0), edgeSegmentsKept);
     };
     for (int start = 0; start + 1 < n;) {
         const bool culled = sealed(start) && sealed(start + 1);
@@ -78,8 +84,7 @@ void drawSheet(int mode, const std::vector<RingFrame>& frames, bool cut, int edg
         glEnd();
         start = end;
     }
-    setCulling(false, GL_BACK);
-    glCullFace(GL_BACK);
+    endCulling();
 }
 
 void drawCutEnds(const std::vector<RingFrame>& frames) {
@@ -123,7 +128,7 @@ void drawEdgeTube(double phi, double edgeCut, std::vector<StripPair>& strip) {
         glEnd();
         start = end;
     }
-    setCulling(false, GL_BACK);
+    endCulling();
 }
 
 void drawBand(double cut, double edgeCut, double phi) {
