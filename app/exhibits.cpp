@@ -30,23 +30,20 @@ CrossCapScene crossCap;
 UncrossedCrossCapScene uncrossedCrossCap;
 
 // The ring, with a rotator of its own.
-RingScene ring;
+RingScene interlacedRing;
 
 // The polyhedra turn together.
 Rotator polyhedraRotator{10, 20};
-PolyhedraScene tetratetra{"tetratetra",
-                          makeTetrahedron(),
-                          tetrahedronFaceColours(),
-                          tetrahedronVertexColours(),
-                          "Tetraedro / tetraedro",
-                          polyhedraRotator};
-PolyhedraScene cubeocta{"cubeocta",          makeCube(),        cubeFaceColours(),
-                        cubeVertexColours(), "Cubo / ottaedro", polyhedraRotator};
-PolyhedraScene icododeca{"icododeca",
-                         makeIcosahedron(),
-                         icosahedronFaceColours(),
-                         icosahedronVertexColours(),
-                         "Icosaedro / dodecaedro",
-                         polyhedraRotator};
+// clang-format off
+PolyhedraScene tetratetra{"tetratetra", makeTetrahedron(),
+                          tetrahedronFaceColours(), tetrahedronVertexColours(),
+                          "Tetraedro / tetraedro", polyhedraRotator};
+PolyhedraScene cubeocta{"cubeocta", makeCube(),
+                        cubeFaceColours(), cubeVertexColours(),
+                        "Cubo / ottaedro", polyhedraRotator};
+PolyhedraScene icododeca{"icododeca", makeIcosahedron(),
+                         icosahedronFaceColours(), icosahedronVertexColours(),
+                         "Icosaedro / dodecaedro", polyhedraRotator};
+// clang-format on
 
 } // namespace
