@@ -305,27 +305,6 @@ TEST(DualitySubdivision, EveryTriangleKeepsAnAreaAndANormalOverTheWholeSlider) {
     }
 }
 
-TEST(DualitySubdivision, HalfWayEverythingIsTheAverage) {
-    const DualitySubdivision d = dualitySubdivision(scaled(makeCube()));
-    for (int i = 0; i < int(d.triangles.size()); ++i) {
-        const std::array<int, 3>& t = d.triangles[std::size_t(i)];
-        Vec3 c0;
-        for (int c : t)
-            c0 = c0 + d.solidCorners[std::size_t(c)] * (1.0 / 3);
-        const MorphedTriangle m = morphedTriangle(d, i, 0.5);
-        for (int j = 0; j < 3; ++j) {
-            const std::size_t c = std::size_t(t[std::size_t(j)]);
-            const Vec3 halfway = 0.5 * (d.solidCorners[c] + d.dualCorners[c]);
-            EXPECT_LT(gap(m.corners[std::size_t(j)], 0.9 * halfway + 0.1 * c0), 1e-12);
-        }
-        const int f = tagFace(d.tags[std::size_t(i)]), v = tagVertex(d.tags[std::size_t(i)]);
-        const Vec3 expected = 0.5 * (paletteColour(cubeFaceColours()[std::size_t(f)]) +
-                                     paletteColour(cubeVertexColours()[std::size_t(v)]));
-        EXPECT_EQ(gap(blendedColour(cubeFaceColours(), cubeVertexColours(), f, v, 0.5), expected),
-                  0.0);
-    }
-}
-
 TEST(DualitySubdivision, FacesCentredOnTheOriginStayFinite) {
     const MeshBuildResult pillow = HalfEdgeMesh::build(pillowCorners, {3, 0, 1, 2, 3, 0, 2, 1});
     ASSERT_TRUE(pillow.mesh);
