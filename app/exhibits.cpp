@@ -11,8 +11,13 @@
 #include "scenes/projective/uncrossed_cross_cap_scene.h"
 
 // The ring.
+#include "scenes/ring/ring_scene.h"
 
 // The polyhedra.
+#include "geom/rotator.h"
+#include "scenes/polyhedra/platonic_solids.h"
+#include "scenes/polyhedra/polyhedra_colours.h"
+#include "scenes/polyhedra/polyhedra_scene.h"
 
 namespace {
 
@@ -25,7 +30,20 @@ CrossCapScene crossCap;
 UncrossedCrossCapScene uncrossedCrossCap;
 
 // The ring, with a rotator of its own.
+RingScene interlacedRing;
 
 // The polyhedra turn together.
+Rotator polyhedraRotator{10, 20};
+// clang-format off
+PolyhedraScene tetratetra{"tetratetra", makeTetrahedron(),
+                          tetrahedronFaceColours(), tetrahedronVertexColours(),
+                          "Tetraedro / tetraedro", polyhedraRotator};
+PolyhedraScene cubeocta{"cubeocta", makeCube(),
+                        cubeFaceColours(), cubeVertexColours(),
+                        "Cubo / ottaedro", polyhedraRotator};
+PolyhedraScene icododeca{"icododeca", makeIcosahedron(),
+                         icosahedronFaceColours(), icosahedronVertexColours(),
+                         "Icosaedro / dodecaedro", polyhedraRotator};
+// clang-format on
 
 } // namespace

@@ -1,0 +1,41 @@
+#pragma once
+// "ring": the interlaced Moebius ring with its windows, its window rims and
+// a lighter tube along its single edge. bandSlider cuts the band back from
+// its end and edgeSlider the edge tube, both showing the cut in red;
+// phaseDial turns the band about its own centre line.
+
+#include "app/scene.h"
+#include "geom/rotator.h"
+
+class Slider;
+class Dial;
+
+class RingScene : public Scene {
+  public:
+    RingScene();
+
+    std::string caption() const override { return "Moebius intrecciato"; }
+    void drawModel() override;
+    Widget* backgroundElement() override { return &rotator; }
+
+    Rotator rotator;
+
+    // Owned by the panel.
+    Slider* bandSlider = nullptr;
+    Slider* edgeSlider = nullptr;
+    Dial* phaseDial = nullptr;
+
+  private:
+    // The control values the band is drawn for.
+    struct BandState {
+        double cut = 0, edgeCut = 0, phase = 0;
+        bool operator==(const BandState& o) const {
+            return cut == o.cut && edgeCut == o.edgeCut && phase == o.phase;
+        }
+    };
+    BandState previousState; // of the last frame
+    // The display list of the band, and the values it was made for.
+    unsigned bandList = 0;
+    bool listValid = false;
+    BandState listState;
+};
