@@ -56,7 +56,7 @@ void MoebiusStrip::setTwistFromAngle(double angle) {
     else if (d > 0.9)
         twist = (whole + 1) * pi;
     else
-        twist = c * pi;
+        twist = angle; // c * pi, without its rounding
 }
 
 double MoebiusStrip::liftShare(double x) const {

@@ -67,7 +67,7 @@ class MoebiusStrip {
     // The wheels: each entry is a phase, the position of a wheel being
     // wheelClock * 0.0001 + phase + 1 (0.1 of the band per second). Adding is
     // refused at maxWheels: every wheel is drawn every frame.
-    static constexpr int maxWheels = 120;
+    static constexpr int maxWheels = 40;
     void addWheel();
     void removeFirstWheel();
     void clearWheels();
@@ -95,9 +95,10 @@ class MoebiusStrip {
     void drawMapPatch(double va, double vb, double ua, double ub) const;
     void drawMapLine(double va, double vb, double ua, double ub) const;
     void drawMap() const;
+    // Every wheel at its position now, in its three materials.
     void drawWheels();
+    // Places the wheel at x into the frame's wheels, for drawWheels to draw.
     void drawWheel(double x) const;
-    void drawWheelModel(double distance) const;
     void drawPieces() const;
     void drawTranslucentBand() const;
     // Pushes the matrix, turns the band into the scenes' view, derives bend

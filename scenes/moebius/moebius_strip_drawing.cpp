@@ -4,6 +4,7 @@
 #include "geom/draw.h"
 #include "scenes/moebius/moebius_strip.h"
 #include "scenes/moebius/strip_map.h"
+#include "scenes/moebius/wheel_model.h"
 
 #include <GL/gl.h>
 
@@ -37,83 +38,6 @@ void send(const FaceSample& s) {
     glNormal3dv(s.normal.data());
     glVertex3dv(s.first.data());
     glVertex3dv(s.second.data());
-}
-
-// The wheel model's circles: cos and sin of 2π i / (count - 1), the last
-// point repeating the first.
-template <int count> struct Circle {
-    double c[count];
-    double s[count];
-    Circle() {
-        for (int i = 0; i < count; ++i) {
-            const double angle = 6.283185307179586 * i / (count - 1);
-            c[i] = std::cos(angle);
-            s[i] = std::sin(angle);
-        }
-    }
-};
-constexpr int rimPoints = 30;
-constexpr int spokePoints = 15;
-const Circle<rimPoints>& rimCircle() {
-    static const Circle<rimPoints> circle;
-    return circle;
-}
-const Circle<spokePoints>& spokeCircle() {
-    static const Circle<spokePoints> circle;
-    return circle;
-}
-
-constexpr double tyreRadius = 0.3;
-constexpr double rimRadius = 0.24;
-constexpr double spokeRadius = 0.02;
-constexpr double wheelHalfWidth = 0.03;
-
-// An open cylinder of the given radius about z, from -wheelHalfWidth to wheelHalfWidth.
-void drawWheelCylinder(double radius) {
-    const auto& circle = rimCircle();
-    glBegin(GL_QUAD_STRIP);
-    {
-        for (int i = 0; i < rimPoints; ++i) {
-            const double x = radius * circle.c[i];
-            const double y = radius * circle.s[i];
-            glNormal3d(circle.c[i], circle.s[i], 0);
-            glVertex3d(x, y, wheelHalfWidth);
-            glVertex3d(x, y, -wheelHalfWidth);
-        }
-    }
-    glEnd();
-}
-
-// The flat ring between the rim and the tyre at height z.
-void drawWheelSide(double z) {
-    const auto& circle = rimCircle();
-    for (int i = 0; i + 1 < rimPoints; ++i) {
-        glBegin(GL_POLYGON);
-        {
-            glNormal3d(0, 0, 1);
-            glVertex3d(rimRadius * circle.c[i], rimRadius * circle.s[i], z);
-            glVertex3d(tyreRadius * circle.c[i], tyreRadius * circle.s[i], z);
-            glVertex3d(tyreRadius * circle.c[i + 1], tyreRadius * circle.s[i + 1], z);
-            glVertex3d(rimRadius * circle.c[i + 1], rimRadius * circle.s[i + 1], z);
-        }
-        glEnd();
-    }
-}
-
-// A spoke along y from the hub to the rim.
-void drawSpoke() {
-    const auto& circle = spokeCircle();
-    glBegin(GL_QUAD_STRIP);
-    {
-        for (int i = 0; i < spokePoints; ++i) {
-            const double x = spokeRadius * circle.c[i];
-            const double z = spokeRadius * circle.s[i];
-            glNormal3d(circle.c[i], 0, circle.s[i]);
-            glVertex3d(x, rimRadius, z);
-            glVertex3d(x, 0, z);
-        }
-    }
-    glEnd();
 }
 
 } // namespace
@@ -308,52 +232,77 @@ void MoebiusStrip::drawMap() const {
     faces(strip_faces::bandEdges.data(), int(strip_faces::bandEdges.size()));
 }
 
-void MoebiusStrip::drawWheelModel(double distance) const {
-    glPushMatrix();
-    {
-        // The axle (z) along the band's width, the wheel standing on the face.
-        glRotated(90, 0, 1, 0);
-        glTranslated(0, tyreRadius, 0);
-        glRotated(wheelRollDegrees(distance), 0, 0, 1);
+namespace {
 
-        const float tyre[4] = {0.5f, 0.5f, 0.7f, 1};
-        glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, tyre);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tyre);
-        glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120);
-        drawWheelCylinder(tyreRadius);
-        drawWheelCylinder(rimRadius);
+// Every wheel of a frame, placed on the CPU and drawn as one array of quads
+// per material: a hundred wheels cost three draws instead of three hundred.
+struct WheelBatch {
+    std::vector<float> points;
+    std::vector<float> normals;
+    std::vector<unsigned> quads;
 
-        setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.9, 1);
-        drawWheelSide(wheelHalfWidth);
-        drawWheelSide(-wheelHalfWidth);
-
-        setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.7, 0.8, 1);
-        for (double turn : {0.0, 120.0, 240.0}) {
-            glPushMatrix();
-            {
-                glRotated(turn, 0, 0, 1);
-                drawSpoke();
-            }
-            glPopMatrix();
-        }
+    void clear() {
+        points.clear();
+        normals.clear();
+        quads.clear();
     }
-    glPopMatrix();
-}
+    void add(const WheelPart& part, const WheelPlacement& placement) {
+        const unsigned base = unsigned(points.size() / 3);
+        for (std::size_t i = 0; i < part.points.size(); ++i) {
+            const Vec3 p = placement.point(part.points[i]);
+            const Vec3 n = placement.direction(part.normals[i]);
+            points.insert(points.end(), {float(p.x), float(p.y), float(p.z)});
+            normals.insert(normals.end(), {float(n.x), float(n.y), float(n.z)});
+        }
+        for (unsigned q : part.quads)
+            quads.push_back(base + q);
+    }
+    void draw() const {
+        if (quads.empty())
+            return;
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glVertexPointer(3, GL_FLOAT, 0, points.data());
+        glNormalPointer(GL_FLOAT, 0, normals.data());
+        glDrawElements(GL_QUADS, GLsizei(quads.size()), GL_UNSIGNED_INT, quads.data());
+        glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+};
+
+// Kept from frame to frame so that their storage is reused; bounded by the
+// cap on the number of wheels.
+WheelBatch tyres;
+WheelBatch sides;
+WheelBatch spokes;
+
+} // namespace
 
 void MoebiusStrip::drawWheel(double x) const {
-    const StripFrame frame = stripFrame(x);
-    glPushMatrix();
-    {
-        multiplyFrame(frame.centre, frame.across, frame.normal);
-        glTranslated(0, thickness / 2, 0); // onto the +N face
-        drawWheelModel(x * closedLength);
-    }
-    glPopMatrix();
+    const WheelPlacement placement = wheelPlacement(stripFrame(x), thickness, x * closedLength);
+    const WheelModel& model = wheelModel();
+    tyres.add(model.tyre, placement);
+    sides.add(model.sides, placement);
+    spokes.add(model.spokes, placement);
 }
 
 void MoebiusStrip::drawWheels() {
+    tyres.clear();
+    sides.clear();
+    spokes.clear();
     for (double x : wheelPositions())
         drawWheel(x);
+    if (wheels.empty())
+        return;
+    const float tyre[4] = {0.5f, 0.5f, 0.7f, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, tyre);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tyre);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120);
+    tyres.draw();
+    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.9, 1);
+    sides.draw();
+    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.7, 0.8, 1);
+    spokes.draw();
 }
 
 void MoebiusStrip::drawPieces() const {
@@ -405,7 +354,6 @@ void MoebiusStrip::draw() {
             drawBand();
             break;
         case Wheels:
-            drawWheels();
             if (listDirty) {
                 glNewList(bandList, GL_COMPILE);
                 {
@@ -420,6 +368,7 @@ void MoebiusStrip::draw() {
                 listDirty = false;
                 ++listRecordings;
             }
+            drawWheels();
             glCallList(bandList);
             break;
         case CutInTwo:
