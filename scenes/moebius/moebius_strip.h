@@ -125,6 +125,11 @@ class MoebiusStrip {
 
   private:
     void face(const StripFace& f) const;
+    // Culls the inner side of broad faces (from their first two samples),
+    // keeps both sides of the rest and of anything drawn see-through.
+    void chooseCulling(const StripFace& face, const FaceSample& s0, const FaceSample& s1,
+                       const StripFrame& frame) const;
+    mutable bool seeThrough = false;
     void faces(const StripFace* first, int count) const;
 
     mutable std::vector<StripFrame> frames;

@@ -40,12 +40,31 @@ void send(const FaceSample& s) {
     glVertex3dv(s.second.data());
 }
 
+// The band and its pieces are closed bodies, so the inner side of a broad
+// face never shows: culling it halves what the rasteriser fills. The winding
+// of a quad strip's first quad (first, second, then on along the band)
+// against the side the face looks out to says which side to cull. The
+// front face stays GL's counter-clockwise one, on which two-sided lighting
+// depends.
+void keepOutside(const FaceSample& s0, const FaceSample& s1, const Vec3& outward) {
+    const Vec3 winding = cross(s0.second - s0.first, s1.first - s0.first);
+    glCullFace(dot(winding, outward) > 0 ? GL_BACK : GL_FRONT);
+    glEnable(GL_CULL_FACE);
+}
+
+// For the thin faces, the lines and anything seen through.
+void keepBothSides() {
+    glDisable(GL_CULL_FACE);
+}
+
 } // namespace
 
 void MoebiusStrip::drawFace(double a, double b, double c, double d, double e, double f,
                             double g) const {
     const StripFace face{a, b, c, d, e, f, g};
     const std::vector<StripFrame>& table = faceFrames();
+    chooseCulling(face, faceSample(face, table[0], 0), faceSample(face, table[1], faceStep),
+                  table[0]);
     glBegin(GL_QUAD_STRIP);
     {
         for (int i = 0; i <= faceSteps; ++i)
@@ -59,12 +78,20 @@ void MoebiusStrip::drawFaceRange(double a, double b, double c, double d, double 
     if (n < 1)
         return;
     const StripFace face{a, b, c, d, e, f, g};
+    std::vector<FaceSample> samples(std::size_t(n) + 1);
+    StripFrame first;
+    for (int k = 0; k <= n; ++k) {
+        const double x = ((n - k) * x0 + k * x1) / n;
+        const StripFrame frame = stripFrame(x);
+        if (k == 0)
+            first = frame;
+        samples[k] = faceSample(face, frame, x);
+    }
+    chooseCulling(face, samples[0], samples[1], first);
     glBegin(GL_QUAD_STRIP);
     {
-        for (int k = 0; k <= n; ++k) {
-            const double x = ((n - k) * x0 + k * x1) / n;
-            send(faceSample(face, stripFrame(x), x));
-        }
+        for (const FaceSample& sample : samples)
+            send(sample);
     }
     glEnd();
 }
@@ -73,6 +100,8 @@ void MoebiusStrip::drawFaceShifted(double a, double b, double c, double d, doubl
                                    double g, double h) const {
     const StripFace face{a, b, c, d, e, f, 0};
     const std::vector<StripFrame>& table = faceFrames();
+    chooseCulling(face, shiftedSample(face, g, h, table[0]), shiftedSample(face, g, h, table[1]),
+                  table[0]);
     glBegin(GL_QUAD_STRIP);
     {
         for (int i = 0; i <= faceSteps; ++i)
@@ -81,7 +110,18 @@ void MoebiusStrip::drawFaceShifted(double a, double b, double c, double d, doubl
     glEnd();
 }
 
+void MoebiusStrip::chooseCulling(const StripFace& face, const FaceSample& s0, const FaceSample& s1,
+                                 const StripFrame& frame) const {
+    // A broad face lies at one side of the thickness and looks out that way.
+    const bool broad = face.b == face.d && face.b != 0 && face.a != face.c;
+    if (broad && !seeThrough)
+        keepOutside(s0, s1, (face.b > 0 ? 1.0 : -1.0) * frame.normal);
+    else
+        keepBothSides();
+}
+
 void MoebiusStrip::drawEndCaps(double a, double b, double c, double d, double x0, double x1) const {
+    keepBothSides();
     for (double x : {x0, x1}) {
         const StripFrame frame = stripFrame(x);
         const Vec3& P = frame.centre;
@@ -174,6 +214,11 @@ void MoebiusStrip::drawMapPatch(double va, double vb, double ua, double ub) cons
     for (int k = 0; k <= n; ++k)
         table[k] = stripFrame(ua + k * (ub - ua) / n);
     for (double side : {h, -h}) {
+        const Vec3 lifted0 = table[0].centre + side * table[0].normal;
+        const Vec3 lifted1 = table[1].centre + side * table[1].normal;
+        keepOutside({{}, lifted0 + A * table[0].across, lifted0 + B * table[0].across},
+                    {{}, lifted1 + A * table[1].across, lifted1 + B * table[1].across},
+                    (side > 0 ? 1.0 : -1.0) * table[0].normal);
         glBegin(GL_QUAD_STRIP);
         {
             for (const StripFrame& frame : table) {
@@ -193,6 +238,7 @@ void MoebiusStrip::drawMapLine(double va, double vb, double ua, double ub) const
     const double h = thickness / 2;
     const StripFrame start = stripFrame(ua);
     const StripFrame end = stripFrame(ub);
+    keepBothSides();
     for (double side : {h, -h}) {
         const Vec3 p0 = start.centre + side * start.normal;
         const Vec3 p1 = end.centre + side * end.normal;
@@ -326,8 +372,11 @@ void MoebiusStrip::drawTranslucentBand() const {
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Both sides of every face show through.
+    seeThrough = true;
     faces(strip_faces::bandBroad.data(), int(strip_faces::bandBroad.size()));
     faces(strip_faces::bandEdges.data(), int(strip_faces::bandEdges.size()));
+    seeThrough = false;
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
 }
@@ -386,6 +435,9 @@ void MoebiusStrip::draw() {
         default:
             break;
         }
+        // Whatever the faces chose, the next drawing gets GL's defaults.
+        keepBothSides();
+        glCullFace(GL_BACK);
     }
     glPopMatrix();
 }
