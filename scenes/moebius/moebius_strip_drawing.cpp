@@ -303,9 +303,14 @@ struct WheelBatch {
         for (unsigned q : part.quads)
             quads.push_back(base + q);
     }
-    void draw() const {
+    // Culls the inside of a closed part; cull false draws both sides.
+    void draw(bool cull, bool outsideCounterClockwise) const {
         if (quads.empty())
             return;
+        if (cull) {
+            glCullFace(outsideCounterClockwise ? GL_BACK : GL_FRONT);
+            glEnable(GL_CULL_FACE);
+        }
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_NORMAL_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, points.data());
@@ -313,13 +318,16 @@ struct WheelBatch {
         glDrawElements(GL_QUADS, GLsizei(quads.size()), GL_UNSIGNED_INT, quads.data());
         glDisableClientState(GL_NORMAL_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
+        glDisable(GL_CULL_FACE);
     }
 };
 
 // Kept from frame to frame so that their storage is reused; bounded by the
 // cap on the number of wheels.
 WheelBatch tyres;
-WheelBatch sides;
+WheelBatch rims;
+WheelBatch topSides;
+WheelBatch bottomSides;
 WheelBatch spokes;
 
 } // namespace
@@ -328,14 +336,15 @@ void MoebiusStrip::drawWheel(double x) const {
     const WheelPlacement placement = wheelPlacement(stripFrame(x), thickness, x * closedLength);
     const WheelModel& model = wheelModel();
     tyres.add(model.tyre, placement);
-    sides.add(model.sides, placement);
+    rims.add(model.rim, placement);
+    topSides.add(model.topSide, placement);
+    bottomSides.add(model.bottomSide, placement);
     spokes.add(model.spokes, placement);
 }
 
 void MoebiusStrip::drawWheels() {
-    tyres.clear();
-    sides.clear();
-    spokes.clear();
+    for (WheelBatch* batch : {&tyres, &rims, &topSides, &bottomSides, &spokes})
+        batch->clear();
     for (double x : wheelPositions())
         drawWheel(x);
     if (wheels.empty())
@@ -344,11 +353,14 @@ void MoebiusStrip::drawWheels() {
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, tyre);
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tyre);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120);
-    tyres.draw();
+    const WheelModel& model = wheelModel();
+    tyres.draw(true, model.tyre.outsideCounterClockwise);
+    rims.draw(true, model.rim.outsideCounterClockwise);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.9, 1);
-    sides.draw();
+    topSides.draw(true, model.topSide.outsideCounterClockwise);
+    bottomSides.draw(true, model.bottomSide.outsideCounterClockwise);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.7, 0.8, 1);
-    spokes.draw();
+    spokes.draw(false, true);
 }
 
 void MoebiusStrip::drawPieces() const {

@@ -29,20 +29,37 @@ template <typename Pair> void addStrip(WheelPart& part, int count, Pair pair) {
     }
 }
 
+// Which way the part's first quad is wound, against the direction out of
+// the body there.
+void orient(WheelPart& part, const Vec3& outward) {
+    const Vec3& p0 = part.points[0];
+    const Vec3 winding = cross(part.points[1] - p0, part.points[2] - p0);
+    part.outsideCounterClockwise = dot(winding, outward) > 0;
+}
+
 WheelModel buildWheel() {
     WheelModel w;
-    for (double r : {wheelRadius, rimRadius})
-        addStrip(w.tyre, rimPoints, [r](double c, double s, Vec3& a, Vec3& b, Vec3& n) {
+    for (WheelPart* part : {&w.tyre, &w.rim}) {
+        const double r = part == &w.tyre ? wheelRadius : rimRadius;
+        addStrip(*part, rimPoints, [r](double c, double s, Vec3& a, Vec3& b, Vec3& n) {
             a = {r * c, r * s, halfWidth};
             b = {r * c, r * s, -halfWidth};
             n = {c, s, 0};
         });
-    for (double z : {halfWidth, -halfWidth})
-        addStrip(w.sides, rimPoints, [z](double c, double s, Vec3& a, Vec3& b, Vec3& n) {
+    }
+    // The tyre looks away from the axle, the rim towards it.
+    orient(w.tyre, {1, 0, 0});
+    orient(w.rim, {-1, 0, 0});
+    for (WheelPart* part : {&w.topSide, &w.bottomSide}) {
+        const double z = part == &w.topSide ? halfWidth : -halfWidth;
+        addStrip(*part, rimPoints, [z](double c, double s, Vec3& a, Vec3& b, Vec3& n) {
             a = {rimRadius * c, rimRadius * s, z};
             b = {wheelRadius * c, wheelRadius * s, z};
             n = {0, 0, 1};
         });
+    }
+    orient(w.topSide, {0, 0, 1});
+    orient(w.bottomSide, {0, 0, -1});
     // Along y from the hub to the rim, then turned by a third and two thirds.
     for (double turn : {0.0, 2.0943951023931957, 4.1887902047863905}) {
         const double ct = std::cos(turn);

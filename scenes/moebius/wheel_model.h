@@ -10,17 +10,24 @@
 
 #include <vector>
 
-// Points with their normals, and quads as four indices into them.
+// Points with their normals, and quads as four indices into them, all wound
+// the same way.
 struct WheelPart {
     std::vector<Vec3> points;
     std::vector<Vec3> normals;
     std::vector<unsigned> quads;
+    // Whether the quads run counter-clockwise seen from outside the body of
+    // tyre, rim and sides; that body is closed, so its inside never shows.
+    bool outsideCounterClockwise = true;
 };
 
-// The parts in the order of their materials: tyre and rim, sides, spokes.
+// The parts in the order of their materials: tyre and rim, the two sides,
+// the spokes (open tubes, seen from both sides).
 struct WheelModel {
     WheelPart tyre;
-    WheelPart sides;
+    WheelPart rim;
+    WheelPart topSide;
+    WheelPart bottomSide;
     WheelPart spokes;
 };
 const WheelModel& wheelModel();

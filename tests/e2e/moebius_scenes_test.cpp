@@ -108,8 +108,7 @@ class MoebiusScenesTest : public AllScenesTest {
     bool changesFrom(const Picture& before, int least = changedPixels) {
         return waitFor(
             [&] {
-                return countDifferences(before, exhibit->capture(), middle, pixelTolerance) >
-                       least;
+                return countDifferences(before, exhibit->capture(), middle, pixelTolerance) > least;
             },
             timeout);
     }
