@@ -67,7 +67,7 @@ class MoebiusStrip {
     // The wheels: each entry is a phase, the position of a wheel being
     // wheelClock * 0.0001 + phase + 1 (0.1 of the band per second). Adding is
     // refused at maxWheels: every wheel is drawn every frame.
-    static constexpr int maxWheels = 40;
+    static constexpr int maxWheels = 30;
     void addWheel();
     void removeFirstWheel();
     void clearWheels();

@@ -303,14 +303,12 @@ struct WheelBatch {
         for (unsigned q : part.quads)
             quads.push_back(base + q);
     }
-    // Culls the inside of a closed part; cull false draws both sides.
-    void draw(bool cull, bool outsideCounterClockwise) const {
+    // Culls the inside of the part.
+    void draw(bool outsideCounterClockwise) const {
         if (quads.empty())
             return;
-        if (cull) {
-            glCullFace(outsideCounterClockwise ? GL_BACK : GL_FRONT);
-            glEnable(GL_CULL_FACE);
-        }
+        glCullFace(outsideCounterClockwise ? GL_BACK : GL_FRONT);
+        glEnable(GL_CULL_FACE);
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_NORMAL_ARRAY);
         glVertexPointer(3, GL_FLOAT, 0, points.data());
@@ -354,13 +352,13 @@ void MoebiusStrip::drawWheels() {
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tyre);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120);
     const WheelModel& model = wheelModel();
-    tyres.draw(true, model.tyre.outsideCounterClockwise);
-    rims.draw(true, model.rim.outsideCounterClockwise);
+    tyres.draw(model.tyre.outsideCounterClockwise);
+    rims.draw(model.rim.outsideCounterClockwise);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.9, 1);
-    topSides.draw(true, model.topSide.outsideCounterClockwise);
-    bottomSides.draw(true, model.bottomSide.outsideCounterClockwise);
+    topSides.draw(model.topSide.outsideCounterClockwise);
+    bottomSides.draw(model.bottomSide.outsideCounterClockwise);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.7, 0.8, 1);
-    spokes.draw(false, true);
+    spokes.draw(model.spokes.outsideCounterClockwise);
 }
 
 void MoebiusStrip::drawPieces() const {

@@ -73,6 +73,9 @@ WheelModel buildWheel() {
             n = turned({c, 0, s});
         });
     }
+    // Thin tubes whose ends are buried in the hub and the rim: their far
+    // sides never show either.
+    orient(w.spokes, {1, 0, 0});
     return w;
 }
 

@@ -16,13 +16,14 @@ struct WheelPart {
     std::vector<Vec3> points;
     std::vector<Vec3> normals;
     std::vector<unsigned> quads;
-    // Whether the quads run counter-clockwise seen from outside the body of
-    // tyre, rim and sides; that body is closed, so its inside never shows.
+    // Whether the quads run counter-clockwise seen from outside. The body of
+    // tyre, rim and sides is closed and the spokes' ends are buried in the hub
+    // and the rim, so no inside ever shows.
     bool outsideCounterClockwise = true;
 };
 
 // The parts in the order of their materials: tyre and rim, the two sides,
-// the spokes (open tubes, seen from both sides).
+// the spokes.
 struct WheelModel {
     WheelPart tyre;
     WheelPart rim;
