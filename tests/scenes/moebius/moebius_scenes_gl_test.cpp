@@ -12,6 +12,7 @@
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
+#include "ui/option_row.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
@@ -20,9 +21,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace {
@@ -338,6 +342,89 @@ TEST(WheelPlacement, MatchesTheMatrixChainOfOneWheel) {
         }
     }
     EXPECT_EQ(gl_test::stateProblems(), "");
+}
+
+// Whatever a visitor does to the six scenes, every control stays finite and
+// in range, the wheels within their cap, the regions grey or in their own
+// colour, and every frame leaves GL as it found it.
+TEST_F(MoebiusScenesTest, RandomEventsLeaveEverythingInRange) {
+    Scene* scenes[] = {&square(), &wheels(), &cutInTwo(), &sliding(), &cutInThree(), &map()};
+    test_clock::set(INT_MAX - 3000); // the stream crosses the clock's wrap
+    SceneManager& manager = SceneManager::instance();
+    manager.clearOrder();
+    for (Scene* scene : scenes)
+        manager.appendByName(scene->name);
+    initialise();
+    gl_test::reshapeToWindow();
+    auto sane = [&] {
+        for (Scene* scene : scenes)
+            for (const auto& item : scene->panel->items()) {
+                if (auto* slider = dynamic_cast<Slider*>(item.get())) {
+                    ASSERT_TRUE(slider->value >= 0 && slider->value <= 1);
+                }
+                if (auto* dial = dynamic_cast<Dial*>(item.get())) {
+                    ASSERT_TRUE(std::isfinite(dial->angle));
+                }
+                if (auto* row = dynamic_cast<OptionRow*>(item.get())) {
+                    ASSERT_TRUE(row->selected >= 0 && row->selected < row->iconCount);
+                }
+            }
+        ASSERT_LE(wheels().strip.wheels.size(), std::size_t(MoebiusStrip::maxWheels));
+        for (int k = 1; k <= 6; ++k)
+            ASSERT_TRUE(map().strip.regionState[k - 1] == 0 || map().strip.regionState[k - 1] == k);
+        for (float m : sharedRotator().matrix)
+            ASSERT_TRUE(std::isfinite(m));
+    };
+
+    std::mt19937 random(20261208);
+    auto chance = [&](int n) { return int(random() % unsigned(n)); };
+    bool held = false;
+    for (int event = 0; event < 20000; ++event) {
+        // Mostly over the controls along the bottom edge and the model.
+        const int x = chance(20) == 0 ? chance(4000) - 2000 : chance(820) - 10;
+        const int y = chance(2) ? 600 - chance(50) : chance(620) - 10;
+        switch (chance(10)) {
+        case 0:
+            onMouse(0, GLUT_DOWN, x, y);
+            held = true;
+            break;
+        case 1:
+            onMouse(0, GLUT_UP, x, y);
+            held = false;
+            break;
+        case 2:
+        case 3:
+        case 4:
+            held ? onMotion(x, y) : onPassiveMotion(x, y);
+            break;
+        case 5:
+            onSpecialKey(chance(2) ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT, x, y);
+            break;
+        case 6:
+            if (chance(30) == 0) {
+                const int sizes[][2] = {{0, 0}, {1, 1}, {800, 600}, {320, 200}};
+                const auto& size = sizes[chance(4)];
+                onReshape(size[0], size[1]);
+            }
+            break;
+        case 7:
+            test_clock::advance(chance(3) == 0 ? chance(5000) : chance(40));
+            break;
+        default:
+            test_clock::advance(chance(20));
+            break;
+        }
+        if (event % 50 == 0) {
+            renderFrame();
+            ASSERT_EQ(gl_test::stateProblems(), "") << "after event " << event;
+            sane();
+        }
+    }
+    onReshape(800, 600);
+    renderFrame();
+    EXPECT_EQ(gl_test::stateProblems(), "");
+    sane();
+    wheels().strip.clearWheels();
 }
 
 // Not a check but a measurement, run by hand with
