@@ -66,7 +66,9 @@ class MoebiusStrip {
 
     // The wheels: each entry is a phase, the position of a wheel being
     // wheelClock * 0.0001 + phase + 1 (0.1 of the band per second). Adding is
-    // refused at maxWheels: every wheel is drawn every frame.
+    // refused at maxWheels, since every wheel is drawn every frame: 30 are
+    // more than stand end to end on the band (15 long, a wheel 0.6 across)
+    // and still draw well within a frame.
     static constexpr int maxWheels = 30;
     void addWheel();
     void removeFirstWheel();
