@@ -5,6 +5,11 @@
 // The Klein bottles.
 
 // The Moebius strips.
+#include "geom/rotator.h"
+#include "scenes/moebius/cut_strip_scenes.h"
+#include "scenes/moebius/moebius_scene.h"
+#include "scenes/moebius/strip_map_scene.h"
+#include "scenes/moebius/wheels_scene.h"
 
 // The projective planes.
 #include "scenes/projective/cross_cap_scene.h"
@@ -24,6 +29,13 @@ namespace {
 // The Klein bottles turn together.
 
 // The Moebius strips turn together.
+Rotator moebiusRotator(0, 20);
+SquareToMoebiusScene squareToMoebius(moebiusRotator);
+WheelsScene moebiusWheels(moebiusRotator);
+CutInTwoScene moebiusCutInTwo(moebiusRotator);
+SlidingStripScene slidingMoebius(moebiusRotator);
+CutInThreeScene moebiusCutInThree(moebiusRotator);
+StripMapScene moebiusMap(moebiusRotator);
 
 // The projective planes, each with a rotator of its own.
 CrossCapScene crossCap;

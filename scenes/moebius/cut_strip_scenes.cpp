@@ -1,0 +1,40 @@
+#include "scenes/moebius/cut_strip_scenes.h"
+
+#include "scenes/moebius/strip_selectors.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+#include "ui/widget_panel.h"
+
+CutInTwoScene::CutInTwoScene(Rotator& rotator) : MoebiusScene("Moebius3", CutInTwo, rotator) {
+    liftSlider = addSlider(150);
+    twistDial = addDial(250);
+}
+
+void CutInTwoScene::readControls() {
+    strip.setTwistFromAngle(twistDial->angle);
+    strip.value = liftSlider->value;
+}
+
+CutInThreeScene::CutInThreeScene(Rotator& rotator) : MoebiusScene("Moebius5", CutInThree, rotator) {
+    liftSlider = addSlider(150);
+    twistDial = addDial(250);
+    cutSelector = placed(new CutStyleSelector, BottomLeft, {330, 20});
+    panel->add(cutSelector);
+}
+
+void CutInThreeScene::readControls() {
+    strip.setTwistFromAngle(twistDial->angle);
+    strip.cutStyle = cutSelector->selected;
+    strip.value = liftSlider->value;
+}
+
+SlidingStripScene::SlidingStripScene(Rotator& rotator)
+    : MoebiusScene("Moebius4", Sliding, rotator) {
+    twistDial = addDial(250);
+    slideDial = addDial(200);
+}
+
+void SlidingStripScene::readControls() {
+    strip.setTwistFromAngle(twistDial->angle);
+    strip.value = strip_faces::slidingValue(slideDial->angle);
+}

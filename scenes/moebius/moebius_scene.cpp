@@ -1,0 +1,57 @@
+#include "scenes/moebius/moebius_scene.h"
+
+#include "geom/rotator.h"
+#include "ui/dial.h"
+#include "ui/slider.h"
+#include "ui/widget_panel.h"
+
+#include <GL/gl.h>
+
+namespace {
+constexpr double viewDistance = 10;
+} // namespace
+
+MoebiusScene::MoebiusScene(const std::string& key, MoebiusMode mode, Rotator& rotator)
+    : Scene(key), rotator(rotator) {
+    strip.mode = mode;
+}
+
+Widget* MoebiusScene::backgroundElement() {
+    return &rotator;
+}
+
+Dial* MoebiusScene::addDial(double x) {
+    Dial* dial = placed(new Dial, BottomLeft, {x, 20});
+    panel->add(dial);
+    // A half turn: the dials that twist the band start at the Moebius strip.
+    dial->angle = pi;
+    return dial;
+}
+
+Slider* MoebiusScene::addSlider(double x) {
+    Slider* slider = placed(new Slider, BottomLeft, {x, 20});
+    panel->add(slider);
+    return slider;
+}
+
+void MoebiusScene::drawModel() {
+    glPushMatrix();
+    {
+        glTranslated(0, 0, -viewDistance);
+        applyViewRotation();
+        readControls();
+        strip.draw();
+    }
+    glPopMatrix();
+}
+
+SquareToMoebiusScene::SquareToMoebiusScene(Rotator& rotator)
+    : MoebiusScene("Moebius", SquareToStrip, rotator) {
+    bendSlider = addSlider(150);
+    twistDial = addDial(250);
+}
+
+void SquareToMoebiusScene::readControls() {
+    strip.value = bendSlider->value;
+    strip.setTwistFromAngle(twistDial->angle);
+}

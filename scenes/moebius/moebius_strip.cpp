@@ -1,0 +1,140 @@
+#include "scenes/moebius/moebius_strip.h"
+
+#include "geom/clock.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double inverseTwoPi = 0.15915494309189535;
+constexpr double inversePi = 0.3183098861837907;
+constexpr double twoPi = 6.283185307179586;
+constexpr int faceSamples = 257;
+constexpr double wheelSpeed = 0.0001; // band lengths per millisecond
+
+// sin(x) / x, 1 at 0.
+double sinc(double x) {
+    return x == 0 ? 1.0 : std::sin(x) / x;
+}
+
+} // namespace
+
+StripFrame MoebiusStrip::stripFrame(double x) const {
+    const double s = 2 * x - 1;
+    const double t = bend;
+    const double l = (1 - t) * flatLength + t * closedLength;
+    const double rho = l * inverseTwoPi;
+    if (t == 0)
+        return {{0, l * s / 2, 0}, {0, 0, 1}, {-1, 0, 0}};
+
+    const double alpha = twist * t * s / 2;
+    // The arc of radius R = rho / t through the angle beta, its centre at
+    // (R - t rho, 0, 0). Written with sin(beta) / beta and sin(h) / h rather
+    // than with R itself, so that nothing is divided by the bend: a bend too
+    // small to be seen still gives a finite, nearly straight band.
+    const double k = (l / rho) * s / 4; // beta / (2 t)
+    const double beta = 2 * k * t;
+    const double h = k * t;
+    const double sh = sinc(h);
+    const Vec3 centre{rho * 2 * h * k * sh * sh - t * rho, l * s / 2 * sinc(beta), 0};
+
+    const Vec3 u{-std::cos(beta), std::sin(beta), 0}; // from the arc's centre to P
+    const Vec3 z{0, 0, 1};
+    const double ca = std::cos(alpha);
+    const double sa = std::sin(alpha);
+    return {centre, ca * z + sa * u, ca * u - sa * z};
+}
+
+void MoebiusStrip::setTwistFromAngle(double angle) {
+    const double c = angle * inversePi;
+    if (!std::isfinite(c))
+        return;
+    const double whole = std::floor(c);
+    const double d = c - whole;
+    if (d < 0.1)
+        twist = whole * pi;
+    else if (d > 0.9)
+        twist = (whole + 1) * pi;
+    else
+        twist = angle; // c * pi, without its rounding
+}
+
+double MoebiusStrip::liftShare(double x) const {
+    // fmax and fmin rather than a comparison, so that even a lift that is not
+    // a number gives a share in range.
+    return std::fmin(std::fmax(std::sin(x * twoPi) - 1 + 3 * lift, 0.0), 1.0);
+}
+
+const std::vector<StripFrame>& MoebiusStrip::faceFrames() const {
+    if (frames.size() != std::size_t(faceSamples) || framesBend != bend || framesTwist != twist ||
+        framesFlat != flatLength || framesClosed != closedLength) {
+        frames.resize(faceSamples);
+        for (int i = 0; i < faceSamples; ++i)
+            frames[i] = stripFrame(i * 0.00390625);
+        framesBend = bend;
+        framesTwist = twist;
+        framesFlat = flatLength;
+        framesClosed = closedLength;
+    }
+    return frames;
+}
+
+FaceSample MoebiusStrip::faceSample(const StripFace& face, const StripFrame& frame,
+                                    double x) const {
+    const Vec3 offset = (liftShare(x) * 0.25 * face.g) * frame.across;
+    const Vec3 base = frame.centre + offset;
+    return {face.e * frame.across + face.f * frame.normal,
+            base + face.a * frame.across + face.b * frame.normal,
+            base + face.c * frame.across + face.d * frame.normal};
+}
+
+FaceSample MoebiusStrip::shiftedSample(const StripFace& face, double g, double h,
+                                       const StripFrame& frame) {
+    const Vec3& P = frame.centre;
+    const Vec3& D = frame.across;
+    const Vec3& N = frame.normal;
+    return {face.e * D + face.f * N, P + (face.a + g) * D + (face.b + h) * N,
+            P + (face.c + g) * D + (face.d + h) * N};
+}
+
+double MoebiusStrip::wheelClock() {
+    const int now = elapsedMillis();
+    if (!clockStarted) {
+        clockMillis = now;
+        clockStarted = true;
+    } else {
+        clockMillis += millisBetween(lastClockReading, now);
+    }
+    lastClockReading = now;
+    return clockMillis;
+}
+
+void MoebiusStrip::addWheel() {
+    if (wheels.size() >= std::size_t(maxWheels))
+        return;
+    // A wheel added now starts at x = 1.
+    wheels.push_back(-wheelClock() * wheelSpeed);
+}
+
+void MoebiusStrip::removeFirstWheel() {
+    if (!wheels.empty())
+        wheels.erase(wheels.begin());
+}
+
+void MoebiusStrip::clearWheels() {
+    std::vector<double>().swap(wheels);
+}
+
+std::vector<double> MoebiusStrip::wheelPositions() {
+    const double e = wheelClock() * wheelSpeed;
+    std::vector<double> positions;
+    positions.reserve(wheels.size());
+    for (double phase : wheels)
+        positions.push_back(e + phase + 1);
+    return positions;
+}
+
+double MoebiusStrip::wheelRollDegrees(double distance) {
+    // Rolling without slipping on a radius of 0.3: 1 / 0.3 radians per unit.
+    return std::fmod(distance * 3.3333333333333335 * -57.29577951308232, 360.0);
+}

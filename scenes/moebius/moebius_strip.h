@@ -1,0 +1,146 @@
+#pragma once
+// The band behind every Moebius scene: a strip of width 1 and thickness 0.05
+// laid along a centre-line that bends from a straight segment of length 1
+// into a circle of circumference 15, twisted about that line by a total angle
+// (radians; π makes the Moebius strip). Every drawing is built from one frame
+// at a position x along the band, 0 to 1 (and beyond, for the wheels).
+//
+// The geometry (frames, twist, lift, the wheel list) is pure and lives in
+// moebius_strip.cpp; the draw operations are defined in
+// moebius_strip_drawing.cpp, the only part that calls GL.
+
+#include "geom/vec.h"
+#include "scenes/moebius/strip_faces.h"
+
+#include <vector>
+
+// Which drawing draw performs; any other value draws nothing.
+enum MoebiusMode : int {
+    SquareToStrip = 0,
+    Wheels = 1,
+    CutInTwo = 3,
+    Sliding = 4,
+    CutInThree = 5,
+    Map = 6,
+};
+
+// A point of the centre-line with the band's unit directions there.
+struct StripFrame {
+    Vec3 centre; // P
+    Vec3 across; // D, along the width
+    Vec3 normal; // N, along the thickness
+};
+
+// One sample pair of a face: its normal and the points of its two long edges.
+struct FaceSample {
+    Vec3 normal;
+    Vec3 first;
+    Vec3 second;
+};
+
+class MoebiusStrip {
+  public:
+    virtual ~MoebiusStrip() = default;
+
+    // The frame at x. Straight and untwisted while bend is 0; otherwise an arc
+    // of length flatLength..closedLength whose cross-section has turned by
+    // twist * bend from one end to the other. Finite for every finite x and
+    // every bend in [0, 1], however small.
+    StripFrame stripFrame(double x) const;
+    // twist = angle, snapped to the nearest multiple of π within π / 10 so that
+    // the closed band meets itself exactly at whole numbers of half turns. A
+    // non-finite angle leaves twist as it was.
+    void setTwistFromAngle(double angle);
+    // How far, 0 to 1, the pieces of a cut band have moved apart at x: the cut
+    // opens first at x = 0.25 and reaches the whole band at lift 1.
+    double liftShare(double x) const;
+
+    // The frames at x = i / 256, i = 0..256, for the current bend and twist;
+    // recomputed only when those change.
+    const std::vector<StripFrame>& faceFrames() const;
+    // The face sample at a frame of position x, with the lift offset.
+    FaceSample faceSample(const StripFace& face, const StripFrame& frame, double x) const;
+    // The same with a constant offset (g, h) across and along the normal, no lift.
+    static FaceSample shiftedSample(const StripFace& face, double g, double h,
+                                    const StripFrame& frame);
+
+    // The wheels: each entry is a phase, the position of a wheel being
+    // wheelClock * 0.0001 + phase + 1 (0.1 of the band per second). Adding is
+    // refused at maxWheels, since every wheel is drawn every frame: 30 are
+    // more than stand end to end on the band (15 long, a wheel 0.6 across)
+    // and still draw well within a frame.
+    static constexpr int maxWheels = 30;
+    void addWheel();
+    void removeFirstWheel();
+    void clearWheels();
+    // The positions of the wheels now, oldest first.
+    std::vector<double> wheelPositions();
+    // The elapsed milliseconds, unwrapped: it runs on smoothly where the
+    // 32-bit clock wraps (after 24.8 days).
+    double wheelClock();
+    // The angle a wheel has turned through after rolling distance along the
+    // band (model units), degrees in (-360, 360): reduced in double, so that it
+    // stays exact in a float however long the exhibit runs.
+    static double wheelRollDegrees(double distance);
+
+    // Drawing, with the current GL matrix (moebius_strip_drawing.cpp).
+    void drawFace(double a, double b, double c, double d, double e, double f, double g) const;
+    void drawFaceRange(double a, double b, double c, double d, double e, double f, double g,
+                       double x0, double x1, int n) const;
+    void drawFaceShifted(double a, double b, double c, double d, double e, double f, double g,
+                         double h) const;
+    void drawEndCaps(double a, double b, double c, double d, double x0, double x1) const;
+    void drawBand() const;
+    void drawCutInTwo() const;
+    void drawCutInThree() const;
+    void drawSliding();
+    void drawMapPatch(double va, double vb, double ua, double ub) const;
+    void drawMapLine(double va, double vb, double ua, double ub) const;
+    void drawMap() const;
+    // Every wheel at its position now, in its three materials.
+    void drawWheels();
+    // Places the wheel at x into the frame's wheels, for drawWheels to draw.
+    void drawWheel(double x) const;
+    void drawPieces() const;
+    void drawTranslucentBand() const;
+    // Pushes the matrix, turns the band into the scenes' view, derives bend
+    // and lift from value and mode, draws by mode and pops.
+    void draw();
+
+    double flatLength = 1.0;
+    double closedLength = 15.0;
+    double bend = 0;
+    double lift = 0;
+    double width = 1.0;
+    double thickness = 0.05;
+    int regionState[6] = {0, 0, 0, 0, 0, 0}; // regions 1 to 6: 0 grey, k coloured
+    std::vector<double> wheels;
+    double value = 0;
+    int mode = SquareToStrip;
+    bool listDirty = true; // the band's display list must be recorded again
+    double twist = pi;
+    int cutStyle = 0;
+    int bandStyle = 0;
+
+    // How often the band's display list has been recorded (for tests).
+    int listRecordings = 0;
+
+  private:
+    void face(const StripFace& f) const;
+    // Culls the inner side of broad faces (from their first two samples),
+    // keeps both sides of the rest and of anything drawn see-through.
+    void chooseCulling(const StripFace& face, const FaceSample& s0, const FaceSample& s1,
+                       const StripFrame& frame) const;
+    mutable bool seeThrough = false;
+    void faces(const StripFace* first, int count) const;
+
+    mutable std::vector<StripFrame> frames;
+    mutable double framesBend = -1;
+    mutable double framesTwist = 0;
+    mutable double framesFlat = 0;
+    mutable double framesClosed = 0;
+
+    double clockMillis = 0;
+    int lastClockReading = 0;
+    bool clockStarted = false;
+};

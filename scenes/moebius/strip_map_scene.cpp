@@ -1,0 +1,34 @@
+#include "scenes/moebius/strip_map_scene.h"
+
+#include "scenes/moebius/strip_map.h"
+#include "ui/widget_panel.h"
+
+StripMapScene::StripMapScene(Rotator& rotator) : MoebiusScene("Moebius6", Map, rotator) {}
+
+Widget* StripMapScene::pickAt(Vec2 p) {
+    if (Widget* hit = panel->pick(p))
+        return hit;
+    return this;
+}
+
+void StripMapScene::press(Vec2 p) {
+    const int name = selectAt(p);
+    if (name > 0) {
+        // On the band: a region switches colour; the view stays.
+        forwardToRotator = false;
+        strip_map::toggleRegion(strip.regionState, name);
+        return;
+    }
+    forwardToRotator = true;
+    backgroundElement()->press(p);
+}
+
+void StripMapScene::drag(Vec2 p) {
+    if (forwardToRotator)
+        backgroundElement()->drag(p);
+}
+
+void StripMapScene::release(Vec2 p) {
+    if (forwardToRotator)
+        backgroundElement()->release(p);
+}

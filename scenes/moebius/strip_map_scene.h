@@ -1,0 +1,28 @@
+#pragma once
+// "Moebius6": the closed Moebius strip painted as a map of six regions, each
+// touching all the others. A press on a region switches it between grey and
+// its colour; a press anywhere else (a black line, an edge, the background)
+// turns the view. The colours stay for the life of the process.
+
+#include "scenes/moebius/moebius_scene.h"
+#include "ui/widget.h"
+
+class StripMapScene : public MoebiusScene, public Widget {
+  public:
+    explicit StripMapScene(Rotator& rotator);
+    std::string caption() const override { return "Mappa sul nastro"; }
+
+    // The panel's controls first, otherwise the scene itself, which decides
+    // on a press whether the view turns.
+    Widget* pickAt(Vec2 p) override;
+
+    // Picks the region under p through selection; none there: the press
+    // starts a turn of the view.
+    void press(Vec2 p) override;
+    void drag(Vec2 p) override;
+    void release(Vec2 p) override;
+    // No fling: the map keeps still after a quick release.
+
+    // Whether the current press, drag and release turn the view.
+    bool forwardToRotator = true;
+};

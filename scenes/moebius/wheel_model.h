@@ -1,0 +1,49 @@
+#pragma once
+// The little wheel that rolls on the Moebius strip, as data: a tyre and a rim
+// (open cylinders of radius 0.3 and 0.24, 0.06 wide about the axle z), the
+// two flat rings between them and three spokes, each part a list of quads.
+// And where one wheel stands: on the +N face of the band at a frame, its
+// axle along the band's width, turned by how far it has rolled. Pure: no GL.
+
+#include "geom/vec.h"
+#include "scenes/moebius/moebius_strip.h"
+
+#include <vector>
+
+// Points with their normals, and quads as four indices into them, all wound
+// the same way.
+struct WheelPart {
+    std::vector<Vec3> points;
+    std::vector<Vec3> normals;
+    std::vector<unsigned> quads;
+    // Whether the quads run counter-clockwise seen from outside. The body of
+    // tyre, rim and sides is closed and the spokes' ends are buried in the hub
+    // and the rim, so no inside ever shows.
+    bool outsideCounterClockwise = true;
+};
+
+// The parts in the order of their materials: tyre and rim, the two sides,
+// the spokes.
+struct WheelModel {
+    WheelPart tyre;
+    WheelPart rim;
+    WheelPart topSide;
+    WheelPart bottomSide;
+    WheelPart spokes;
+};
+const WheelModel& wheelModel();
+
+constexpr double wheelRadius = 0.3;
+
+// Where the wheel's own axes and centre go: a point p of the model is placed
+// at origin + p.x ex + p.y ey + p.z ez (a rotation and a translation).
+struct WheelPlacement {
+    Vec3 origin;
+    Vec3 ex, ey, ez;
+
+    Vec3 point(const Vec3& p) const { return origin + p.x * ex + p.y * ey + p.z * ez; }
+    Vec3 direction(const Vec3& d) const { return d.x * ex + d.y * ey + d.z * ez; }
+};
+// The wheel standing on the +N face of a band of the given thickness at the
+// frame, having rolled through the distance (model units).
+WheelPlacement wheelPlacement(const StripFrame& frame, double thickness, double distance);

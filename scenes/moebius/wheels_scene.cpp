@@ -1,0 +1,83 @@
+#include "scenes/moebius/wheels_scene.h"
+
+#include "scenes/moebius/strip_selectors.h"
+#include "ui/widget_panel.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// The icons on the buttons, brown over the button's square.
+void iconColour() {
+    glColor3d(0.5, 0.3, 0.1);
+}
+
+void drawCross(double half) {
+    glRectd(-half, -1, half, 1);
+    glRectd(-1, -half, 1, half);
+}
+
+} // namespace
+
+void AddWheelButton::draw() {
+    PushButton::draw();
+    iconColour();
+    glPushMatrix();
+    {
+        glTranslated(position.x, position.y, 0);
+        drawCross(4);
+    }
+    glPopMatrix();
+}
+
+void AddWheelButton::activate() {
+    strip->addWheel();
+}
+
+void RemoveWheelButton::draw() {
+    PushButton::draw();
+    iconColour();
+    glPushMatrix();
+    {
+        glTranslated(position.x, position.y, 0);
+        glRectd(-4, -1, 4, 1);
+    }
+    glPopMatrix();
+}
+
+void RemoveWheelButton::activate() {
+    strip->removeFirstWheel();
+}
+
+void ClearWheelsButton::draw() {
+    PushButton::draw();
+    iconColour();
+    glPushMatrix();
+    {
+        glTranslated(position.x, position.y, 0);
+        glRotated(45, 0, 0, 1);
+        drawCross(5);
+    }
+    glPopMatrix();
+}
+
+void ClearWheelsButton::activate() {
+    strip->clearWheels();
+}
+
+WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, rotator) {
+    strip.setTwistFromAngle(pi);
+    strip.addWheel();
+    panel->add(placed(new AddWheelButton(strip), BottomLeft, {100, 20}));
+    panel->add(placed(new RemoveWheelButton(strip), BottomLeft, {120, 20}));
+    panel->add(placed(new ClearWheelsButton(strip), BottomLeft, {140, 20}));
+    styleSelector = placed(new BandStyleSelector, BottomLeft, {210, 20});
+    panel->add(styleSelector);
+}
+
+void WheelsScene::readControls() {
+    const int style = styleSelector->selected;
+    if (style != strip.bandStyle)
+        strip.listDirty = true;
+    strip.bandStyle = style;
+}
