@@ -54,7 +54,11 @@ double CreditsLogo::armAngle() const {
 }
 
 void CreditsLogo::advance(int now) {
-    const int dt = millisBetween(lastTime, now);
+    // A difference that reads negative is a logo last drawn (or, from its
+    // start at 0, never drawn) more than 2^31 ms ago, when the exhibit has run
+    // for weeks: it waits where it was rather than fold backwards past its
+    // ends.
+    const int dt = std::max(millisBetween(lastTime, now), 0);
     lastTime = now;
     if (hovered)
         openness = std::min(openness + dt * 0.002, 1.0);

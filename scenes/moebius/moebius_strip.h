@@ -118,6 +118,9 @@ class MoebiusStrip {
     double value = 0;
     int mode = SquareToStrip;
     bool listDirty = true; // the band's display list must be recorded again
+    // The GL name of that list, 0 until the first draw asks GL for one: a
+    // fixed number could be one another scene's list already holds.
+    unsigned bandList = 0;
     double twist = pi;
     int cutStyle = 0;
     int bandStyle = 0;

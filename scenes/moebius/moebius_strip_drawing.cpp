@@ -23,9 +23,6 @@ constexpr Rgba darkBlue{0.1, 0.1, 0.2, 1};
 constexpr Rgba black{0, 0, 0, 1};
 constexpr Rgba translucentSeaGreen{0.2, 0.9, 0.7, 0.5};
 
-// The band of the wheels scene, recorded once per band style.
-constexpr GLuint bandList = 2;
-
 // The strip's whole length as 256 steps.
 constexpr int faceSteps = 256;
 constexpr double faceStep = 0.00390625;
@@ -413,6 +410,11 @@ void MoebiusStrip::draw() {
             drawBand();
             break;
         case Wheels:
+            // The band of the wheels scene, recorded once per band style.
+            if (bandList == 0) {
+                bandList = glGenLists(1);
+                listDirty = true;
+            }
             if (listDirty) {
                 glNewList(bandList, GL_COMPILE);
                 {

@@ -43,7 +43,8 @@ bool sane(Scene& scene) {
         } else if (auto* menu = dynamic_cast<SceneMenu*>(p)) {
             check(menu->openness >= 0 && menu->openness <= 1, "the menu's openness");
         } else if (auto* logo = dynamic_cast<CreditsLogo*>(p)) {
-            check(logo->openness >= 0 && logo->openness <= 1, "the logo's openness");
+            check(logo->openness >= 0 && logo->openness <= 1,
+                  ("the logo's openness " + std::to_string(logo->openness)).c_str());
         }
     }
     if (auto* rotator = dynamic_cast<Rotator*>(scene.backgroundElement())) {

@@ -258,4 +258,18 @@ TEST(CreditsLogo, OpensSlowlyClosesQuickly) {
     EXPECT_TRUE(logo.contains({29.9, 0}));
 }
 
+TEST(CreditsLogo, FirstDrawnAfterTheClockWrapsStaysWithinItsFold) {
+    // A scene first shown after 24.8 days: its logo still holds time 0.
+    for (bool hovered : {false, true}) {
+        CreditsLogo logo;
+        if (hovered)
+            logo.enter();
+        logo.advance(INT_MIN + 5000);
+        EXPECT_GE(logo.openness, 0);
+        EXPECT_LE(logo.openness, 1);
+        logo.advance(INT_MIN + 5250);
+        EXPECT_DOUBLE_EQ(logo.openness, hovered ? 0.5 : 0.0);
+    }
+}
+
 } // namespace
