@@ -3,6 +3,8 @@
 // Rotator is built before the scenes that turn with it.
 
 // The Klein bottles.
+#include "geom/rotator.h"
+#include "scenes/klein/klein_scenes.h"
 
 // The Moebius strips.
 
@@ -17,6 +19,11 @@
 namespace {
 
 // The Klein bottles turn together.
+Rotator kleinRotator;
+KleinFromRectangleScene kleinFromRectangle(kleinRotator);
+KleinBottleScene kleinBottle(kleinRotator);
+KleinLabelScene kleinLabel(kleinRotator);
+KleinHalvesScene kleinHalves(kleinRotator);
 
 // The Moebius strips turn together.
 
