@@ -115,8 +115,35 @@ class KleinTube {
         std::vector<Vec3> secondVertices, secondNormals;
     };
     void updateHalves(double halfCut);
-    void drawMesh(const std::vector<Vec3>& meshVertices, const std::vector<Vec3>& meshNormals);
+    // The mesh as GL vertex arrays: begin points GL at the arrays, then each
+    // drawMeshStrips call draws strips as drawStrips does.
+    void beginMeshArrays(const std::vector<Vec3>& meshVertices,
+                         const std::vector<Vec3>& meshNormals);
+    void drawMeshStrips(int r0, int r1, int step, int c0, int c1);
+    void endMeshArrays();
+
+    // Runs of strips, five ints each: r0, r1, step, c0, c1.
+    using StripRuns = std::vector<int>;
+    // A GL display list of runs of strips of one mesh, kept while neither
+    // the mesh nor the runs change: a frame of a scene at rest replays it
+    // instead of sending every vertex again.
+    struct StripList {
+        unsigned list = 0;
+        std::vector<Vec3> vertices, normals;
+        StripRuns runs;
+    };
+    // Draws the runs of the mesh through the list, compiling it first when
+    // the mesh or the runs are not those it holds.
+    void drawThroughList(StripList& cache, const std::vector<Vec3>& meshVertices,
+                         const std::vector<Vec3>& meshNormals, const StripRuns& runs);
+    void drawMesh(const std::vector<Vec3>& meshVertices, const std::vector<Vec3>& meshNormals,
+                  StripList& cache);
+    // The whole mesh, the halves' two meshes, and the label's translucent body.
+    StripList surfaceList, firstHalfList, secondHalfList, bodyList;
+    StripRuns scratchRuns;
     HalvesCache halves;
+    // For each pair of rows the strip's mesh indices, column by column.
+    std::vector<unsigned> stripIndices;
 };
 
 // The other half of the cut tube: z of every vertex and x, y of every normal

@@ -2,6 +2,13 @@
 // its three styles, the seam marks of the rectangle, the labelled bottle and
 // the bottle cut in two. Every formula lives in klein_tube.cpp and
 // label_layout.cpp; this file only turns their results into GL calls.
+//
+// The mesh goes to GL as vertex arrays, a quad strip per pair of rows, the
+// same vertices in the same order as one glNormal and glVertex call each,
+// compiled into a display list that is kept while the mesh and the strips
+// stay the same. A scene at rest thus replays its lists; only a frame whose
+// control has moved sends the mesh again. The translucent styles replay the
+// same list for their highlight pass.
 
 #include "geom/draw.h"
 #include "scenes/klein/klein_tube.h"
@@ -12,6 +19,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <utility>
 
 namespace {
@@ -24,15 +32,6 @@ constexpr double markBrightness = 4;
 // How far the halves of the cut bottle move apart, and the height of the
 // axis the second one swings over about.
 constexpr double halvesGap = 2.65;
-
-// The list that records the translucent strips once per frame and replays
-// them for the highlights; named once, recorded anew in every frame.
-GLuint scratchList() {
-    static GLuint list = 0;
-    if (list == 0)
-        list = glGenLists(1);
-    return list;
-}
 
 void setShinyMaterial(double r, double g, double b, double a) {
     setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
@@ -58,15 +57,13 @@ void beginTranslucentLight(double specular) {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
-// Back to light 0 and a black, shiny material, adding the recorded strips'
-// highlights on top of what is drawn.
-void replayHighlights() {
+// Back to light 0 and a black, shiny material, so that drawing the same
+// strips again adds only their highlights on top of what is drawn.
+void beginHighlights() {
     glDisable(GL_LIGHT4);
     glEnable(GL_LIGHT0);
     setShinyMaterial(0, 0, 0, 1);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    glCallList(scratchList());
-    glDisable(GL_BLEND);
 }
 
 void sendPoint(const Vec3& normal, const Vec3& vertex) {
@@ -147,36 +144,89 @@ void KleinTube::drawStage() {
 }
 
 void KleinTube::drawSurface() {
-    drawMesh(vertices, normals);
+    drawMesh(vertices, normals, surfaceList);
 }
 
 void KleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
-                         const std::vector<Vec3>& meshNormals) {
+                         const std::vector<Vec3>& meshNormals, StripList& cache) {
     setShinyMaterial(surfaceColour[0], surfaceColour[1], surfaceColour[2], surfaceColour[3]);
     const bool translucent = style == Translucent;
     if (translucent) {
-        beginTranslucentLight(1);
+        beginTranslucentLight(0);
         // The far side shows through.
         glDisable(GL_DEPTH_TEST);
-        glNewList(scratchList(), GL_COMPILE_AND_EXECUTE);
-        setLight(GL_LIGHT4, GL_SPECULAR, 0, 0, 0);
     }
     const int step = style == Striped ? 2 : 1;
-    for (int b = 0; b < rows - 1; b += step) {
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (int i = 0; i < columns; ++i) {
-                sendPoint(meshNormals[index(b, i)], meshVertices[index(b, i)]);
-                sendPoint(meshNormals[index(b + 1, i)], meshVertices[index(b + 1, i)]);
-            }
-        }
-        glEnd();
-    }
+    scratchRuns = {0, rows - 1, step, 0, columns - 1};
+    drawThroughList(cache, meshVertices, meshNormals, scratchRuns);
     if (translucent) {
-        glEndList();
-        replayHighlights();
+        beginHighlights();
+        glCallList(cache.list);
+        glDisable(GL_BLEND);
         glEnable(GL_DEPTH_TEST);
     }
+}
+
+namespace {
+bool sameMesh(const std::vector<Vec3>& a, const std::vector<Vec3>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(Vec3)) == 0;
+}
+} // namespace
+
+void KleinTube::drawThroughList(StripList& cache, const std::vector<Vec3>& meshVertices,
+                                const std::vector<Vec3>& meshNormals, const StripRuns& runs) {
+    const bool kept = cache.list != 0 && glIsList(cache.list) && cache.runs == runs &&
+                      sameMesh(cache.vertices, meshVertices) &&
+                      sameMesh(cache.normals, meshNormals);
+    if (!kept) {
+        if (cache.list == 0 || !glIsList(cache.list))
+            cache.list = glGenLists(1);
+        glNewList(cache.list, GL_COMPILE);
+        {
+            beginMeshArrays(meshVertices, meshNormals);
+            for (std::size_t k = 0; k + 4 < runs.size(); k += 5)
+                drawMeshStrips(runs[k], runs[k + 1], runs[k + 2], runs[k + 3], runs[k + 4]);
+            endMeshArrays();
+        }
+        glEndList();
+        cache.vertices = meshVertices;
+        cache.normals = meshNormals;
+        cache.runs = runs;
+    }
+    glCallList(cache.list);
+}
+
+void KleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
+                                const std::vector<Vec3>& meshNormals) {
+    if (stripIndices.empty()) {
+        // Row pair b, column i: mesh point (b, i), then (b + 1, i).
+        stripIndices.resize(std::size_t(rows - 1) * columns * 2);
+        for (int b = 0; b + 1 < rows; ++b)
+            for (int i = 0; i < columns; ++i) {
+                stripIndices[std::size_t(b * columns + i) * 2] = unsigned(index(b, i));
+                stripIndices[std::size_t(b * columns + i) * 2 + 1] = unsigned(index(b + 1, i));
+            }
+    }
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_DOUBLE, sizeof(Vec3), meshVertices.data());
+    glNormalPointer(GL_DOUBLE, sizeof(Vec3), meshNormals.data());
+}
+
+void KleinTube::drawMeshStrips(int r0, int r1, int step, int c0, int c1) {
+    if (step < 1 || c0 < 0 || c1 >= columns || c1 < c0)
+        return;
+    for (int r = r0; r < r1; r += step) {
+        if (r < 0 || r + 1 >= rows)
+            continue;
+        glDrawElements(GL_QUAD_STRIP, 2 * (c1 - c0 + 1), GL_UNSIGNED_INT,
+                       &stripIndices[std::size_t(r * columns + c0) * 2]);
+    }
+}
+
+void KleinTube::endMeshArrays() {
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
 }
 
 void KleinTube::drawSeamMarks() {
@@ -215,20 +265,9 @@ void KleinTube::drawColumnMark(double a, double h0, double h1) {
 }
 
 void KleinTube::drawStrips(int r0, int r1, int step, int c0, int c1) {
-    if (step < 1 || c0 < 0 || c1 >= columns)
-        return;
-    for (int r = r0; r < r1; r += step) {
-        if (r < 0 || r + 1 >= rows)
-            continue;
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (int c = c0; c <= c1; ++c) {
-                sendPoint(normal(r, c), vertex(r, c));
-                sendPoint(normal(r + 1, c), vertex(r + 1, c));
-            }
-        }
-        glEnd();
-    }
+    beginMeshArrays(vertices, normals);
+    drawMeshStrips(r0, r1, step, c0, c1);
+    endMeshArrays();
 }
 
 void KleinTube::drawTexturedStrips(int r0, int r1, int step, int c0, int c1, double t0, double t1,
@@ -283,20 +322,19 @@ void KleinTube::drawLabelled() {
     beginTranslucentLight(0);
     glDepthMask(GL_FALSE);
     setShinyMaterial(surfaceColour[0], surfaceColour[1], surfaceColour[2], surfaceColour[3]);
-    glNewList(scratchList(), GL_COMPILE_AND_EXECUTE);
-    {
-        for (int k = 0; k < layout.restRuns; ++k) {
-            const StripRun& run = layout.rest[k];
-            drawStrips(run.r0, run.r1, 1, run.c0, run.c1);
-        }
-        if (!labelled)
-            for (int k = 0; k < layout.labelRuns; ++k) {
-                const StripRun& run = layout.label[k];
-                drawStrips(run.r0, run.r1, 1, run.c0, run.c1);
-            }
-    }
-    glEndList();
-    replayHighlights();
+    scratchRuns.clear();
+    auto addRuns = [&](const StripRun* runs, int count) {
+        for (int k = 0; k < count; ++k)
+            for (int v : {runs[k].r0, runs[k].r1, 1, runs[k].c0, runs[k].c1})
+                scratchRuns.push_back(v);
+    };
+    addRuns(layout.rest, layout.restRuns);
+    if (!labelled)
+        addRuns(layout.label, layout.labelRuns);
+    drawThroughList(bodyList, vertices, normals, scratchRuns);
+    beginHighlights();
+    glCallList(bodyList.list);
+    glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
 }
 
@@ -337,7 +375,7 @@ void KleinTube::drawHalves() {
     glPushMatrix();
     {
         glTranslated(0, -halvesGap * k, 0);
-        drawMesh(halves.firstVertices, halves.firstNormals);
+        drawMesh(halves.firstVertices, halves.firstNormals, firstHalfList);
     }
     glPopMatrix();
     if (k > 0) {
@@ -348,7 +386,7 @@ void KleinTube::drawHalves() {
             glTranslated(0, halvesGap, 0);
             glRotated(180 * k, 1, 0, 0);
             glTranslated(0, -halvesGap, 0);
-            drawMesh(halves.secondVertices, halves.secondNormals);
+            drawMesh(halves.secondVertices, halves.secondNormals, secondHalfList);
         }
         glPopMatrix();
     }
