@@ -100,6 +100,10 @@ class KleinTube {
     int stage;
     double morph = 0.0;
     double cut = 0.0;
+    // The translucent styles' highlight pass skips the quads that cannot add
+    // anything to the picture (highlight_cull.h); false draws them all, to
+    // the same picture.
+    bool cullHighlights = true;
 
   private:
     // The halves of the cut bottle, kept while the stage, morph, cut and
@@ -141,6 +145,9 @@ class KleinTube {
     // The whole mesh, the halves' two meshes, and the label's translucent body.
     StripList surfaceList, firstHalfList, secondHalfList, bodyList;
     StripRuns scratchRuns;
+    // The highlight pass over the runs of the list's mesh, under light 0.
+    void drawHighlights(const StripList& cache);
+    std::vector<unsigned char> highlightMarks;
     HalvesCache halves;
     // For each pair of rows the strip's mesh indices, column by column.
     std::vector<unsigned> stripIndices;

@@ -11,12 +11,14 @@
 // same list for their highlight pass.
 
 #include "geom/draw.h"
+#include "scenes/klein/highlight_cull.h"
 #include "scenes/klein/klein_tube.h"
 #include "scenes/klein/label_layout.h"
 #include "scenes/klein/label_texture.h"
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
@@ -25,6 +27,8 @@
 namespace {
 
 constexpr double shininess = 50;
+// The material's specular in the highlight pass.
+constexpr double highlightSpecular = 1;
 // Green, a little transparent where blending is on.
 constexpr double surfaceColour[4] = {0.15, 0.7, 0.1, 0.3};
 constexpr double markRadius = 0.04;
@@ -161,7 +165,7 @@ void KleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
     drawThroughList(cache, meshVertices, meshNormals, scratchRuns);
     if (translucent) {
         beginHighlights();
-        glCallList(cache.list);
+        drawHighlights(cache);
         glDisable(GL_BLEND);
         glEnable(GL_DEPTH_TEST);
     }
@@ -227,6 +231,57 @@ void KleinTube::drawMeshStrips(int r0, int r1, int step, int c0, int c1) {
 void KleinTube::endMeshArrays() {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
+}
+
+void KleinTube::drawHighlights(const StripList& cache) {
+    SpecularLight light;
+    float position[4], specular[4];
+    glGetLightfv(GL_LIGHT0, GL_POSITION, position);
+    glGetLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    GLint localViewer = 0;
+    glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &localViewer);
+    // Only a positional light is worked out; anything else draws every quad.
+    if (!cullHighlights || position[3] == 0) {
+        glCallList(cache.list);
+        return;
+    }
+    glGetDoublev(GL_MODELVIEW_MATRIX, light.modelview);
+    light.lightPosition = Vec3{position[0], position[1], position[2]} * (1.0 / position[3]);
+    light.localViewer = localViewer != 0;
+    light.strength = std::max({specular[0], specular[1], specular[2]}) * highlightSpecular;
+    light.shininess = shininess;
+    // A tenth of the half step below which an 8-bit channel rounds to 0.
+    markHighlighted(light, cache.vertices, cache.normals, 0.05 / 255, highlightMarks);
+
+    beginMeshArrays(cache.vertices, cache.normals);
+    const StripRuns& runs = cache.runs;
+    for (std::size_t k = 0; k + 4 < runs.size(); k += 5) {
+        const int r0 = runs[k], r1 = runs[k + 1], step = runs[k + 2];
+        const int c0 = runs[k + 3], c1 = runs[k + 4];
+        if (step < 1 || c0 < 0 || c1 >= columns)
+            continue;
+        for (int r = std::max(r0, 0); r < r1 && r + 1 < rows; r += step) {
+            auto lit = [&](int q) {
+                return highlightMarks[index(r, q)] | highlightMarks[index(r + 1, q)] |
+                       highlightMarks[index(r, q + 1)] | highlightMarks[index(r + 1, q + 1)];
+            };
+            // Runs of quads that may add light, each drawn as a part of the
+            // row's strip, which GL cuts into the same triangles.
+            for (int q = c0; q < c1;) {
+                if (!lit(q)) {
+                    ++q;
+                    continue;
+                }
+                int end = q;
+                while (end + 1 < c1 && lit(end + 1))
+                    ++end;
+                glDrawElements(GL_QUAD_STRIP, 2 * (end - q + 2), GL_UNSIGNED_INT,
+                               &stripIndices[std::size_t(r * columns + q) * 2]);
+                q = end + 1;
+            }
+        }
+    }
+    endMeshArrays();
 }
 
 void KleinTube::drawSeamMarks() {
@@ -333,7 +388,7 @@ void KleinTube::drawLabelled() {
         addRuns(layout.label, layout.labelRuns);
     drawThroughList(bodyList, vertices, normals, scratchRuns);
     beginHighlights();
-    glCallList(bodyList.list);
+    drawHighlights(bodyList);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
 }

@@ -262,6 +262,30 @@ TEST_F(KleinScenesTest, CutBottleIsWholeAgainAfterEveryFrame) {
     EXPECT_EQ(drawFrame().differences(first), 0);
 }
 
+TEST_F(KleinScenesTest, HighlightPassLeavesOutOnlyWhatAddsNothing) {
+    // Every view of the translucent bottles is the same picture whether the
+    // highlight pass draws every quad or only those that can shine.
+    auto compare = [&](Scene& scene, KleinTube& tube) {
+        makeCurrent(scene);
+        for (int view = 0; view < 6; ++view) {
+            SCOPED_TRACE(view);
+            tube.cullHighlights = false;
+            const Frame all = drawFrame();
+            tube.cullHighlights = true;
+            EXPECT_EQ(drawFrame().differences(all), 0);
+            sharedRotator().turn(47, 31);
+        }
+    };
+    bottle().control->selected = Translucent;
+    compare(bottle(), bottle().tube);
+    for (double angle : {0.0, 3.0}) {
+        labelled().control->angle = angle;
+        compare(labelled(), labelled().tube);
+    }
+    labelled().control->angle = 0;
+    bottle().control->selected = Solid;
+}
+
 TEST_F(KleinScenesTest, TheFourScenesTurnTogether) {
     // At 0 the cut bottle is the whole solid bottle, drawn as the plain one is.
     bottle().control->selected = 0;

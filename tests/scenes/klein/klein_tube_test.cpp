@@ -2,11 +2,13 @@
 // morph, stays finite over the whole range of every control, and the cut
 // bottle's halves are the whole bottle at 0 and two Moebius bands at 1.
 
+#include "scenes/klein/highlight_cull.h"
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/klein/klein_tube.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -234,6 +236,44 @@ TEST(KleinTube, HalvesAreTheWholeBottleAtZeroAndTwoMoebiusBandsAtOne) {
 TEST(KleinLabelScene, WholeTurnOfTheDialTakesTheLabelOnceAround) {
     EXPECT_NEAR(KleinLabelScene::labelMorph(0), 0.07, 1e-15);
     EXPECT_NEAR(KleinLabelScene::labelMorph(2 * pi) - KleinLabelScene::labelMorph(0), 0.5, 1e-15);
+}
+
+TEST(HighlightCull, BoundsTheSpecularTermOfEitherFaceAndKeepsTheHighlight) {
+    // The identity view, the light straight above the point at the origin's
+    // level, the viewer at the origin: the half vector of a point below the
+    // viewer is vertical.
+    SpecularLight light;
+    const double identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    std::copy(identity, identity + 16, light.modelview);
+    light.lightPosition = {0, 0, 0};
+    light.strength = 0.8;
+    const Vec3 p{0, 0, -10};
+    // Facing the viewer, or away from it (the back face is lit too): full strength.
+    EXPECT_NEAR(specularBound(light, p, {0, 0, 1}), 0.8, 1e-12);
+    EXPECT_NEAR(specularBound(light, p, {0, 0, -1}), 0.8, 1e-12);
+    // Edge-on: nothing.
+    EXPECT_LT(specularBound(light, p, {1, 0, 0}), 1e-12);
+    // 45 degrees off: 0.8 cos^50, well below one step of 8-bit colour.
+    EXPECT_NEAR(specularBound(light, p, {1, 0, 1}), 0.8 * std::pow(std::sqrt(0.5), 50), 1e-15);
+    // The normal matrix undoes a scale and the translation does not turn it.
+    const double scaled[16] = {2, 0, 0, 0, 0, 0.5, 0, 0, 0, 0, 4, 0, 3, -1, 0, 1};
+    std::copy(scaled, scaled + 16, light.modelview);
+    EXPECT_NEAR(specularBound(light, {-1.5, 2, -2.5}, {0, 0, 1}), 0.8, 1e-12);
+    // A singular matrix marks everything: nothing is left out on a guess.
+    light.modelview[0] = 0;
+    EXPECT_EQ(specularBound(light, p, {1, 0, 0}), 0.8);
+
+    // The mesh of the bottle: some points can shine, most cannot.
+    std::copy(identity, identity + 16, light.modelview);
+    light.modelview[14] = -10;
+    light.lightPosition = {0, 10, 10};
+    KleinTube tube(WholeBottle);
+    std::vector<unsigned char> marks;
+    markHighlighted(light, tube.vertices, tube.normals, 0.05 / 255, marks);
+    ASSERT_EQ(marks.size(), tube.vertices.size());
+    const long lit = std::count(marks.begin(), marks.end(), 1);
+    EXPECT_GT(lit, 50);
+    EXPECT_LT(lit, long(marks.size()) / 2);
 }
 
 } // namespace
