@@ -128,11 +128,12 @@ class KleinTube {
 
     // Runs of strips, five ints each: r0, r1, step, c0, c1.
     using StripRuns = std::vector<int>;
-    // A GL display list of runs of strips of one mesh, kept while neither
-    // the mesh nor the runs change: a frame of a scene at rest replays it
-    // instead of sending every vertex again.
+    // A GL display list of runs of strips of one mesh, with the mesh and
+    // runs it holds, kept while neither changes: a frame of a scene at rest
+    // replays it instead of sending every vertex again.
     struct StripList {
         unsigned list = 0;
+        bool compiled = false;
         std::vector<Vec3> vertices, normals;
         StripRuns runs;
     };
@@ -140,6 +141,10 @@ class KleinTube {
     // the mesh or the runs are not those it holds.
     void drawThroughList(StripList& cache, const std::vector<Vec3>& meshVertices,
                          const std::vector<Vec3>& meshNormals, const StripRuns& runs);
+    // The runs of the list's mesh from vertex arrays; the list again, or the
+    // same from arrays when it is not compiled.
+    void drawRuns(const StripList& cache);
+    void replayList(const StripList& cache);
     void drawMesh(const std::vector<Vec3>& meshVertices, const std::vector<Vec3>& meshNormals,
                   StripList& cache);
     // The whole mesh, the halves' two meshes, and the label's translucent body.

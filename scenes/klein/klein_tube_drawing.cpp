@@ -179,25 +179,43 @@ bool sameMesh(const std::vector<Vec3>& a, const std::vector<Vec3>& b) {
 
 void KleinTube::drawThroughList(StripList& cache, const std::vector<Vec3>& meshVertices,
                                 const std::vector<Vec3>& meshNormals, const StripRuns& runs) {
-    const bool kept = cache.list != 0 && glIsList(cache.list) && cache.runs == runs &&
-                      sameMesh(cache.vertices, meshVertices) &&
+    const bool same = cache.runs == runs && sameMesh(cache.vertices, meshVertices) &&
                       sameMesh(cache.normals, meshNormals);
-    if (!kept) {
-        if (cache.list == 0 || !glIsList(cache.list))
-            cache.list = glGenLists(1);
-        glNewList(cache.list, GL_COMPILE);
-        {
-            beginMeshArrays(meshVertices, meshNormals);
-            for (std::size_t k = 0; k + 4 < runs.size(); k += 5)
-                drawMeshStrips(runs[k], runs[k + 1], runs[k + 2], runs[k + 3], runs[k + 4]);
-            endMeshArrays();
-        }
-        glEndList();
+    if (!same) {
+        // A mesh seen for the first time goes straight from its arrays: it is
+        // compiled only once it comes back unchanged, so that the frames of a
+        // moving slider do not pay for lists they will not replay.
         cache.vertices = meshVertices;
         cache.normals = meshNormals;
         cache.runs = runs;
+        cache.compiled = false;
+        drawRuns(cache);
+        return;
+    }
+    if (!cache.compiled || !glIsList(cache.list)) {
+        if (cache.list == 0 || !glIsList(cache.list))
+            cache.list = glGenLists(1);
+        glNewList(cache.list, GL_COMPILE);
+        drawRuns(cache);
+        glEndList();
+        cache.compiled = true;
     }
     glCallList(cache.list);
+}
+
+void KleinTube::drawRuns(const StripList& cache) {
+    beginMeshArrays(cache.vertices, cache.normals);
+    const StripRuns& runs = cache.runs;
+    for (std::size_t k = 0; k + 4 < runs.size(); k += 5)
+        drawMeshStrips(runs[k], runs[k + 1], runs[k + 2], runs[k + 3], runs[k + 4]);
+    endMeshArrays();
+}
+
+void KleinTube::replayList(const StripList& cache) {
+    if (cache.compiled && glIsList(cache.list))
+        glCallList(cache.list);
+    else
+        drawRuns(cache);
 }
 
 void KleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
@@ -242,7 +260,7 @@ void KleinTube::drawHighlights(const StripList& cache) {
     glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &localViewer);
     // Only a positional light is worked out; anything else draws every quad.
     if (!cullHighlights || position[3] == 0) {
-        glCallList(cache.list);
+        replayList(cache);
         return;
     }
     glGetDoublev(GL_MODELVIEW_MATRIX, light.modelview);
