@@ -128,7 +128,7 @@ Vec3 KleinTube::evaluate(double u) const {
 
 KleinTube::PointAndTangent KleinTube::evaluateWithTangent(double u) const {
     const Vec3 d = evaluate(u + tangentStep) - evaluate(u - tangentStep);
-    // The curve never stands still along the specified stages; should a
+    // The curve never stands still in any stage of the bottle; should a
     // stage ever make it, the loop's x direction stands in.
     return {evaluate(u), unitOr(d, {1, 0, 0})};
 }
@@ -172,7 +172,7 @@ void KleinTube::buildSpine() {
                 evaluateWithTangent(u < 0.5 ? u + insideStep : u - insideStep).tangent;
             flat = {inside.x, inside.y, 0};
         }
-        // A horizontal direction is always there for the specified curves;
+        // A horizontal direction is always there for the bottle's curves;
         // the previous row's side stands in should one ever vanish.
         const Vec3 previous = j > 0 ? frames[j - 1].side : Vec3{0, -1, 0};
         const Vec3 side = unitOr(cross(flat, up), previous);

@@ -6,9 +6,9 @@
 // The mesh goes to GL as vertex arrays, a quad strip per pair of rows, the
 // same vertices in the same order as one glNormal and glVertex call each,
 // compiled into a display list that is kept while the mesh and the strips
-// stay the same. A scene at rest thus replays its lists; only a frame whose
-// control has moved sends the mesh again. The translucent styles replay the
-// same list for their highlight pass.
+// stay the same. A scene at rest thus replays its lists; a frame whose
+// control has moved sends the mesh from its arrays. The translucent styles'
+// highlight pass draws again only the quads that can shine.
 
 #include "geom/draw.h"
 #include "scenes/klein/highlight_cull.h"

@@ -208,8 +208,8 @@ TEST(StoredLabel, IsTheFramedLabelPicture) {
     EXPECT_EQ(storedLabelImage(), label) << "decoded once";
 }
 
-// The label's row and flip as the specified loop finds them, on exact
-// integers, for comparison.
+// The label's row and flip as adding or taking away whole trips one at a
+// time finds them, on exact integers, for comparison.
 LabelPlacement placementByLoop(std::int64_t c, int rows) {
     LabelPlacement p;
     if (c < 0) {
