@@ -33,7 +33,10 @@
 namespace {
 
 constexpr int size = 512;
-constexpr double band = 78; // width of the red frame
+// Widths of the red frame: wider along the sides, which the bottle's curve
+// foreshortens.
+constexpr double side = 94;
+constexpr double band = 74;
 constexpr double pi = 3.14159265358979323846;
 
 struct Colour {
@@ -127,19 +130,18 @@ void drawFrame(cairo_t* cr) {
     cairo_rectangle(cr, 7, 7, size - 14, size - 14);
     cairo_stroke(cr);
     use(cr, fieldCyan);
-    cairo_rectangle(cr, band, band, size - 2 * band, size - 2 * band);
+    cairo_rectangle(cr, side, band, size - 2 * side, size - 2 * band);
     cairo_fill(cr);
     use(cr, gold);
     cairo_set_line_width(cr, 4);
-    cairo_rectangle(cr, band - 2, band - 2, size - 2 * band + 4, size - 2 * band + 4);
+    cairo_rectangle(cr, side - 2, band - 2, size - 2 * side + 4, size - 2 * band + 4);
     cairo_stroke(cr);
     use(cr, darkRed);
     cairo_set_line_width(cr, 1.5);
-    cairo_rectangle(cr, band + 6, band + 6, size - 2 * band - 12, size - 2 * band - 12);
+    cairo_rectangle(cr, side + 6, band + 6, size - 2 * side - 12, size - 2 * band - 12);
     cairo_stroke(cr);
-    const double corner = band / 2;
-    for (double x : {corner, size - corner})
-        for (double y : {corner, size - corner})
+    for (double x : {side / 2, size - side / 2})
+        for (double y : {band / 2, size - band / 2})
             diamond(cr, x, y, 14);
 }
 
@@ -152,17 +154,19 @@ void twoLines(cairo_t* cr, const std::string& first, const std::string& second, 
 }
 
 void drawFrameTexts(cairo_t* cr) {
-    const double middle = band / 2 + 2;
-    const double room = size - 2 * band - 6;
+    const double middle = band / 2 + 2, sideMiddle = side / 2 + 1;
+    const double across = size - 2 * side - 6, along = size - 2 * band - 6;
     use(cr, cream);
     font(cr, "DejaVu Sans", true, 33);
-    centredText(cr, "La delizia del Topologo", size / 2.0, middle, 0, room + 40);
+    centredText(cr, "La delizia del Topologo", size / 2.0, middle, 0, across + 70);
     // Each statement reads along its side: from the bottom up on the left,
     // from the top down on the right.
     font(cr, "DejaVu Sans", true, 27);
-    twoLines(cr, "Fatta di due", "nastri di Möbius", size / 2.0, size - middle, 0, room, 31);
-    twoLines(cr, "Caratteristica", "di Eulero: 0", middle, size / 2.0, -pi / 2, room, 31);
-    twoLines(cr, "Non orientabile", "e senza bordo", size - middle, size / 2.0, pi / 2, room, 31);
+    twoLines(cr, "Fatta di due", "nastri di Möbius", size / 2.0, size - middle, 0, across, 30);
+    font(cr, "DejaVu Sans", true, 33);
+    twoLines(cr, "Caratteristica", "di Eulero: 0", sideMiddle, size / 2.0, -pi / 2, along, 38);
+    twoLines(cr, "Non orientabile", "e senza bordo", size - sideMiddle, size / 2.0, pi / 2, along,
+             38);
 }
 
 // A figure-eight of two loops (Gerono's lemniscate) about (cx, cy).
@@ -185,7 +189,7 @@ void drawField(cairo_t* cr) {
     font(cr, "DejaVu Sans", true, 36);
     centredText(cr, "1882", cx, 116, 0, 200);
 
-    const double cy = 262, rx = 152, ry = 104;
+    const double cy = 262, rx = 144, ry = 104;
     ellipse(cr, cx, cy, rx, ry);
     use(cr, orange);
     cairo_fill(cr);
@@ -200,9 +204,9 @@ void drawField(cairo_t* cr) {
     figureEight(cr, cx, cy - 62, 38, 15);
     use(cr, cream);
     font(cr, "DejaVu Serif", false, 32);
-    centredText(cr, "Bottiglia di", cx, cy - 18, 0, 230);
-    font(cr, "DejaVu Serif", true, 76);
-    centredText(cr, "Klein", cx, cy + 40, 0, 230);
+    centredText(cr, "Bottiglia di", cx, cy - 18, 0, 215);
+    font(cr, "DejaVu Serif", true, 72);
+    centredText(cr, "Klein", cx, cy + 38, 0, 200);
 
     star(cr, cx - 48, 403, 23, green);
     star(cr, cx + 48, 403, 23, yellow);

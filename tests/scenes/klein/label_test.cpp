@@ -201,7 +201,7 @@ TEST(StoredLabel, IsTheFramedLabelPicture) {
     };
     // Red frame at the edge, light cyan field inside it, black in the oval
     // between its lines of lettering.
-    const auto frame = at(20, 256), field = at(100, 150), oval = at(160, 249);
+    const auto frame = at(20, 256), field = at(120, 100), oval = at(160, 249);
     EXPECT_TRUE(frame[0] > 150 && frame[1] < 60 && frame[2] < 60);
     EXPECT_TRUE(field[0] > 180 && field[1] > 220 && field[2] > 220);
     EXPECT_TRUE(oval[0] < 30 && oval[1] < 30 && oval[2] < 30);
