@@ -2,31 +2,27 @@
 // defines them all so that the order holds by construction: each shared
 // Rotator is built before the scenes that turn with it.
 
-// The Klein bottles.
-
-// The Moebius strips.
 #include "geom/rotator.h"
+#include "scenes/klein/klein_scenes.h"
 #include "scenes/moebius/cut_strip_scenes.h"
 #include "scenes/moebius/moebius_scene.h"
 #include "scenes/moebius/strip_map_scene.h"
 #include "scenes/moebius/wheels_scene.h"
-
-// The projective planes.
-#include "scenes/projective/cross_cap_scene.h"
-#include "scenes/projective/uncrossed_cross_cap_scene.h"
-
-// The ring.
-#include "scenes/ring/ring_scene.h"
-
-// The polyhedra.
-#include "geom/rotator.h"
 #include "scenes/polyhedra/platonic_solids.h"
 #include "scenes/polyhedra/polyhedra_colours.h"
 #include "scenes/polyhedra/polyhedra_scene.h"
+#include "scenes/projective/cross_cap_scene.h"
+#include "scenes/projective/uncrossed_cross_cap_scene.h"
+#include "scenes/ring/ring_scene.h"
 
 namespace {
 
 // The Klein bottles turn together.
+Rotator kleinRotator;
+KleinFromRectangleScene kleinFromRectangle(kleinRotator);
+KleinBottleScene kleinBottle(kleinRotator);
+KleinLabelScene kleinLabel(kleinRotator);
+KleinHalvesScene kleinHalves(kleinRotator);
 
 // The Moebius strips turn together.
 Rotator moebiusRotator(0, 20);

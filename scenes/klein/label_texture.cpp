@@ -1,0 +1,36 @@
+#include "scenes/klein/label_texture.h"
+
+#include "scenes/klein/stored_label.h"
+
+#include <GL/gl.h>
+
+namespace {
+GLuint labelTexture = 0;
+} // namespace
+
+bool bindLabelTexture() {
+    const LabelImage* image = storedLabelImage();
+    if (!image)
+        return false;
+    // The 786,432 bytes go to GL once; a context that lost the texture gets
+    // it again.
+    if (labelTexture != 0 && glIsTexture(labelTexture)) {
+        glBindTexture(GL_TEXTURE_2D, labelTexture);
+    } else {
+        glGenTextures(1, &labelTexture);
+        glBindTexture(GL_TEXTURE_2D, labelTexture);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     image->pixels.data());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    }
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    return true;
+}
+
+void unbindLabelTexture() {
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
