@@ -37,12 +37,17 @@ int registeredSceneCount() {
 
 class WholeExhibitTest : public AllScenesTest {
   protected:
-    Picture stillPicture() { return waitForStillPicture(shown, timeout); }
+    // The picture once the model rests; for a scene that never rests (the
+    // wheels roll on by themselves) whatever it shows after a second.
+    Picture stillPicture() {
+        Picture still = waitForStillPicture(shown, 1s);
+        return still.empty() ? exhibit->capture() : still;
+    }
 };
 
 TEST_F(WholeExhibitTest, RightStepsThroughEverySceneAndTheMenuReachesEachOne) {
     const int count = registeredSceneCount();
-    ASSERT_GE(count, 2);
+    ASSERT_EQ(count, 16) << "every scene of the exhibit is registered";
 
     std::vector<Picture> scenes{stillPicture()};
     ASSERT_FALSE(scenes[0].empty());
@@ -58,7 +63,7 @@ TEST_F(WholeExhibitTest, RightStepsThroughEverySceneAndTheMenuReachesEachOne) {
             timeout))
             << "Right from scene " << i - 1 << " showed nothing new";
         scenes.push_back(stillPicture());
-        ASSERT_FALSE(scenes.back().empty()) << "scene " << i << " does not keep still";
+        ASSERT_FALSE(scenes.back().empty()) << "scene " << i << " shows nothing";
         EXPECT_FALSE(near(scenes.back().atOverlay(41, 20), background, 2))
             << "no arrow back at scene " << i;
     }
@@ -88,16 +93,17 @@ TEST_F(WholeExhibitTest, RightStepsThroughEverySceneAndTheMenuReachesEachOne) {
         exhibit->pressButton();
         exhibit->releaseButton();
         exhibit->moveToOverlay(700, 300);
-        // The scene pressed shows: its picture, not a neighbour's.
+        // The scene pressed shows: its picture, far closer to it than to
+        // either neighbour's.
         EXPECT_TRUE(waitFor(
             [&] {
                 Picture now = exhibit->capture();
                 const int here = countDifferences(scenes[i], now, shown, pixelTolerance);
                 for (int j : {i - 1, i + 1})
                     if (j >= 0 && j < count &&
-                        countDifferences(scenes[j], now, shown, pixelTolerance) <= here)
+                        countDifferences(scenes[j], now, shown, pixelTolerance) <= 2 * here)
                         return false;
-                return here <= changedPixels;
+                return true;
             },
             timeout))
             << "the menu's row " << i << " did not reach its scene";
