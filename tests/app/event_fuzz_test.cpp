@@ -107,8 +107,8 @@ TEST(EventStream, AMillionRandomEventsOverEveryScene) {
         if (event % 400 == 0) {
             onDisplay();
             ++frames;
-            ASSERT_EQ(gl_test::stateProblems(), "") << "after event " << event << " in "
-                                                    << manager.current()->name;
+            ASSERT_EQ(gl_test::stateProblems(), "")
+                << "after event " << event << " in " << manager.current()->name;
             ASSERT_TRUE(exhibit_checks::sane(*manager.current())) << "after event " << event;
         }
     }

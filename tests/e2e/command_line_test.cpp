@@ -30,8 +30,8 @@ Outcome run(const std::string& arguments) {
     char errPath[] = "/tmp/lembovari-stderr-XXXXXX";
     const int fd = mkstemp(errPath);
     close(fd);
-    const std::string command = "env -u DISPLAY " + quoted(LEMBOVARI_PROGRAM) + " " + arguments +
-                                " 2>" + quoted(errPath);
+    const std::string command =
+        "env -u DISPLAY " + quoted(LEMBOVARI_PROGRAM) + " " + arguments + " 2>" + quoted(errPath);
     Outcome outcome;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
