@@ -1,11 +1,13 @@
 // lembovari-bench: how long each scene takes to draw a frame.
 //
-//   lembovari-bench [--frames N] [KEY ...]
+//   lembovari-bench [--frames N] [KEY [CONTROL=VALUE ...] ...]
 //
 // For every named scene (by default every registered one, in start-up order)
 // it draws N frames (300 unless told) in the exhibit's 800 by 600 window
 // after a warm-up, waiting for each to finish, at the scene's default state
 // and, where the scene has a slider, with its first slider half way along.
+// A key followed by settings (named as the snapshot tool names them) is
+// measured in that state alone.
 // Prints the renderer on a comment line, then one line per scene and state:
 // key, state, mean and 95th-percentile milliseconds per frame. Exit status 2
 // for bad arguments.
@@ -29,7 +31,7 @@
 
 namespace {
 
-constexpr const char* usage = "usage: lembovari-bench [--frames N] [KEY ...]";
+constexpr const char* usage = "usage: lembovari-bench [--frames N] [KEY [CONTROL=VALUE ...] ...]";
 constexpr int warmUpFrames = 30;
 
 [[noreturn]] void fail(const std::string& message) {
@@ -37,9 +39,15 @@ constexpr int warmUpFrames = 30;
     std::exit(2);
 }
 
+// A scene to measure; with settings, in that state only.
+struct Request {
+    std::string key;
+    std::vector<std::string> settings;
+};
+
 struct Arguments {
     int frames = 300;
-    std::vector<std::string> keys;
+    std::vector<Request> requests;
 };
 
 Arguments parseArguments(int argc, char** argv) {
@@ -56,15 +64,27 @@ Arguments parseArguments(int argc, char** argv) {
                 fail("--frames " + text + ": expected a whole number above 0");
         } else if (argument.rfind("--", 0) == 0) {
             fail("unknown option " + argument + "; " + usage);
+        } else if (argument.find('=') != std::string::npos) {
+            if (a.requests.empty())
+                fail("setting " + argument + " before any scene key; " + usage);
+            a.requests.back().settings.push_back(argument);
         } else if (!SceneManager::instance().byKey(argument)) {
             fail("no scene \"" + argument + "\"");
         } else {
-            a.keys.push_back(argument);
+            a.requests.push_back({argument, {}});
         }
     }
-    if (a.keys.empty())
+    // Settings are checked against the scene's own controls before any
+    // window opens.
+    for (const Request& request : a.requests) {
+        std::string error;
+        const Scene& scene = *SceneManager::instance().byKey(request.key);
+        if (!parseSettings(describeControls(ownControls(scene)), request.settings, error))
+            fail(request.key + ": " + error);
+    }
+    if (a.requests.empty())
         for (Scene* scene : SceneManager::instance().registered())
-            a.keys.push_back(scene->name);
+            a.requests.push_back({scene->name, {}});
     return a;
 }
 
@@ -101,7 +121,7 @@ Timing measure(int frames) {
 }
 
 void report(const std::string& key, const std::string& state, Timing t) {
-    std::printf("%-20s %-16s %8.2f %8.2f\n", key.c_str(), state.c_str(), t.meanMillis, t.p95Millis);
+    std::printf("%-18s %-28s %8.2f %8.2f\n", key.c_str(), state.c_str(), t.meanMillis, t.p95Millis);
     std::fflush(stdout);
 }
 
@@ -117,7 +137,10 @@ Slider* firstSlider(const Scene& scene) {
 int main(int argc, char** argv) {
     const Arguments arguments = parseArguments(argc, argv);
     exhibit_window::open("lembovari-bench");
-    exhibit_window::startScenes(arguments.keys);
+    std::vector<std::string> keys;
+    for (const Request& request : arguments.requests)
+        keys.push_back(request.key);
+    exhibit_window::startScenes(keys);
 
     std::printf("# renderer: %s\n", exhibit_window::renderer().c_str());
     std::printf("# %dx%d, %d frames per state after %d warm-up frames, glFinish after each\n",
@@ -127,6 +150,21 @@ int main(int argc, char** argv) {
     for (int i = 0; i < manager.count(); ++i) {
         manager.select(i);
         Scene& scene = *manager.current();
+        const std::vector<std::string>& settings = arguments.requests[std::size_t(i)].settings;
+        if (!settings.empty()) {
+            // The scene is left in that state: a key named again is measured
+            // from where it was left.
+            std::string error;
+            const std::vector<PanelItem*> controls = ownControls(scene);
+            const auto parsed = parseSettings(describeControls(controls), settings, error);
+            for (const ControlSetting& setting : *parsed)
+                applySetting(setting, controls[setting.control]);
+            std::string state;
+            for (const std::string& setting : settings)
+                state += (state.empty() ? "" : " ") + setting;
+            report(scene.name, state, measure(arguments.frames));
+            continue;
+        }
         report(scene.name, "default", measure(arguments.frames));
         if (Slider* slider = firstSlider(scene)) {
             const double before = slider->value;

@@ -103,3 +103,14 @@ std::vector<ControlInfo> describeControls(const std::vector<PanelItem*>& control
     }
     return infos;
 }
+
+void applySetting(const ControlSetting& setting, PanelItem* control) {
+    if (auto* slider = dynamic_cast<Slider*>(control))
+        slider->value = setting.value;
+    else if (auto* dial = dynamic_cast<Dial*>(control))
+        dial->angle = setting.value;
+    else if (auto* row = dynamic_cast<OptionRow*>(control))
+        row->selected = int(setting.value);
+    else if (auto* button = dynamic_cast<PushButton*>(control))
+        button->activate();
+}

@@ -36,3 +36,6 @@ class Scene;
 std::vector<PanelItem*> ownControls(const Scene& scene);
 // What each of those controls accepts, in the same order.
 std::vector<ControlInfo> describeControls(const std::vector<PanelItem*>& controls);
+// Sets a slider's value, a dial's angle or a row's icon, or presses a button
+// once, as the checked setting says.
+void applySetting(const ControlSetting& setting, PanelItem* control);

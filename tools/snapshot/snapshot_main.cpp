@@ -119,17 +119,6 @@ void checkOutput(const std::string& path) {
         fail(2, "cannot write into the folder " + directory);
 }
 
-void apply(const ControlSetting& setting, PanelItem* control) {
-    if (auto* slider = dynamic_cast<Slider*>(control))
-        slider->value = setting.value;
-    else if (auto* dial = dynamic_cast<Dial*>(control))
-        dial->angle = setting.value;
-    else if (auto* row = dynamic_cast<OptionRow*>(control))
-        row->selected = int(setting.value);
-    else if (auto* button = dynamic_cast<PushButton*>(control))
-        button->activate();
-}
-
 // The back buffer, rows from the top.
 RgbImage readFrame() {
     using exhibit_window::height;
@@ -183,7 +172,7 @@ int main(int argc, char** argv) {
     exhibit_window::open("lembovari-snapshot");
     exhibit_window::startScenes({arguments.key});
     for (const ControlSetting& setting : *settings)
-        apply(setting, controls[setting.control]);
+        applySetting(setting, controls[setting.control]);
 
     RgbImage image = settledFrame();
     if (arguments.downscale > 1)
