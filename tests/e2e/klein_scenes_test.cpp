@@ -62,21 +62,7 @@ class KleinScenesTest : public AllScenesTest {
 
     // Two pictures a little apart that agree: the model at rest.
     Picture waitForStillPicture() {
-        Picture last = exhibit->capture();
-        Picture still;
-        waitFor(
-            [&] {
-                std::this_thread::sleep_for(150ms);
-                Picture next = exhibit->capture();
-                const bool same =
-                    countDifferences(last, next, middle, pixelTolerance) <= stillPixels;
-                last = next;
-                if (same)
-                    still = next;
-                return same;
-            },
-            timeout);
-        return still;
+        return ExhibitTest::waitForStillPicture(middle, timeout, pixelTolerance, stillPixels);
     }
 
     bool waitForChangeFrom(const Picture& before) {

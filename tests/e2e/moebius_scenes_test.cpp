@@ -87,21 +87,7 @@ class MoebiusScenesTest : public AllScenesTest {
     // Two pictures taken a little apart that agree; empty when the model
     // would not keep still.
     Picture stillPicture() {
-        Picture last = exhibit->capture();
-        Picture still;
-        waitFor(
-            [&] {
-                std::this_thread::sleep_for(150ms);
-                Picture next = exhibit->capture();
-                const bool same =
-                    countDifferences(last, next, middle, pixelTolerance) <= stillPixels;
-                last = next;
-                if (same)
-                    still = next;
-                return same;
-            },
-            timeout);
-        return still;
+        return waitForStillPicture(middle, timeout, pixelTolerance, stillPixels);
     }
 
     // More than least pixels differ from before, soon.

@@ -1,5 +1,7 @@
 #include "tests/support/gl_window.h"
 
+#include "ui/widget_panel.h"
+
 #include <GL/freeglut.h>
 
 #include <cmath>
@@ -47,6 +49,35 @@ std::string readFrame() {
     glReadBuffer(GL_BACK);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
     return frame;
+}
+
+Rgb Frame::at(int x, int y) const {
+    const auto* p = reinterpret_cast<const unsigned char*>(&pixels[std::size_t(y * width + x) * 3]);
+    return {p[0], p[1], p[2]};
+}
+
+double Frame::middleCoverage(int tolerance) const {
+    int count = 0;
+    for (int y = height / 4; y < height * 3 / 4; ++y)
+        for (int x = width / 4; x < width * 3 / 4; ++x)
+            count += !near(at(x, y), background(), tolerance);
+    return count / (width / 2.0 * (height / 2.0));
+}
+
+Frame captureFrame() {
+    return {readFrame()};
+}
+
+int differences(const Frame& a, const Frame& b, int tolerance, int y0) {
+    int count = 0;
+    for (int y = y0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            count += !near(a.at(x, y), b.at(x, y), tolerance);
+    return count;
+}
+
+Rgb background() {
+    return {backgroundColour[0], backgroundColour[1], backgroundColour[2]};
 }
 
 std::string stateProblems() {

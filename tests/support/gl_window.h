@@ -23,6 +23,21 @@ Rgb rgb(double r, double g, double b);
 // The whole back buffer, rows bottom to top, RGB.
 std::string readFrame();
 
+// A frame read back from the window.
+struct Frame {
+    std::string pixels; // as readFrame gives them
+    // The pixel at overlay coordinates (origin bottom-left).
+    Rgb at(int x, int y) const;
+    // The share of the window's middle half each way (clear of the overlay)
+    // that is not within tolerance of the background colour.
+    double middleCoverage(int tolerance = 3) const;
+};
+Frame captureFrame();
+// How many pixels of rows y0 and up differ by more than tolerance.
+int differences(const Frame& a, const Frame& b, int tolerance, int y0 = 0);
+// The background colour every scene clears to.
+Rgb background();
+
 // Empty when no GL error is pending and both matrix stacks are at depth 1;
 // otherwise what is wrong.
 std::string stateProblems();

@@ -62,25 +62,8 @@ WheelsScene& wheels() {
     return scene;
 }
 
-gl_test::Rgb background() {
-    return {backgroundColour[0], backgroundColour[1], backgroundColour[2]};
-}
-
-struct Frame {
-    std::string pixels;
-    gl_test::Rgb at(int x, int y) const {
-        const auto* p = (const unsigned char*)&pixels[(y * gl_test::width + x) * 3];
-        return {p[0], p[1], p[2]};
-    }
-    // The share of the window's middle (clear of the overlay) not background.
-    double middleCoverage() const {
-        int count = 0;
-        for (int y = 150; y < 450; ++y)
-            for (int x = 200; x < 600; ++x)
-                count += !gl_test::near(at(x, y), background(), 3);
-        return count / (400.0 * 300);
-    }
-};
+using gl_test::background;
+using gl_test::Frame;
 
 // Draws one frame of the current scene as the display handler does, checks
 // that it left GL as it found it, and reads it back.
@@ -95,11 +78,7 @@ Frame drawFrame() {
 }
 
 int differences(const Frame& a, const Frame& b) {
-    int count = 0;
-    for (int y = 0; y < gl_test::height; ++y)
-        for (int x = 0; x < gl_test::width; ++x)
-            count += !gl_test::near(a.at(x, y), b.at(x, y), 4);
-    return count;
+    return gl_test::differences(a, b, 4);
 }
 
 class MoebiusScenesTest : public testing::Test {

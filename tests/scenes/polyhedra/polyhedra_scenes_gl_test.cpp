@@ -63,8 +63,7 @@ class PolyhedraScenesTest : public testing::Test {
         renderFrame();
         EXPECT_EQ(gl_test::stateProblems(), "");
         const std::string frame = gl_test::readFrame();
-        const gl_test::Rgb background{backgroundColour[0], backgroundColour[1],
-                                      backgroundColour[2]};
+        const gl_test::Rgb background = gl_test::background();
         Colours c;
         for (int y = 150; y < 450; ++y)
             for (int x = 200; x < 600; ++x) {

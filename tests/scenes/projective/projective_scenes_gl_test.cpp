@@ -25,9 +25,7 @@ UncrossedCrossCapScene& uncrossedCrossCap() {
     return scene;
 }
 
-gl_test::Rgb background() {
-    return {backgroundColour[0], backgroundColour[1], backgroundColour[2]};
-}
+using gl_test::background;
 
 // The share of pixels unlike the background: in the middle half of the
 // window each way (clear of the overlay), and in the whole window.
