@@ -11,7 +11,7 @@
 //                  into two Moebius strips.
 
 #include "app/scene.h"
-#include "scenes/klein/klein_tube.h"
+#include "scenes/klein/drawn_klein_tube.h"
 
 #include <string>
 
@@ -27,7 +27,7 @@ class KleinScene : public Scene {
 
     Widget* backgroundElement() override;
 
-    KleinTube tube;
+    DrawnKleinTube tube;
 
   protected:
     // The tube in its place: 10 units in front of the viewer, turned by the

@@ -8,7 +8,7 @@
 // closed ring, a dial sets the twist.
 
 #include "app/scene.h"
-#include "scenes/moebius/moebius_strip.h"
+#include "scenes/moebius/drawn_moebius_strip.h"
 
 class Rotator;
 class Slider;
@@ -21,7 +21,7 @@ class MoebiusScene : public Scene {
     void drawModel() override;
     Widget* backgroundElement() override;
 
-    MoebiusStrip strip;
+    DrawnMoebiusStrip strip;
 
   protected:
     // Copies the controls' values into strip; called right before it is drawn.

@@ -5,16 +5,15 @@
 // (radians; π makes the Moebius strip). Every drawing is built from one frame
 // at a position x along the band, 0 to 1 (and beyond, for the wheels).
 //
-// The geometry (frames, twist, lift, the wheel list) is pure and lives in
-// moebius_strip.cpp; the draw operations are defined in
-// moebius_strip_drawing.cpp, the only part that calls GL.
+// The geometry (frames, twist, lift, the wheel list) is pure; the drawing is
+// DrawnMoebiusStrip's (drawn_moebius_strip.h), the only part that calls GL.
 
 #include "geom/vec.h"
 #include "scenes/moebius/strip_faces.h"
 
 #include <vector>
 
-// Which drawing draw performs; any other value draws nothing.
+// Which drawing DrawnMoebiusStrip::draw performs; any other value draws nothing.
 enum MoebiusMode : int {
     SquareToStrip = 0,
     Wheels = 1,
@@ -83,30 +82,6 @@ class MoebiusStrip {
     // stays exact in a float however long the exhibit runs.
     static double wheelRollDegrees(double distance);
 
-    // Drawing, with the current GL matrix (moebius_strip_drawing.cpp).
-    void drawFace(double a, double b, double c, double d, double e, double f, double g) const;
-    void drawFaceRange(double a, double b, double c, double d, double e, double f, double g,
-                       double x0, double x1, int n) const;
-    void drawFaceShifted(double a, double b, double c, double d, double e, double f, double g,
-                         double h) const;
-    void drawEndCaps(double a, double b, double c, double d, double x0, double x1) const;
-    void drawBand() const;
-    void drawCutInTwo() const;
-    void drawCutInThree() const;
-    void drawSliding();
-    void drawMapPatch(double va, double vb, double ua, double ub) const;
-    void drawMapLine(double va, double vb, double ua, double ub) const;
-    void drawMap() const;
-    // Every wheel at its position now, in its three materials.
-    void drawWheels();
-    // Places the wheel at x into the frame's wheels, for drawWheels to draw.
-    void drawWheel(double x) const;
-    void drawPieces() const;
-    void drawTranslucentBand() const;
-    // Pushes the matrix, turns the band into the scenes' view, derives bend
-    // and lift from value and mode, draws by mode and pops.
-    void draw();
-
     double flatLength = 1.0;
     double closedLength = 15.0;
     double bend = 0;
@@ -117,26 +92,11 @@ class MoebiusStrip {
     std::vector<double> wheels;
     double value = 0;
     int mode = SquareToStrip;
-    bool listDirty = true; // the band's display list must be recorded again
-    // The GL name of that list, 0 until the first draw asks GL for one: a
-    // fixed number could be one another scene's list already holds.
-    unsigned bandList = 0;
     double twist = pi;
     int cutStyle = 0;
     int bandStyle = 0;
 
-    // How often the band's display list has been recorded (for tests).
-    int listRecordings = 0;
-
   private:
-    void face(const StripFace& f) const;
-    // Culls the inner side of broad faces (from their first two samples),
-    // keeps both sides of the rest and of anything drawn see-through.
-    void chooseCulling(const StripFace& face, const FaceSample& s0, const FaceSample& s1,
-                       const StripFrame& frame) const;
-    mutable bool seeThrough = false;
-    void faces(const StripFace* first, int count) const;
-
     mutable std::vector<StripFrame> frames;
     mutable double framesBend = -1;
     mutable double framesTwist = 0;

@@ -245,7 +245,7 @@ TEST_F(KleinScenesTest, CutBottleIsWholeAgainAfterEveryFrame) {
 TEST_F(KleinScenesTest, HighlightPassLeavesOutOnlyWhatAddsNothing) {
     // Every view of the translucent bottles is the same picture whether the
     // highlight pass draws every quad or only those that can shine.
-    auto compare = [&](Scene& scene, KleinTube& tube) {
+    auto compare = [&](Scene& scene, DrawnKleinTube& tube) {
         makeCurrent(scene);
         for (int view = 0; view < 6; ++view) {
             SCOPED_TRACE(view);

@@ -1,8 +1,6 @@
-// The GL side of MoebiusStrip: every face, cap, map patch and wheel as quad
-// strips and polygons from the frames that moebius_strip.cpp works out.
+#include "scenes/moebius/drawn_moebius_strip.h"
 
 #include "geom/draw.h"
-#include "scenes/moebius/moebius_strip.h"
 #include "scenes/moebius/strip_map.h"
 #include "scenes/moebius/wheel_model.h"
 
@@ -56,8 +54,8 @@ void keepBothSides() {
 
 } // namespace
 
-void MoebiusStrip::drawFace(double a, double b, double c, double d, double e, double f,
-                            double g) const {
+void DrawnMoebiusStrip::drawFace(double a, double b, double c, double d, double e, double f,
+                                 double g) const {
     const StripFace face{a, b, c, d, e, f, g};
     const std::vector<StripFrame>& table = faceFrames();
     chooseCulling(face, faceSample(face, table[0], 0), faceSample(face, table[1], faceStep),
@@ -70,8 +68,8 @@ void MoebiusStrip::drawFace(double a, double b, double c, double d, double e, do
     glEnd();
 }
 
-void MoebiusStrip::drawFaceRange(double a, double b, double c, double d, double e, double f,
-                                 double g, double x0, double x1, int n) const {
+void DrawnMoebiusStrip::drawFaceRange(double a, double b, double c, double d, double e, double f,
+                                      double g, double x0, double x1, int n) const {
     if (n < 1)
         return;
     const StripFace face{a, b, c, d, e, f, g};
@@ -93,8 +91,8 @@ void MoebiusStrip::drawFaceRange(double a, double b, double c, double d, double 
     glEnd();
 }
 
-void MoebiusStrip::drawFaceShifted(double a, double b, double c, double d, double e, double f,
-                                   double g, double h) const {
+void DrawnMoebiusStrip::drawFaceShifted(double a, double b, double c, double d, double e, double f,
+                                        double g, double h) const {
     const StripFace face{a, b, c, d, e, f, 0};
     const std::vector<StripFrame>& table = faceFrames();
     chooseCulling(face, shiftedSample(face, g, h, table[0]), shiftedSample(face, g, h, table[1]),
@@ -107,8 +105,8 @@ void MoebiusStrip::drawFaceShifted(double a, double b, double c, double d, doubl
     glEnd();
 }
 
-void MoebiusStrip::chooseCulling(const StripFace& face, const FaceSample& s0, const FaceSample& s1,
-                                 const StripFrame& frame) const {
+void DrawnMoebiusStrip::chooseCulling(const StripFace& face, const FaceSample& s0,
+                                      const FaceSample& s1, const StripFrame& frame) const {
     // A broad face lies at one side of the thickness and looks out that way.
     const bool broad = face.b == face.d && face.b != 0 && face.a != face.c;
     if (broad && !seeThrough)
@@ -117,7 +115,8 @@ void MoebiusStrip::chooseCulling(const StripFace& face, const FaceSample& s0, co
         keepBothSides();
 }
 
-void MoebiusStrip::drawEndCaps(double a, double b, double c, double d, double x0, double x1) const {
+void DrawnMoebiusStrip::drawEndCaps(double a, double b, double c, double d, double x0,
+                                    double x1) const {
     keepBothSides();
     for (double x : {x0, x1}) {
         const StripFrame frame = stripFrame(x);
@@ -136,18 +135,18 @@ void MoebiusStrip::drawEndCaps(double a, double b, double c, double d, double x0
     }
 }
 
-void MoebiusStrip::face(const StripFace& f) const {
+void DrawnMoebiusStrip::face(const StripFace& f) const {
     const double w = width / 2;
     const double h = thickness / 2;
     drawFace(f.a * w, f.b * h, f.c * w, f.d * h, f.e, f.f, f.g);
 }
 
-void MoebiusStrip::faces(const StripFace* first, int count) const {
+void DrawnMoebiusStrip::faces(const StripFace* first, int count) const {
     for (int i = 0; i < count; ++i)
         face(first[i]);
 }
 
-void MoebiusStrip::drawBand() const {
+void DrawnMoebiusStrip::drawBand() const {
     using namespace strip_faces;
     material(seaGreen);
     faces(bandBroad.data(), int(bandBroad.size()));
@@ -158,7 +157,7 @@ void MoebiusStrip::drawBand() const {
         drawEndCaps(-width / 2, -thickness / 2, width / 2, thickness / 2, 0, 1);
 }
 
-void MoebiusStrip::drawCutInTwo() const {
+void DrawnMoebiusStrip::drawCutInTwo() const {
     using namespace strip_faces;
     material(seaGreen);
     faces(cutInTwoBroad.data(), int(cutInTwoBroad.size()));
@@ -166,7 +165,7 @@ void MoebiusStrip::drawCutInTwo() const {
     faces(cutInTwoEdges.data(), int(cutInTwoEdges.size()));
 }
 
-void MoebiusStrip::drawCutInThree() const {
+void DrawnMoebiusStrip::drawCutInThree() const {
     using namespace strip_faces;
     const bool middleShown = cutStyle < 2;
     material(seaGreen);
@@ -182,7 +181,7 @@ void MoebiusStrip::drawCutInThree() const {
         faces(cutInThreeMiddleEdges.data(), int(cutInThreeMiddleEdges.size()));
 }
 
-void MoebiusStrip::drawSliding() {
+void DrawnMoebiusStrip::drawSliding() {
     bend = 1;
     lift = 0;
     const strip_faces::SlidingOffset offset = strip_faces::slidingOffset(value, width);
@@ -202,7 +201,7 @@ void MoebiusStrip::drawSliding() {
         shifted(f);
 }
 
-void MoebiusStrip::drawMapPatch(double va, double vb, double ua, double ub) const {
+void DrawnMoebiusStrip::drawMapPatch(double va, double vb, double ua, double ub) const {
     const double A = (va - 0.5) * width;
     const double B = (vb - 0.5) * width;
     const double h = thickness / 2;
@@ -229,7 +228,7 @@ void MoebiusStrip::drawMapPatch(double va, double vb, double ua, double ub) cons
     }
 }
 
-void MoebiusStrip::drawMapLine(double va, double vb, double ua, double ub) const {
+void DrawnMoebiusStrip::drawMapLine(double va, double vb, double ua, double ub) const {
     const double A = (va - 0.5) * width;
     const double B = (vb - 0.5) * width;
     const double h = thickness / 2;
@@ -252,7 +251,7 @@ void MoebiusStrip::drawMapLine(double va, double vb, double ua, double ub) const
     }
 }
 
-void MoebiusStrip::drawMap() const {
+void DrawnMoebiusStrip::drawMap() const {
     // The lines come before any name is loaded and the edges under name 0:
     // a press on either finds no region and turns the view.
     material(black);
@@ -327,7 +326,7 @@ WheelBatch spokes;
 
 } // namespace
 
-void MoebiusStrip::drawWheel(double x) const {
+void DrawnMoebiusStrip::drawWheel(double x) const {
     const WheelPlacement placement = wheelPlacement(stripFrame(x), thickness, x * closedLength);
     const WheelModel& model = wheelModel();
     tyres.add(model.tyre, placement);
@@ -337,7 +336,7 @@ void MoebiusStrip::drawWheel(double x) const {
     spokes.add(model.spokes, placement);
 }
 
-void MoebiusStrip::drawWheels() {
+void DrawnMoebiusStrip::drawWheels() {
     for (WheelBatch* batch : {&tyres, &rims, &topSides, &bottomSides, &spokes})
         batch->clear();
     for (double x : wheelPositions())
@@ -358,7 +357,7 @@ void MoebiusStrip::drawWheels() {
     spokes.draw(model.spokes.outsideCounterClockwise);
 }
 
-void MoebiusStrip::drawPieces() const {
+void DrawnMoebiusStrip::drawPieces() const {
     const double w = width / 2;
     const double h = thickness / 2;
     for (int i = 0; i < 20; ++i) {
@@ -374,7 +373,7 @@ void MoebiusStrip::drawPieces() const {
     }
 }
 
-void MoebiusStrip::drawTranslucentBand() const {
+void DrawnMoebiusStrip::drawTranslucentBand() const {
     material(translucentSeaGreen);
     glDepthMask(GL_FALSE);
     glEnable(GL_BLEND);
@@ -388,7 +387,7 @@ void MoebiusStrip::drawTranslucentBand() const {
     glDisable(GL_BLEND);
 }
 
-void MoebiusStrip::draw() {
+void DrawnMoebiusStrip::draw() {
     glPushMatrix();
     {
         glRotated(90, 0, 0, 1);

@@ -1,4 +1,4 @@
-// The drawing operations of KleinTube: the stage dispatcher, the surface in
+// DrawnKleinTube: the stage dispatcher, the surface in
 // its three styles, the seam marks of the rectangle, the labelled bottle and
 // the bottle cut in two. Every formula lives in klein_tube.cpp and
 // label_layout.cpp; this file only turns their results into GL calls.
@@ -10,9 +10,10 @@
 // control has moved sends the mesh from its arrays. The translucent styles'
 // highlight pass draws again only the quads that can shine.
 
+#include "scenes/klein/drawn_klein_tube.h"
+
 #include "geom/draw.h"
 #include "scenes/klein/highlight_cull.h"
-#include "scenes/klein/klein_tube.h"
 #include "scenes/klein/label_layout.h"
 #include "scenes/klein/label_texture.h"
 
@@ -115,7 +116,7 @@ int lineIndex(double a, int count) {
 
 } // namespace
 
-void KleinTube::drawStage() {
+void DrawnKleinTube::drawStage() {
     glPushMatrix();
     {
         if (stage == MirroredBottle)
@@ -147,12 +148,12 @@ void KleinTube::drawStage() {
     glPopMatrix();
 }
 
-void KleinTube::drawSurface() {
+void DrawnKleinTube::drawSurface() {
     drawMesh(vertices, normals, surfaceList);
 }
 
-void KleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
-                         const std::vector<Vec3>& meshNormals, StripList& cache) {
+void DrawnKleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
+                              const std::vector<Vec3>& meshNormals, StripList& cache) {
     setShinyMaterial(surfaceColour[0], surfaceColour[1], surfaceColour[2], surfaceColour[3]);
     const bool translucent = style == Translucent;
     if (translucent) {
@@ -177,8 +178,8 @@ bool sameMesh(const std::vector<Vec3>& a, const std::vector<Vec3>& b) {
 }
 } // namespace
 
-void KleinTube::drawThroughList(StripList& cache, const std::vector<Vec3>& meshVertices,
-                                const std::vector<Vec3>& meshNormals, const StripRuns& runs) {
+void DrawnKleinTube::drawThroughList(StripList& cache, const std::vector<Vec3>& meshVertices,
+                                     const std::vector<Vec3>& meshNormals, const StripRuns& runs) {
     const bool same = cache.runs == runs && sameMesh(cache.vertices, meshVertices) &&
                       sameMesh(cache.normals, meshNormals);
     if (!same) {
@@ -203,7 +204,7 @@ void KleinTube::drawThroughList(StripList& cache, const std::vector<Vec3>& meshV
     glCallList(cache.list);
 }
 
-void KleinTube::drawRuns(const StripList& cache) {
+void DrawnKleinTube::drawRuns(const StripList& cache) {
     beginMeshArrays(cache.vertices, cache.normals);
     const StripRuns& runs = cache.runs;
     for (std::size_t k = 0; k + 4 < runs.size(); k += 5)
@@ -211,15 +212,15 @@ void KleinTube::drawRuns(const StripList& cache) {
     endMeshArrays();
 }
 
-void KleinTube::replayList(const StripList& cache) {
+void DrawnKleinTube::replayList(const StripList& cache) {
     if (cache.compiled && glIsList(cache.list))
         glCallList(cache.list);
     else
         drawRuns(cache);
 }
 
-void KleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
-                                const std::vector<Vec3>& meshNormals) {
+void DrawnKleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
+                                     const std::vector<Vec3>& meshNormals) {
     if (stripIndices.empty()) {
         // Row pair b, column i: mesh point (b, i), then (b + 1, i).
         stripIndices.resize(std::size_t(rows - 1) * columns * 2);
@@ -235,7 +236,7 @@ void KleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
     glNormalPointer(GL_DOUBLE, sizeof(Vec3), meshNormals.data());
 }
 
-void KleinTube::drawMeshStrips(int r0, int r1, int step, int c0, int c1) {
+void DrawnKleinTube::drawMeshStrips(int r0, int r1, int step, int c0, int c1) {
     if (step < 1 || c0 < 0 || c1 >= columns || c1 < c0)
         return;
     for (int r = r0; r < r1; r += step) {
@@ -246,12 +247,12 @@ void KleinTube::drawMeshStrips(int r0, int r1, int step, int c0, int c1) {
     }
 }
 
-void KleinTube::endMeshArrays() {
+void DrawnKleinTube::endMeshArrays() {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
 }
 
-void KleinTube::drawHighlights(const StripList& cache) {
+void DrawnKleinTube::drawHighlights(const StripList& cache) {
     SpecularLight light;
     float position[4], specular[4];
     glGetLightfv(GL_LIGHT0, GL_POSITION, position);
@@ -302,7 +303,7 @@ void KleinTube::drawHighlights(const StripList& cache) {
     endMeshArrays();
 }
 
-void KleinTube::drawSeamMarks() {
+void DrawnKleinTube::drawSeamMarks() {
     setShinyMaterial(0, 0, 0, 1);
     // The colour drives only the ambient term; the shine stays specular.
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT);
@@ -317,7 +318,7 @@ void KleinTube::drawSeamMarks() {
     glDisable(GL_COLOR_MATERIAL);
 }
 
-void KleinTube::drawRowMark(double a, double h0, double h1) {
+void DrawnKleinTube::drawRowMark(double a, double h0, double h1) {
     const int row = lineIndex(a, rows);
     drawMark(columns, h0, h1, [&](int t, Vec3& v, Vec3& n, Vec3& side) {
         v = vertex(row, t);
@@ -328,7 +329,7 @@ void KleinTube::drawRowMark(double a, double h0, double h1) {
     });
 }
 
-void KleinTube::drawColumnMark(double a, double h0, double h1) {
+void DrawnKleinTube::drawColumnMark(double a, double h0, double h1) {
     const int column = lineIndex(a, columns);
     drawMark(rows, h0, h1, [&](int t, Vec3& v, Vec3& n, Vec3& side) {
         v = vertex(t, column);
@@ -337,14 +338,14 @@ void KleinTube::drawColumnMark(double a, double h0, double h1) {
     });
 }
 
-void KleinTube::drawStrips(int r0, int r1, int step, int c0, int c1) {
+void DrawnKleinTube::drawStrips(int r0, int r1, int step, int c0, int c1) {
     beginMeshArrays(vertices, normals);
     drawMeshStrips(r0, r1, step, c0, c1);
     endMeshArrays();
 }
 
-void KleinTube::drawTexturedStrips(int r0, int r1, int step, int c0, int c1, double t0, double t1,
-                                   double s0, double s1) {
+void DrawnKleinTube::drawTexturedStrips(int r0, int r1, int step, int c0, int c1, double t0,
+                                        double t1, double s0, double s1) {
     glEnable(GL_TEXTURE_2D);
     if (step >= 1 && c0 >= 0 && c1 < columns && r1 > r0) {
         const double dt = (t1 - t0) / (r1 - r0);
@@ -373,7 +374,7 @@ void KleinTube::drawTexturedStrips(int r0, int r1, int step, int c0, int c1, dou
     glEnable(GL_LIGHTING);
 }
 
-void KleinTube::drawLabelled() {
+void DrawnKleinTube::drawLabelled() {
     setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0.2, 0.2, 0.2, 1);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 10);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.7, 0.7, 0.7, 1);
@@ -411,7 +412,7 @@ void KleinTube::drawLabelled() {
     glDepthMask(GL_TRUE);
 }
 
-void KleinTube::updateHalves(double halfCut) {
+void DrawnKleinTube::updateHalves(double halfCut) {
     const bool same =
         halves.valid && halves.cut == halfCut && halves.stage == stage && halves.morph == morph &&
         halves.frames.size() == frames.size() &&
@@ -436,7 +437,7 @@ void KleinTube::updateHalves(double halfCut) {
     halves.valid = true;
 }
 
-void KleinTube::drawHalves() {
+void DrawnKleinTube::drawHalves() {
     // The halves are cut from the whole tube.
     if (cut != 0) {
         cut = 0;
