@@ -51,7 +51,8 @@ class ExhibitTest : public ::testing::Test {
     // Waits until two pictures taken a little apart agree within the box (at
     // most stillPixels pixels off by more than tolerance), that is until the
     // model has come to rest; answers the later one, or an empty picture.
-    Picture waitForStillPicture(Box box, std::chrono::milliseconds timeout = std::chrono::seconds(5),
+    Picture waitForStillPicture(Box box,
+                                std::chrono::milliseconds timeout = std::chrono::seconds(5),
                                 int tolerance = 12, int stillPixels = 20) {
         Picture last = exhibit->capture();
         Picture still;
