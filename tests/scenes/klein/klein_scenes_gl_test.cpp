@@ -9,6 +9,7 @@
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/klein/style_selector.h"
 #include "tests/support/gl_window.h"
+#include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -82,21 +83,10 @@ Frame drawFrame() {
     return {gl_test::readFrame()};
 }
 
-class KleinScenesTest : public testing::Test {
+class KleinScenesTest : public SceneTest {
   protected:
     // The first scene turns the shared view at its construction.
     void SetUp() override { fromRectangle(); }
-    void TearDown() override { test_clock::restore(); }
-
-    void makeCurrent(Scene& scene) {
-        test_clock::set(1000);
-        SceneManager& manager = SceneManager::instance();
-        manager.clearOrder();
-        manager.appendByName(scene.name);
-        ASSERT_EQ(manager.current(), &scene);
-        gl_test::reshapeToWindow();
-        scene.setupGL();
-    }
 };
 
 TEST_F(KleinScenesTest, EveryStateOfEverySceneDrawsCleanly) {

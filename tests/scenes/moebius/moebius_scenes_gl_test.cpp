@@ -10,6 +10,7 @@
 #include "scenes/moebius/wheels_scene.h"
 #include "scenes/projective/cross_cap_scene.h"
 #include "tests/support/gl_window.h"
+#include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
 #include "ui/option_row.h"
@@ -81,18 +82,10 @@ int differences(const Frame& a, const Frame& b) {
     return gl_test::differences(a, b, 4);
 }
 
-class MoebiusScenesTest : public testing::Test {
+class MoebiusScenesTest : public SceneTest {
   protected:
-    void TearDown() override { test_clock::restore(); }
-
     void makeCurrent(Scene& scene) {
-        test_clock::set(1000);
-        SceneManager& manager = SceneManager::instance();
-        manager.clearOrder();
-        manager.appendByName(scene.name);
-        ASSERT_EQ(manager.current(), &scene);
-        gl_test::reshapeToWindow();
-        scene.setupGL();
+        SceneTest::makeCurrent(scene);
         // Every test starts from the same view.
         sharedRotator() = Rotator(0, 20);
     }

@@ -5,6 +5,7 @@
 #include "scenes/polyhedra/polyhedra_colours.h"
 #include "scenes/polyhedra/polyhedra_scene.h"
 #include "tests/support/gl_window.h"
+#include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
@@ -45,20 +46,8 @@ struct Colours {
     int red = 0, green = 0, blue = 0, model = 0;
 };
 
-class PolyhedraScenesTest : public testing::Test {
+class PolyhedraScenesTest : public SceneTest {
   protected:
-    void TearDown() override { test_clock::restore(); }
-
-    void makeCurrent(Scene& scene) {
-        test_clock::set(1000);
-        SceneManager& manager = SceneManager::instance();
-        manager.clearOrder();
-        manager.appendByName(scene.name);
-        ASSERT_EQ(manager.current(), &scene);
-        gl_test::reshapeToWindow();
-        scene.setupGL();
-    }
-
     Colours drawFrame() {
         renderFrame();
         EXPECT_EQ(gl_test::stateProblems(), "");

@@ -5,6 +5,7 @@
 #include "scenes/projective/mode_selectors.h"
 #include "scenes/projective/uncrossed_cross_cap_scene.h"
 #include "tests/support/gl_window.h"
+#include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -52,20 +53,8 @@ Coverage drawFrame() {
     return {middle / (400.0 * 300), whole / (800.0 * 600)};
 }
 
-class ProjectiveScenesTest : public testing::Test {
+class ProjectiveScenesTest : public SceneTest {
   protected:
-    void TearDown() override { test_clock::restore(); }
-
-    void makeCurrent(Scene& scene) {
-        test_clock::set(1000);
-        SceneManager& manager = SceneManager::instance();
-        manager.clearOrder();
-        manager.appendByName(scene.name);
-        ASSERT_EQ(manager.current(), &scene);
-        gl_test::reshapeToWindow();
-        scene.setupGL();
-    }
-
     void show(double morph, int surfaceMode, int boundaryMode, double dialAngle = 0) {
         CrossCapScene& scene = crossCap();
         scene.morphSlider->value = morph;
