@@ -15,6 +15,14 @@
 
 namespace e2e {
 
+// The exhibit's own colours as its window shows them.
+constexpr Rgb background{9, 48, 75};       // the clear colour at start
+constexpr Rgb controlColour{26, 204, 204}; // slider tracks, arrows, buttons at rest
+constexpr Rgb dialRing{77, 102, 204};      // a dial's ring
+constexpr Rgb menuGold{165, 152, 35};      // the open scene menu: gold at 80 % over the background
+constexpr Rgb menuRowHovered{133, 152,
+                             43}; // its row under the pointer: green at 50 % over the gold
+
 class ExhibitTest : public ::testing::Test {
   protected:
     // The program's command line after its name: the exhibit as built unless

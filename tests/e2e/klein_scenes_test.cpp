@@ -14,11 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr Rgb background{9, 48, 75};
-constexpr Rgb controlColour{26, 204, 204}; // slider tracks at rest
-constexpr Rgb styleGreen{26, 179, 77};     // the solid and striped style icons
-constexpr Rgb dialRing{77, 102, 204};
-constexpr Rgb menuRowHovered{133, 152, 43};
+constexpr Rgb styleGreen{26, 179, 77}; // the solid and striped style icons
 
 constexpr Box middle{200, 100, 400, 400};
 constexpr int changedPixels = 1500;

@@ -15,11 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr Rgb background{9, 48, 75};
-// Slider tracks, push buttons and the like at rest.
-constexpr Rgb controlColour{26, 204, 204};
-// A dial's ring.
-constexpr Rgb dialColour{77, 102, 204};
 // The sea green of the icons of the cut styles.
 constexpr Rgb iconGreen{51, 230, 179};
 
@@ -38,7 +33,7 @@ std::optional<int> moebiusScene(const Picture& p) {
     auto empty = [&](int x, int y) { return near(p.atOverlay(x, y), background, 2); };
     const bool slider = is(150, 20, controlColour) && empty(150, 60);
     // The ring above or below the dial's centre: the dot is never at both.
-    auto dial = [&](int x) { return is(x, 35, dialColour) || is(x, 5, dialColour); };
+    auto dial = [&](int x) { return is(x, 35, dialRing) || is(x, 5, dialRing); };
     const bool twistDial = dial(250);
     if (slider && twistDial && empty(200, 35) && empty(200, 5)) {
         if (is(330, 23, iconGreen))

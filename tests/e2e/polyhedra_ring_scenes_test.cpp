@@ -13,9 +13,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Slider tracks at rest.
-constexpr Rgb background{9, 48, 75};
-constexpr Rgb controlColour{26, 204, 204};
 constexpr double pi = 3.14159265358979323846;
 constexpr Box middle{150, 100, 500, 400};
 constexpr int changedPixels = 1500;

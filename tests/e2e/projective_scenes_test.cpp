@@ -11,14 +11,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr Rgb background{9, 48, 75};
-// Slider tracks, arrows and option rows at rest.
-constexpr Rgb controlColour{26, 204, 204};
-// The open scene menu: gold at 80 % over the background.
-constexpr Rgb menuGold{165, 152, 35};
-// A row of the open menu under the pointer: green at 50 % over the gold.
-constexpr Rgb menuRowHovered{133, 152, 43};
-
 // Where the model is drawn, in window coordinates.
 constexpr Box middle{200, 150, 400, 300};
 // Many more pixels than rounding differences between two frames of the same

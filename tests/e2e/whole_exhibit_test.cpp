@@ -14,8 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr Rgb background{9, 48, 75};
-constexpr Rgb menuGold{165, 152, 35};
 // Everything right of the menu: neighbouring scenes may show alike models at
 // rest (a flat square, say) but never with alike controls as well.
 constexpr Box shown{100, 0, 700, 600};
