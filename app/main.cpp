@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/events.h"
+#include "app/heap_policy.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         glutArgs.push_back(arg.data());
     glutArgs.push_back(nullptr);
     int glutArgc = int(args.size());
+    keepFreedHeapForNextFrames();
     glutInit(&glutArgc, glutArgs.data());
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);

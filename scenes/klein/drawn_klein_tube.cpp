@@ -272,34 +272,31 @@ void DrawnKleinTube::drawHighlights(const StripList& cache) {
     // A tenth of the half step below which an 8-bit channel rounds to 0.
     markHighlighted(light, cache.vertices, cache.normals, 0.05 / 255, highlightMarks);
 
-    beginMeshArrays(cache.vertices, cache.normals);
+    // The quads that may add light, gathered into one list of triangles:
+    // one draw call instead of one per run of quads.
+    highlightTriangles.clear();
     const StripRuns& runs = cache.runs;
     for (std::size_t k = 0; k + 4 < runs.size(); k += 5) {
         const int r0 = runs[k], r1 = runs[k + 1], step = runs[k + 2];
         const int c0 = runs[k + 3], c1 = runs[k + 4];
         if (step < 1 || c0 < 0 || c1 >= columns)
             continue;
-        for (int r = std::max(r0, 0); r < r1 && r + 1 < rows; r += step) {
-            auto lit = [&](int q) {
-                return highlightMarks[index(r, q)] | highlightMarks[index(r + 1, q)] |
-                       highlightMarks[index(r, q + 1)] | highlightMarks[index(r + 1, q + 1)];
-            };
-            // Runs of quads that may add light, each drawn as a part of the
-            // row's strip, which GL cuts into the same triangles.
-            for (int q = c0; q < c1;) {
-                if (!lit(q)) {
-                    ++q;
+        for (int r = std::max(r0, 0); r < r1 && r + 1 < rows; r += step)
+            for (int q = c0; q < c1; ++q) {
+                const unsigned a = unsigned(index(r, q)), b = unsigned(index(r + 1, q));
+                const unsigned c = unsigned(index(r, q + 1)), d = unsigned(index(r + 1, q + 1));
+                if (!(highlightMarks[a] | highlightMarks[b] | highlightMarks[c] | highlightMarks[d]))
                     continue;
-                }
-                int end = q;
-                while (end + 1 < c1 && lit(end + 1))
-                    ++end;
-                glDrawElements(GL_QUAD_STRIP, 2 * (end - q + 2), GL_UNSIGNED_INT,
-                               &stripIndices[std::size_t(r * columns + q) * 2]);
-                q = end + 1;
+                // Cut along the diagonal from a to d, as GL cuts a strip's quad.
+                for (unsigned v : {c, a, d, a, b, d})
+                    highlightTriangles.push_back(v);
             }
-        }
     }
+    if (highlightTriangles.empty())
+        return;
+    beginMeshArrays(cache.vertices, cache.normals);
+    glDrawElements(GL_TRIANGLES, GLsizei(highlightTriangles.size()), GL_UNSIGNED_INT,
+                   highlightTriangles.data());
     endMeshArrays();
 }
 

@@ -87,6 +87,7 @@ class DrawnKleinTube : public KleinTube {
     // The highlight pass over the runs of the list's mesh, under light 0.
     void drawHighlights(const StripList& cache);
     std::vector<unsigned char> highlightMarks;
+    std::vector<unsigned> highlightTriangles;
     HalvesCache halves;
     // For each pair of rows the strip's mesh indices, column by column.
     std::vector<unsigned> stripIndices;

@@ -39,9 +39,9 @@ struct Eye {
     const SpecularLight& light;
     NormalMatrix normals;
 
-    double bound(const Vec3& v, const Vec3& normal) const {
-        if (!normals.valid)
-            return light.strength;
+    // |n . h| at the point, n the eye-space normal and h the half vector;
+    // the back face is lit with the normal reversed, to the same value.
+    double cosine(const Vec3& v, const Vec3& normal) const {
         const double* c = light.modelview;
         const Vec3 p{c[0] * v.x + c[4] * v.y + c[8] * v.z + c[12],
                      c[1] * v.x + c[5] * v.y + c[9] * v.z + c[13],
@@ -52,10 +52,13 @@ struct Eye {
                              m[2][0] * normal.x + m[2][1] * normal.y + m[2][2] * normal.z});
         const Vec3 toLight = unit(light.lightPosition - p);
         const Vec3 toViewer = light.localViewer ? unit(-1 * p) : Vec3{0, 0, 1};
-        const Vec3 half = unit(toLight + toViewer);
-        // The back face is lit with the normal reversed: the same |n . h|.
-        const double cosine = std::fabs(dot(n, half));
-        const double term = light.strength * std::pow(cosine, light.shininess);
+        return std::fabs(dot(n, unit(toLight + toViewer)));
+    }
+
+    double bound(const Vec3& v, const Vec3& normal) const {
+        if (!normals.valid)
+            return light.strength;
+        const double term = light.strength * std::pow(cosine(v, normal), light.shininess);
         return std::isfinite(term) ? term : light.strength;
     }
 };
@@ -71,6 +74,18 @@ void markHighlighted(const SpecularLight& light, const std::vector<Vec3>& vertic
                      std::vector<unsigned char>& marks) {
     const Eye eye{light, normalMatrix(light.modelview)};
     marks.resize(vertices.size());
-    for (std::size_t k = 0; k < vertices.size(); ++k)
-        marks[k] = k < normals.size() ? eye.bound(vertices[k], normals[k]) >= threshold : 1;
+    // strength cos^shininess >= threshold wherever cos >= least, which spares
+    // a power per point; a cosine that is not a number is marked, as its
+    // bound would be.
+    const double least = std::pow(threshold / light.strength, 1 / light.shininess);
+    const bool byCosine = eye.normals.valid && light.strength > 0 && light.shininess > 0 &&
+                          std::isfinite(least);
+    for (std::size_t k = 0; k < vertices.size(); ++k) {
+        if (k >= normals.size())
+            marks[k] = 1;
+        else if (byCosine)
+            marks[k] = !(eye.cosine(vertices[k], normals[k]) < least);
+        else
+            marks[k] = eye.bound(vertices[k], normals[k]) >= threshold;
+    }
 }

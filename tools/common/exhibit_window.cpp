@@ -1,6 +1,7 @@
 #include "tools/common/exhibit_window.h"
 
 #include "app/events.h"
+#include "app/heap_policy.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "ui/dial.h"
@@ -49,6 +50,8 @@ void exhibit_window::open(const char* programName) {
     }
     int argc = 1;
     char* argv[] = {const_cast<char*>(programName), nullptr};
+    // As the exhibit does, so that what is measured is what it draws.
+    keepFreedHeapForNextFrames();
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(width, height);
