@@ -285,7 +285,8 @@ void DrawnKleinTube::drawHighlights(const StripList& cache) {
             for (int q = c0; q < c1; ++q) {
                 const unsigned a = unsigned(index(r, q)), b = unsigned(index(r + 1, q));
                 const unsigned c = unsigned(index(r, q + 1)), d = unsigned(index(r + 1, q + 1));
-                if (!(highlightMarks[a] | highlightMarks[b] | highlightMarks[c] | highlightMarks[d]))
+                if (!(highlightMarks[a] | highlightMarks[b] | highlightMarks[c] |
+                      highlightMarks[d]))
                     continue;
                 // Cut along the diagonal from a to d, as GL cuts a strip's quad.
                 for (unsigned v : {c, a, d, a, b, d})

@@ -78,8 +78,8 @@ void markHighlighted(const SpecularLight& light, const std::vector<Vec3>& vertic
     // a power per point; a cosine that is not a number is marked, as its
     // bound would be.
     const double least = std::pow(threshold / light.strength, 1 / light.shininess);
-    const bool byCosine = eye.normals.valid && light.strength > 0 && light.shininess > 0 &&
-                          std::isfinite(least);
+    const bool byCosine =
+        eye.normals.valid && light.strength > 0 && light.shininess > 0 && std::isfinite(least);
     for (std::size_t k = 0; k < vertices.size(); ++k) {
         if (k >= normals.size())
             marks[k] = 1;
