@@ -288,7 +288,9 @@ void DrawnKleinTube::drawHighlights(const StripList& cache) {
                 if (!(highlightMarks[a] | highlightMarks[b] | highlightMarks[c] |
                       highlightMarks[d]))
                     continue;
-                // Cut along the diagonal from a to d, as GL cuts a strip's quad.
+                // Cut along the diagonal from a to d, where the renderer cuts
+                // a strip's quad, so that the highlight lands pixel for pixel
+                // where the strip's would.
                 for (unsigned v : {c, a, d, a, b, d})
                     highlightTriangles.push_back(v);
             }
