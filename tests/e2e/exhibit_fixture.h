@@ -23,6 +23,13 @@ constexpr Rgb menuGold{165, 152, 35};      // the open scene menu: gold at 80 % 
 constexpr Rgb menuRowHovered{133, 152,
                              43}; // its row under the pointer: green at 50 % over the gold
 
+// Many more pixels than rounding differences between two frames of the same
+// picture, far fewer than a model that has moved or changed.
+constexpr int changedPixels = 1500;
+constexpr int stillPixels = 20;
+// How far a channel may stray and still count as the same colour.
+constexpr int pixelTolerance = 12;
+
 class ExhibitTest : public ::testing::Test {
   protected:
     // The program's command line after its name: the exhibit as built unless

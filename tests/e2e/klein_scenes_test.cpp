@@ -17,9 +17,6 @@ using namespace std::chrono_literals;
 constexpr Rgb styleGreen{26, 179, 77}; // the solid and striped style icons
 
 constexpr Box middle{200, 100, 400, 400};
-constexpr int changedPixels = 1500;
-constexpr int stillPixels = 20;
-constexpr int pixelTolerance = 12;
 constexpr auto timeout = 5s;
 
 // Which Klein scene shows, told by its controls along the bottom: 1, 3, 4

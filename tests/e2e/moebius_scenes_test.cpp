@@ -19,9 +19,6 @@ using namespace std::chrono_literals;
 constexpr Rgb iconGreen{51, 230, 179};
 
 constexpr Box middle{150, 100, 500, 400};
-constexpr int changedPixels = 1500;
-constexpr int stillPixels = 20;
-constexpr int pixelTolerance = 12;
 constexpr auto timeout = 5s;
 
 // Which Moebius scene the controls along the bottom edge tell, as the

@@ -15,8 +15,6 @@ using namespace std::chrono_literals;
 
 constexpr double pi = 3.14159265358979323846;
 constexpr Box middle{150, 100, 500, 400};
-constexpr int changedPixels = 1500;
-constexpr int pixelTolerance = 12;
 constexpr auto timeout = 5s;
 
 // The duality scenes have one slider, its track from x = 200 to 299 at

@@ -13,12 +13,6 @@ using namespace std::chrono_literals;
 
 // Where the model is drawn, in window coordinates.
 constexpr Box middle{200, 150, 400, 300};
-// Many more pixels than rounding differences between two frames of the same
-// picture, far fewer than a model that has moved or changed.
-constexpr int changedPixels = 1500;
-constexpr int stillPixels = 20;
-constexpr int pixelTolerance = 12;
-
 constexpr auto timeout = 5s;
 
 // Which scene is shown, told by its controls: the cross-cap's slider track

@@ -17,8 +17,6 @@ using namespace std::chrono_literals;
 // Everything right of the menu: neighbouring scenes may show alike models at
 // rest (a flat square, say) but never with alike controls as well.
 constexpr Box shown{100, 0, 700, 600};
-constexpr int changedPixels = 1500;
-constexpr int pixelTolerance = 12;
 constexpr auto timeout = 8s;
 
 // How many scenes are registered, as --list tells.
