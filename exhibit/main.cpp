@@ -1,5 +1,5 @@
 // Lembovari: an exhibit of topological surfaces. The scenes are static
-// objects (app/exhibits.cpp) that exist before main runs.
+// objects (exhibit/exhibits.cpp) that exist before main runs.
 
 #include "app/command_line.h"
 #include "app/events.h"
