@@ -165,6 +165,7 @@ void onSpecialKey(int key, int, int) {
     case GLUT_KEY_F2:
     case GLUT_KEY_F3:
         quit();
+        break;
     case GLUT_KEY_LEFT:
     case GLUT_KEY_PAGE_UP:
         if (manager.currentIndex >= 1)

@@ -28,7 +28,7 @@ void StripMapScene::drag(Vec2 p) {
         backgroundElement()->drag(p);
 }
 
-void StripMapScene::release(Vec2 p) {
-    if (forwardToRotator)
-        backgroundElement()->release(p);
-}
+// The release stays here: the shared view's release would measure the drag
+// and leave the map spinning, and the map keeps still. The press has already
+// stopped any spin the view brought from another scene.
+void StripMapScene::release(Vec2) {}

@@ -20,9 +20,10 @@ class StripMapScene : public MoebiusScene, public Widget {
     // starts a turn of the view.
     void press(Vec2 p) override;
     void drag(Vec2 p) override;
+    // Ends a turn without handing the release on, so that the map keeps
+    // still after a quick release; the other scenes of the shared view spin.
     void release(Vec2 p) override;
-    // No fling: the map keeps still after a quick release.
 
-    // Whether the current press, drag and release turn the view.
+    // Whether the current press and drag turn the view.
     bool forwardToRotator = true;
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -83,6 +84,38 @@ class ExhibitTest : public ::testing::Test {
             },
             timeout);
         return still;
+    }
+
+    // Whether the box keeps changing by itself: two changes of more than
+    // least pixels one after the other, each awaited. A frame drawn late
+    // makes one change at most, so only a moving picture makes two.
+    bool keepsMoving(Box box, int least = changedPixels / 3,
+                     std::chrono::milliseconds timeout = std::chrono::seconds(5)) {
+        for (int change = 0; change < 2; ++change) {
+            const Picture before = exhibit->capture();
+            if (!waitFor(
+                    [&] {
+                        return countDifferences(before, exhibit->capture(), box, pixelTolerance) >
+                               least;
+                    },
+                    timeout))
+                return false;
+        }
+        return true;
+    }
+
+    // Makes a quick gesture until what it flings keeps moving, a few tries
+    // at most. The program measures a fling by when it handles the events, so
+    // on a busy machine one gesture may reach it in a single late batch and
+    // fling nothing; a visitor would simply flick again.
+    bool flingUntilMoving(const std::function<void()>& gesture, Box box,
+                          int least = changedPixels / 3) {
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            gesture();
+            if (keepsMoving(box, least))
+                return true;
+        }
+        return false;
     }
 
     std::unique_ptr<ExhibitProcess> exhibit;

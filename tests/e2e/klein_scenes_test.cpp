@@ -68,14 +68,19 @@ class KleinScenesTest : public AllScenesTest {
     }
 
     // A drag with the button held from (x0, y0) to (x1, y1) in overlay
-    // coordinates, held still before the release so that nothing spins.
+    // coordinates, held still before the release so that nothing spins: the
+    // release waits until the program has drawn the drag's end, and then
+    // longer than a spin looks back.
     void dragOverlay(int x0, int y0, int x1, int y1) {
         exhibit->moveToOverlay(x0 + 1, y0);
         exhibit->moveToOverlay(x0, y0);
         std::this_thread::sleep_for(50ms);
+        const Picture before = exhibit->capture();
         exhibit->pressButton();
         exhibit->glideToOverlay(x1, y1, 12, 25ms);
-        std::this_thread::sleep_for(400ms);
+        waitForChangeFrom(before);
+        waitForStillPicture();
+        std::this_thread::sleep_for(250ms);
         exhibit->releaseButton();
     }
 

@@ -87,16 +87,14 @@ TEST_F(PolyhedraRingScenesTest, EachSolidMorphsIntoItsDualUnderItsSlider) {
         if (!previousScene.empty()) {
             exhibit->tapKey(XK_Left);
             ASSERT_TRUE(changesFrom(previousScene)) << "Left did not change the solid";
-            settle();
         }
-        Picture dual = exhibit->capture();
+        Picture dual = waitForStillPicture(middle, timeout);
         ASSERT_TRUE(showsPolyhedron(dual));
         // The knob starts at the track's left end, at the dual.
         EXPECT_FALSE(near(dual.atOverlay(200, 26), background, 2));
         dragKnob(200, 320, 20);
         EXPECT_TRUE(changesFrom(dual)) << "the slider did not morph the model";
-        settle();
-        previousScene = exhibit->capture();
+        previousScene = waitForStillPicture(middle, timeout);
         EXPECT_FALSE(near(previousScene.atOverlay(299, 26), background, 2))
             << "the knob is not at the track's right end";
     }
@@ -110,20 +108,17 @@ TEST_F(PolyhedraRingScenesTest, RingIsCutByItsSlidersAndTurnedByItsDial) {
         exhibit->tapKey(XK_Left);
     ASSERT_TRUE(waitFor([&] { return showsRing(exhibit->capture()); }, timeout))
         << "three scenes before the last is not the ring";
-    settle();
-    Picture whole = exhibit->capture();
+    Picture whole = waitForStillPicture(middle, timeout);
     EXPECT_EQ(redPixels(whole), 0) << "red shows on the uncut ring";
 
     dragKnob(100, 150, 60);
     ASSERT_TRUE(changesFrom(whole)) << "the band slider did not cut the band";
-    settle();
-    Picture cutBand = exhibit->capture();
+    Picture cutBand = waitForStillPicture(middle, timeout);
     EXPECT_GT(redPixels(cutBand), 50) << "the cut band's ends are not red";
 
     dragKnob(100, 150, 20);
     ASSERT_TRUE(changesFrom(cutBand)) << "the edge slider did not cut the tube";
-    settle();
-    Picture cutTube = exhibit->capture();
+    Picture cutTube = waitForStillPicture(middle, timeout);
 
     // A quarter turn of the dial's dot, from the right of its centre at
     // (250, 20) to above it, slowly enough to leave no spin.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 void expectColour(double t, const Vec3& expected, double brightness = 1) {
@@ -25,6 +27,14 @@ TEST(HueRamp, RunsRedGreenBlueTwicePerUnit) {
         EXPECT_NEAR(a.z, b.z, 1e-9);
         EXPECT_NEAR(a.x + a.y + a.z, 1, 1e-9) << "the ramp blends two primaries";
     }
+}
+
+TEST(HueRamp, IsRedAtTheEdgesOfAWholeTurnAndForANonFiniteT) {
+    // Just below 0 and just below 1 the fraction rounds to a whole turn.
+    for (double t : {-5e-17, -1e-300, std::nextafter(1.0, 0.0), std::nextafter(-2.0, 0.0)})
+        expectColour(t, {1, 0, 0});
+    for (double t : {std::nan(""), HUGE_VAL, -HUGE_VAL})
+        expectColour(t, {1, 0, 0});
 }
 
 TEST(ConeAngles, PointTheCylinderAlongTheSegment) {
