@@ -58,4 +58,31 @@ TEST(StartupOptions, BadListsAreRefusedWithOneLineNamingTheFault) {
     EXPECT_EQ(takeStartupOptions(none, {}).action, Action::Refuse);
 }
 
+TEST(StartupOptions, IdleResetTakesWholeSecondsAndAttractNeedsIt) {
+    Args args{"lembovari", "--attract", "-iconic", "--idle-reset", "86400"};
+    StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    EXPECT_EQ(choice.action, Action::Run);
+    EXPECT_EQ(choice.idleResetSeconds, 86400);
+    EXPECT_TRUE(choice.attract);
+    EXPECT_EQ(args, (Args{"lembovari", "-iconic"}));
+    Args equals{"lembovari", "--idle-reset=1"};
+    EXPECT_EQ(takeStartupOptions(equals, registeredKeys).idleResetSeconds, 1);
+
+    const std::vector<Args> refusedLines{
+        {"lembovari", "--idle-reset", "0"},         {"lembovari", "--idle-reset", "86401"},
+        {"lembovari", "--idle-reset", "1.5"},       {"lembovari", "--idle-reset", "-3"},
+        {"lembovari", "--idle-reset", "ten"},       {"lembovari", "--idle-reset", ""},
+        {"lembovari", "--idle-reset=99999999999"},  {"lembovari", "--idle-reset"},
+        {"lembovari", "--idle-reset", "--attract"}, {"lembovari", "--attract"},
+    };
+    for (const Args& given : refusedLines) {
+        Args copy = given;
+        choice = takeStartupOptions(copy, registeredKeys);
+        EXPECT_EQ(choice.action, Action::Refuse) << given.back();
+        const std::string named =
+            given.back() == "--attract" && given.size() == 2 ? "--attract" : "--idle-reset";
+        EXPECT_NE(choice.error.find(named), std::string::npos) << choice.error;
+    }
+}
+
 } // namespace
