@@ -27,12 +27,25 @@ bool startsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
+// A whole number of seconds in [1, 86400], written in decimal digits only.
+std::optional<int> idleSeconds(const std::string& text) {
+    constexpr int longest = 86400;
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int seconds = std::stoi(text);
+    if (seconds < 1 || seconds > longest)
+        return std::nullopt;
+    return seconds;
+}
+
 } // namespace
 
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys) {
     StartupChoice choice;
     std::optional<std::string> sceneList;
+    std::optional<std::string> idleReset;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -46,6 +59,14 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
             sceneList = args[++i];
         } else if (startsWith(arg, "--scenes=")) {
             sceneList = arg.substr(std::string("--scenes=").size());
+        } else if (arg == "--idle-reset") {
+            if (i + 1 == args.size())
+                return refused("--idle-reset needs a number of seconds");
+            idleReset = args[++i];
+        } else if (startsWith(arg, "--idle-reset=")) {
+            idleReset = arg.substr(std::string("--idle-reset=").size());
+        } else if (arg == "--attract") {
+            choice.attract = true;
         } else if (startsWith(arg, "--")) {
             return refused("unknown option " + arg + " (try --scenes KEY,... or --list)");
         } else {
@@ -71,6 +92,15 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
         if (choice.keys->empty())
             return refused("there are no scenes to show");
     }
+    if (idleReset) {
+        const auto seconds = idleSeconds(*idleReset);
+        if (!seconds)
+            return refused("--idle-reset takes a whole number of seconds from 1 to 86400, not '" +
+                           *idleReset + "'");
+        choice.idleResetSeconds = *seconds;
+    }
+    if (choice.attract && !idleReset)
+        return refused("--attract needs --idle-reset SECONDS");
     args = std::move(rest);
     return choice;
 }

@@ -4,6 +4,9 @@
 //   --scenes KEY,KEY,...   the scenes the visitor steps through, in order
 //   --scenes all           every registered scene, in registration order
 //   --list                 prints every registered key with its caption
+//   --idle-reset SECONDS   back to the start-up state after that long without
+//                          input (a whole number from 1 to 86,400)
+//   --attract              after such a reset, the first model turns slowly
 // Without them the exhibit shows the list it was built with.
 
 #include <optional>
@@ -15,6 +18,10 @@ struct StartupChoice {
     Action action = Action::Run;
     // The scene list to show; none for the built-in one.
     std::optional<std::vector<std::string>> keys;
+    // Seconds without input before the exhibit returns to its start; 0 never.
+    int idleResetSeconds = 0;
+    // Whether the first scene's model turns slowly after such a reset.
+    bool attract = false;
     // Why the command line was refused: one line, no newline.
     std::string error;
 };
@@ -22,6 +29,7 @@ struct StartupChoice {
 // Removes the program's own options from args (args[0] is the program name)
 // and says what to do. Every key must be one of registeredKeys; an unknown
 // key, an empty list or an empty key refuses the command line, and so does
-// an unknown option of the program's double-dash form.
+// an unknown option of the program's double-dash form, an idle time that is
+// not a whole number of seconds from 1 to 86,400, and --attract without it.
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys);

@@ -1,5 +1,6 @@
 #include "app/events.h"
 
+#include "app/idle_reset.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
@@ -114,7 +115,8 @@ void updatePointerTarget() {
         pointerTarget->enter();
 }
 
-void onMouse(int, int state, int x, int y) {
+void onMouse(int button, int state, int x, int y) {
+    noteButton(button, state == GLUT_DOWN);
     setPointer(x, y);
     if (state == GLUT_DOWN) {
         updatePointerTarget();
@@ -131,6 +133,7 @@ void onMouse(int, int state, int x, int y) {
 }
 
 void onMotion(int x, int y) {
+    noteInput();
     setPointer(x, y);
     if (pointerTarget)
         pointerTarget->drag(pointerPoint);
@@ -139,6 +142,7 @@ void onMotion(int x, int y) {
 }
 
 void onPassiveMotion(int x, int y) {
+    noteInput();
     setPointer(x, y);
     updatePointerTarget();
     if (pointerTarget)
@@ -150,6 +154,7 @@ void onIdle() {
 }
 
 void onKeyboard(unsigned char key, int, int) {
+    noteInput();
     if (key == 27)
         quit();
     if (key == 'S' || key == 's') {
@@ -159,6 +164,7 @@ void onKeyboard(unsigned char key, int, int) {
 }
 
 void onSpecialKey(int key, int, int) {
+    noteInput();
     SceneManager& manager = SceneManager::instance();
     switch (key) {
     case GLUT_KEY_F1:

@@ -62,6 +62,18 @@ Widget* Scene::pickAt(Vec2 p) {
     return backgroundElement();
 }
 
+void Scene::rememberStart() {
+    panel->rememberStart();
+    if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
+        rotator->rememberStart();
+}
+
+void Scene::reset() {
+    panel->reset();
+    if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
+        rotator->reset();
+}
+
 void Scene::applyViewRotation() {
     if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
         rotator->apply();

@@ -35,6 +35,13 @@ class Scene {
     // The panel's pick of p, else backgroundElement.
     virtual Widget* pickAt(Vec2 p);
 
+    // The start-up state, for an exhibit that returns to it when left alone.
+    // rememberStart keeps the panel's values and the view's orientation as
+    // they are now, once before the first frame; reset returns to them, and a
+    // scene with state of its own beyond its controls extends it.
+    void rememberStart();
+    virtual void reset();
+
     // Applies backgroundElement as the scene's Rotator (see geom/rotator.h).
     void applyViewRotation();
     // The name given with glLoadName of the nearest item drawForSelection

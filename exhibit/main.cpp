@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 #include "app/events.h"
 #include "app/heap_policy.h"
+#include "app/idle_reset.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
     glutCreateWindow("Lembovari");
     installHandlers();
     initialise();
+    if (choice.idleResetSeconds > 0)
+        enableIdleReset(choice.idleResetSeconds, choice.attract);
     glutMainLoop();
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,11 +43,14 @@ Vec3 times(const Mat3& m, const Vec3& v) {
 
 } // namespace
 
-Rotator::Rotator() : matrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}
+Rotator::Rotator()
+    : matrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}, startMatrix{1, 0, 0, 0, 0, 1, 0, 0,
+                                                                          0, 0, 1, 0, 0, 0, 0, 1} {}
 
 Rotator::Rotator(double yaw, double pitch) : Rotator() {
     rotateAboutAxis({0, 1, 0}, yaw);
     rotateAboutAxis({1, 0, 0}, pitch);
+    rememberStart();
 }
 
 void Rotator::rotateAboutAxis(const Vec3& axis, double angle) {
@@ -97,6 +101,18 @@ void Rotator::apply() {
     lastApplyTime = now;
     if (spinRate.x != 0.0 || spinRate.y != 0.0)
         turn(spinRate.x * interval, spinRate.y * interval);
+}
+
+void Rotator::rememberStart() {
+    std::copy(matrix, matrix + 16, startMatrix);
+}
+
+void Rotator::reset() {
+    std::copy(startMatrix, startMatrix + 16, matrix);
+    spinRate = {0, 0};
+    // The next apply starts timing afresh, so that a spin set after the reset
+    // does not make up for the time since the view was last drawn.
+    applied = false;
 }
 
 void Rotator::press(Vec2 p) {

@@ -25,11 +25,16 @@ class Rotator : public Widget {
     // spin by the time since the previous apply.
     void apply();
 
+    // Keeps the orientation as it is now; reset returns to it, not spinning.
+    void rememberStart();
+    void reset();
+
     void press(Vec2 p) override;
     void drag(Vec2 p) override;
     void release(Vec2 p) override;
 
     float matrix[16];
+    float startMatrix[16];
     Vec2 spinRate;  // degrees per millisecond: x about vertical, y about horizontal
     Vec2 lastPoint; // pointer at the last press or drag
     int lastApplyTime = -1;

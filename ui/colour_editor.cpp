@@ -45,6 +45,17 @@ void ColourEditor::drag(Vec2 p) {
     rgb[row] = std::clamp(valueAt(static_cast<int>(column)), 0, 255);
 }
 
+void ColourEditor::rememberStart() {
+    std::copy(rgb, rgb + 3, startRgb);
+}
+
+void ColourEditor::reset() {
+    std::copy(startRgb, startRgb + 3, rgb);
+    hidden = true;
+    pressed = false;
+    row = -1;
+}
+
 void ColourEditor::draw() {
     const double l = left(), r = right();
     const bool lightBackground = (rgb[0] + rgb[1] + rgb[2]) / 3 >= 128;

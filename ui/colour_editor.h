@@ -20,6 +20,9 @@ class ColourEditor : public PanelItem, public Widget {
     // Keeps the marker at the grab distance from the pointer.
     void drag(Vec2 p) override;
     void release(Vec2) override { pressed = false; }
+    // The colour as it is now; reset restores it and hides the editor.
+    void rememberStart() override;
+    void reset() override;
 
     double left() const { return position.x - width * 0.5; }
     double right() const { return left() + width - 1; }
@@ -30,6 +33,7 @@ class ColourEditor : public PanelItem, public Widget {
     int rowAt(Vec2 p) const;
 
     int* rgb;
+    int startRgb[3] = {0, 0, 0};
     double width = 100.0;
     bool pressed = false;
     bool hovered = false;

@@ -15,6 +15,11 @@ class CreditsLogo : public PanelItem, public Widget {
 
     void enter() override { hovered = true; }
     void leave() override { hovered = false; }
+    // Closed at once.
+    void reset() override {
+        hovered = false;
+        openness = 0.0;
+    }
 
     // Opens by 0.002 per ms while hovered, closes by 0.005 per ms otherwise.
     void advance(int now);

@@ -53,6 +53,12 @@ void Dial::advanceSpin() {
     lastTime = now;
 }
 
+void Dial::reset() {
+    angle = startAngle;
+    angularVelocity = 0;
+    dragging = false;
+}
+
 void Dial::draw() {
     constexpr double toDegrees = 180.0 / pi;
     GLUquadric* quadric = gluNewQuadric();

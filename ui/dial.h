@@ -22,10 +22,15 @@ class Dial : public PanelItem, public Widget {
     // Spins at the angular speed the pointer had at release, in radians per second.
     void fling(Vec2 p, Vec2 velocity) override;
 
+    void rememberStart() override { startAngle = angle; }
+    // Back at the start angle, not turning.
+    void reset() override;
+
     // Advances the angle by the spin over the time since the last step.
     void advanceSpin();
 
     double angle = 0.0;
+    double startAngle = 0.0;
     Vec2 lastPointer;
     bool dragging = false;
     bool hovered = false;

@@ -19,6 +19,8 @@ class OptionRow : public PanelItem, public Widget {
 
     void leave() override { hoveredIndex = -1; }
     void press(Vec2 p) override;
+    void rememberStart() override { startSelected = selected; }
+    void reset() override { selected = startSelected; }
 
     // The icon whose slot holds p.x, clamped to the row's ends.
     int slotAt(Vec2 p) const;
@@ -28,5 +30,6 @@ class OptionRow : public PanelItem, public Widget {
     double spacing;
     int iconCount;
     int selected = 0;
+    int startSelected = 0;
     int hoveredIndex = -1;
 };

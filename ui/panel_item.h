@@ -22,6 +22,12 @@ class PanelItem {
     // Draws in overlay pixels with lighting and depth testing off.
     virtual void draw() = 0;
 
+    // For an exhibit that returns to its start-up state when left alone:
+    // rememberStart keeps the item's values as they are now (once, before
+    // the first frame), reset puts them back and ends any drag or spin.
+    virtual void rememberStart() {}
+    virtual void reset() {}
+
     // position = offset + the anchor's corner of a width x height window.
     void layout(int width, int height);
 

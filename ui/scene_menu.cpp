@@ -42,6 +42,12 @@ void SceneMenu::press(Vec2) {
     direction = -1;
 }
 
+void SceneMenu::reset() {
+    openness = 0;
+    direction = -1;
+    hoveredIndex = -1;
+}
+
 void SceneMenu::advanceFold(int now) {
     const int dt = millisBetween(lastTime, now);
     lastTime = now;

@@ -18,6 +18,8 @@ class SceneMenu : public PanelItem, public Widget {
     void enter() override { direction = 1; }
     void leave() override { direction = -1; }
     void press(Vec2 p) override;
+    // Folded at once.
+    void reset() override;
 
     // Moves openness towards the direction by elapsed time (1 per 100 ms).
     void advanceFold(int now);

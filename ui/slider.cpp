@@ -46,6 +46,11 @@ void Slider::drag(Vec2 p) {
     value = clamped(valueAt(columnOf(value) + d));
 }
 
+void Slider::reset() {
+    value = startValue;
+    pressed = false;
+}
+
 void Slider::draw() {
     const double l = left(), r = right(), y = position.y;
     palette::use(palette::idle);

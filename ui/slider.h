@@ -17,6 +17,8 @@ class Slider : public PanelItem, public Widget {
     // Moves by the pointer's x step, so an off-centre grab does not jump.
     void drag(Vec2 p) override;
     void release(Vec2) override { pressed = false; }
+    void rememberStart() override { startValue = value; }
+    void reset() override;
 
     double left() const { return position.x - length * 0.5; }
     double right() const { return left() + length - 1; }
@@ -28,6 +30,7 @@ class Slider : public PanelItem, public Widget {
     double minimum = 0.0;
     double maximum = 1.0;
     double value = 0.0;
+    double startValue = 0.0;
     double length = 100.0;
     Vec2 lastPointer;
     bool pressed = false;

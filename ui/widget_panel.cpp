@@ -42,6 +42,16 @@ void WidgetPanel::draw() const {
     glEnable(GL_DEPTH_TEST);
 }
 
+void WidgetPanel::rememberStart() const {
+    for (const auto& item : itemList)
+        item->rememberStart();
+}
+
+void WidgetPanel::reset() const {
+    for (const auto& item : itemList)
+        item->reset();
+}
+
 void WidgetPanel::layout(int width, int height) const {
     for (const auto& item : itemList)
         item->layout(width, height);

@@ -3,12 +3,21 @@
 #include "scenes/moebius/strip_map.h"
 #include "ui/widget_panel.h"
 
+#include <algorithm>
+#include <iterator>
+
 StripMapScene::StripMapScene(Rotator& rotator) : MoebiusScene("Moebius6", Map, rotator) {}
 
 Widget* StripMapScene::pickAt(Vec2 p) {
     if (Widget* hit = panel->pick(p))
         return hit;
     return this;
+}
+
+void StripMapScene::reset() {
+    MoebiusScene::reset();
+    std::fill(std::begin(strip.regionState), std::end(strip.regionState), 0);
+    forwardToRotator = true;
 }
 
 void StripMapScene::press(Vec2 p) {

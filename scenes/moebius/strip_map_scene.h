@@ -2,7 +2,8 @@
 // "Moebius6": the closed Moebius strip painted as a map of six regions, each
 // touching all the others. A press on a region switches it between grey and
 // its colour; a press anywhere else (a black line, an edge, the background)
-// turns the view. The colours stay for the life of the process.
+// turns the view. The colours stay for the life of the process, or until an
+// exhibit left idle returns to its start.
 
 #include "scenes/moebius/moebius_scene.h"
 #include "ui/widget.h"
@@ -15,6 +16,9 @@ class StripMapScene : public MoebiusScene, public Widget {
     // The panel's controls first, otherwise the scene itself, which decides
     // on a press whether the view turns.
     Widget* pickAt(Vec2 p) override;
+
+    // The view, and every region grey again.
+    void reset() override;
 
     // Picks the region under p through selection; none there: the press
     // starts a turn of the view.

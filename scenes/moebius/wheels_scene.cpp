@@ -75,6 +75,12 @@ WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, ro
     panel->add(styleSelector);
 }
 
+void WheelsScene::reset() {
+    MoebiusScene::reset();
+    strip.clearWheels();
+    strip.addWheel();
+}
+
 void WheelsScene::readControls() {
     const int style = styleSelector->selected;
     if (style != strip.bandStyle)

@@ -39,6 +39,9 @@ class WheelsScene : public MoebiusScene {
     explicit WheelsScene(Rotator& rotator);
     std::string caption() const override { return "Rotelline sul nastro"; }
 
+    // The controls, and one wheel starting again.
+    void reset() override;
+
     BandStyleSelector* styleSelector = nullptr;
 
   protected:

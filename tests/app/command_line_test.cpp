@@ -58,4 +58,26 @@ TEST(StartupOptions, BadListsAreRefusedWithOneLineNamingTheFault) {
     EXPECT_EQ(takeStartupOptions(none, {}).action, Action::Refuse);
 }
 
+TEST(StartupOptions, IdleResetTakesWholeSecondsAndAttractNeedsIt) {
+    Args args{"lembovari", "--attract", "-iconic", "--idle-reset", "86400"};
+    StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    EXPECT_EQ(choice.action, Action::Run);
+    EXPECT_EQ(choice.idleResetSeconds, 86400);
+    EXPECT_TRUE(choice.attract);
+    EXPECT_EQ(args, (Args{"lembovari", "-iconic"}));
+
+    // The option the refusal must name comes first.
+    const std::vector<Args> refusedLines{{"--idle-reset", "0"},         {"--idle-reset", "86401"},
+                                         {"--idle-reset", "1.5"},       {"--idle-reset", ""},
+                                         {"--idle-reset=99999999999"},  {"--idle-reset"},
+                                         {"--idle-reset", "--attract"}, {"--attract"}};
+    for (const Args& given : refusedLines) {
+        Args line{"lembovari"};
+        line.insert(line.end(), given.begin(), given.end());
+        choice = takeStartupOptions(line, registeredKeys);
+        EXPECT_EQ(choice.action, Action::Refuse) << given.back();
+        EXPECT_NE(choice.error.find(given[0].substr(0, 12)), std::string::npos) << choice.error;
+    }
+}
+
 } // namespace

@@ -76,5 +76,14 @@ TEST(CommandLine, BadListsAreOneLineAndStatusTwoWithoutAWindow) {
               std::string::npos);
 }
 
+TEST(CommandLine, BadIdleResetOrAttractAloneIsOneLineAndStatusTwoWithoutAWindow) {
+    for (const std::string arguments : {"--idle-reset 0", "--idle-reset 2.5", "--attract"}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments << ": " << outcome.err;
+        EXPECT_EQ(lineCount(outcome.err), 1) << arguments << ": " << outcome.err;
+        EXPECT_NE(outcome.err.find(arguments.substr(0, arguments.find(' '))), std::string::npos);
+    }
+}
+
 } // namespace
 } // namespace e2e

@@ -1,0 +1,103 @@
+#include "app/idle_reset.h"
+
+#include "app/events.h"
+#include "app/idle_timer.h"
+#include "app/scene.h"
+#include "app/scene_manager.h"
+#include "geom/clock.h"
+#include "geom/rotator.h"
+#include "ui/widget.h"
+
+#include <GL/freeglut.h>
+
+#include <memory>
+
+namespace {
+
+// About ten degrees a second, in the Rotator's degrees per millisecond.
+constexpr double attractDegreesPerMilli = 0.01;
+
+std::unique_ptr<IdleTimer> idleTimer;
+bool attractAfterReset = false;
+// The view turning for attraction, until the next input stops it.
+Rotator* attracting = nullptr;
+// At most one GLUT timer waits at a time, however much input comes.
+bool timerPending = false;
+
+void onIdleTimer(int);
+
+void armTimer() {
+    if (timerPending || !idleTimer)
+        return;
+    const int wait = idleTimer->millisUntilDue(elapsedMillis());
+    if (wait < 0)
+        return;
+    timerPending = true;
+    glutTimerFunc(unsigned(wait), onIdleTimer, 0);
+}
+
+// Input may have come since the timer was armed: the deadline is checked
+// again, and the timer armed for what is left of the count.
+void onIdleTimer(int) {
+    timerPending = false;
+    if (idleTimer->due(elapsedMillis())) {
+        resetExhibit();
+        idleTimer->resetDone();
+        return;
+    }
+    armTimer();
+}
+
+void stopAttracting() {
+    if (attracting)
+        attracting->spinRate = {0, 0};
+    attracting = nullptr;
+}
+
+} // namespace
+
+void enableIdleReset(int seconds, bool attract) {
+    for (Scene* scene : SceneManager::instance().registered())
+        scene->rememberStart();
+    attractAfterReset = attract;
+    idleTimer = std::make_unique<IdleTimer>(seconds * 1000, elapsedMillis());
+    armTimer();
+}
+
+void noteInput() {
+    if (!idleTimer)
+        return;
+    stopAttracting();
+    idleTimer->input(elapsedMillis());
+    armTimer();
+}
+
+void noteButton(int button, bool down) {
+    if (!idleTimer)
+        return;
+    stopAttracting();
+    if (down)
+        idleTimer->buttonDown(button, elapsedMillis());
+    else
+        idleTimer->buttonUp(button, elapsedMillis());
+    armTimer();
+}
+
+void resetExhibit() {
+    SceneManager& manager = SceneManager::instance();
+    stopAttracting();
+    // The element under the pointer is picked again at the next motion, so
+    // that hover states and the menu's unfolding start afresh.
+    if (pointerTarget)
+        pointerTarget->leave();
+    pointerTarget = nullptr;
+    manager.select(0);
+    for (Scene* scene : manager.registered())
+        scene->reset();
+    if (attractAfterReset && manager.current()) {
+        attracting = dynamic_cast<Rotator*>(manager.current()->backgroundElement());
+        if (attracting)
+            attracting->spinRate = {attractDegreesPerMilli, 0};
+    }
+    glutPostRedisplay();
+}
