@@ -37,11 +37,15 @@ constexpr const char* usage =
     "[--seconds S] [--fps N] [--hold S] [--turn DEGREES] [--scale F] [--no-overlay]";
 
 // One line on standard error, whatever the arguments it quotes contain.
-[[noreturn]] void fail(int status, std::string message) {
+void say(std::string message) {
     for (char& c : message)
         if (c == '\n' || c == '\r')
             c = ' ';
     std::fprintf(stderr, "lembovari-movie: %s\n", message.c_str());
+}
+
+[[noreturn]] void fail(int status, const std::string& message) {
+    say(message);
     std::exit(status);
 }
 
@@ -88,9 +92,35 @@ RgbImage drawFrame(Scene& scene, bool overlay, int downscale) {
     return downscale > 1 ? boxDownscale(image, downscale) : image;
 }
 
-void check(const std::string& problem, const std::string& output) {
-    if (!problem.empty())
-        fail(1, "cannot write " + output + ": " + problem);
+// Draws and writes every frame of the film; an empty string or the reason
+// it could not be written. A film not finished is removed as the writer goes.
+std::string shoot(const FilmOptions& options, Motion& motion) {
+    const int frames = motionFrameCount(options);
+    const int held = holdFrameCount(options);
+    const bool progress = isatty(STDERR_FILENO);
+    const Rgb8 background{static_cast<unsigned char>(backgroundColour[0]),
+                          static_cast<unsigned char>(backgroundColour[1]),
+                          static_cast<unsigned char>(backgroundColour[2])};
+    MovieWriter writer;
+    for (int frame = 0; frame < frames; ++frame) {
+        filmMillis = frameMillis(frame, options.fps);
+        moveTo(motion, easeInOut(frameFraction(frame, frames)));
+        const RgbImage image = drawFrame(*motion.scene, options.overlay, options.downscale);
+        std::string problem;
+        if (frame == 0)
+            problem = writer.open(options.output, options.format, image.width, image.height,
+                                  options.fps, background);
+        const bool end = frame == 0 || frame == frames - 1;
+        if (problem.empty())
+            problem = writer.add(image, end ? 1 + held : 1);
+        if (!problem.empty())
+            return problem;
+        if (progress)
+            std::fprintf(stderr, "\rframe %d of %d", frame + 1, frames);
+    }
+    if (progress)
+        std::fputc('\n', stderr);
+    return writer.finish();
 }
 
 } // namespace
@@ -126,28 +156,10 @@ int main(int argc, char** argv) {
             applySetting(setting, motion.controls[setting.control]);
     }
 
-    const int frames = motionFrameCount(*options);
-    const int held = holdFrameCount(*options);
-    const bool progress = isatty(STDERR_FILENO);
-    MovieWriter writer;
-    for (int frame = 0; frame < frames; ++frame) {
-        filmMillis = frameMillis(frame, options->fps);
-        moveTo(motion, easeInOut(frameFraction(frame, frames)));
-        const RgbImage image = drawFrame(*scene, options->overlay, options->downscale);
-        if (frame == 0)
-            check(writer.open(options->output, options->format, image.width, image.height,
-                              options->fps,
-                              {static_cast<unsigned char>(backgroundColour[0]),
-                               static_cast<unsigned char>(backgroundColour[1]),
-                               static_cast<unsigned char>(backgroundColour[2])}),
-                  options->output);
-        const bool end = frame == 0 || frame == frames - 1;
-        check(writer.add(image, end ? 1 + held : 1), options->output);
-        if (progress)
-            std::fprintf(stderr, "\rframe %d of %d", frame + 1, frames);
+    const std::string problem = shoot(*options, motion);
+    if (!problem.empty()) {
+        say("cannot write " + options->output + ": " + problem);
+        return 1;
     }
-    if (progress)
-        std::fputc('\n', stderr);
-    check(writer.finish(), options->output);
     return 0;
 }

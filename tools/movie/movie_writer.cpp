@@ -26,7 +26,7 @@ std::string reasonOf(int code) {
 // arithmetic.
 struct Recipe {
     const char* muxer;
-    std::vector<const char*> encoders; // the first one this FFmpeg offers
+    const char* encoder;
     AVPixelFormat pixels;
     std::vector<std::pair<const char*, const char*>> encoderOptions;
     std::vector<std::pair<const char*, const char*>> muxerOptions;
@@ -36,14 +36,16 @@ Recipe recipeFor(FilmFormat format) {
     switch (format) {
     case FilmFormat::mp4:
         return {"mp4",
-                {"libx264"},
+                "libx264",
                 AV_PIX_FMT_YUV420P,
                 {{"preset", "medium"}, {"crf", "20"}, {"profile", "high"}},
                 {{"movflags", "+faststart"}}};
     case FilmFormat::webp:
-        return {"webp", {"libwebp_anim", "libwebp"}, AV_PIX_FMT_YUV420P, {{"quality", "70"}}, {}};
+        // Every frame whole: the animation encoder's partial frames let the
+        // lossy traces of earlier frames build up on the background.
+        return {"webp", "libwebp", AV_PIX_FMT_YUV420P, {{"quality", "85"}}, {}};
     case FilmFormat::gif:
-        return {"gif", {"gif"}, AV_PIX_FMT_PAL8, {}, {}};
+        return {"gif", "gif", AV_PIX_FMT_PAL8, {}, {}};
     }
     return {};
 }
@@ -132,12 +134,9 @@ std::string MovieWriter::open(const std::string& path, FilmFormat format, int wi
     close(e.file->takeDescriptor());
 
     const Recipe recipe = recipeFor(format);
-    const AVCodec* codec = nullptr;
-    for (const char* name : recipe.encoders)
-        if (!codec)
-            codec = avcodec_find_encoder_by_name(name);
+    const AVCodec* codec = avcodec_find_encoder_by_name(recipe.encoder);
     if (!codec)
-        return std::string("this FFmpeg has no ") + recipe.encoders[0] + " encoder";
+        return std::string("this FFmpeg has no ") + recipe.encoder + " encoder";
     int status =
         avformat_alloc_output_context2(&e.muxer, nullptr, recipe.muxer, e.file->path().c_str());
     if (status < 0)
