@@ -16,6 +16,7 @@
 #include "geom/clock.h"
 #include "geom/rotator.h"
 #include "tools/common/exhibit_window.h"
+#include "tools/common/one_line.h"
 #include "tools/common/temporary_file.h"
 #include "tools/movie/film_plan.h"
 #include "tools/movie/movie_writer.h"
@@ -36,12 +37,8 @@ constexpr const char* usage =
     "usage: lembovari-movie KEY OUT.{mp4,webp,gif} [CONTROL=VALUE | CONTROL=FROM:TO ...] "
     "[--seconds S] [--fps N] [--hold S] [--turn DEGREES] [--scale F] [--no-overlay]";
 
-// One line on standard error, whatever the arguments it quotes contain.
-void say(std::string message) {
-    for (char& c : message)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    std::fprintf(stderr, "lembovari-movie: %s\n", message.c_str());
+void say(const std::string& message) {
+    printOneLine("lembovari-movie", message);
 }
 
 [[noreturn]] void fail(int status, const std::string& message) {

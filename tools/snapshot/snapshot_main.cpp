@@ -11,6 +11,7 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
+#include "tools/common/one_line.h"
 #include "tools/common/temporary_file.h"
 #include "tools/snapshot/control_settings.h"
 #include "tools/snapshot/png_writer.h"
@@ -38,11 +39,8 @@ constexpr const char* usage =
 constexpr int maximumFrames = 60;
 
 // One line on standard error, whatever the arguments it quotes contain.
-[[noreturn]] void fail(int status, std::string message) {
-    for (char& c : message)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    std::fprintf(stderr, "lembovari-snapshot: %s\n", message.c_str());
+[[noreturn]] void fail(int status, const std::string& message) {
+    printOneLine("lembovari-snapshot", message);
     std::exit(status);
 }
 
