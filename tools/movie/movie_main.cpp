@@ -69,7 +69,9 @@ void moveTo(Motion& motion, double fraction) {
         applySetting({range.control, valueAlong(range, kind, fraction), std::nullopt},
                      motion.controls[range.control]);
     }
-    if (auto* rotator = dynamic_cast<Rotator*>(motion.scene->backgroundElement())) {
+    // Without a turn the view is left exactly as the scene opens it.
+    auto* rotator = dynamic_cast<Rotator*>(motion.scene->backgroundElement());
+    if (rotator && motion.turnDegrees != 0) {
         const double turned = fraction * motion.turnDegrees;
         rotator->turn(turned - motion.turnedDegrees, 0);
         motion.turnedDegrees = turned;
