@@ -104,3 +104,35 @@ TEST(ControlSettings, OneBadSettingRefusesAll) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(ControlSettings, RangesAreTakenOnlyWhereAsked) {
+    std::string error;
+    EXPECT_FALSE(parseSettings(mixed, {"slider0=0:1"}, error));
+    EXPECT_NE(error.find("is not a number"), std::string::npos) << error;
+
+    const auto settings =
+        parseSettings(mixed, {"slider1=4:2", "dial0=-1:3", "row1=0:3", "slider0=0.5"}, error, true);
+    ASSERT_TRUE(settings) << error;
+    EXPECT_EQ((*settings)[0].target, 2.0);
+    EXPECT_FALSE((*settings)[3].target);
+    EXPECT_EQ(valueAlong((*settings)[0], ControlKind::slider, 0.25), 3.5);
+    EXPECT_EQ(valueAlong((*settings)[1], ControlKind::dial, 1), 3);
+    // A row steps through its icons, each a whole one.
+    EXPECT_EQ(valueAlong((*settings)[2], ControlKind::row, 0.4), 1);
+    EXPECT_EQ(valueAlong((*settings)[2], ControlKind::row, 0.6), 2);
+    EXPECT_EQ(valueAlong((*settings)[3], ControlKind::slider, 0.7), 0.5);
+
+    for (const char* bad : {"button0=1:1", "slider0=0:1.5", "slider0=-1:1", "row0=0:3",
+                            "dial0=0:", "slider0=0:1:1"}) {
+        EXPECT_FALSE(parseSettings(mixed, {bad}, error, true)) << bad;
+        EXPECT_NE(error.find(bad), std::string::npos) << error;
+    }
+    parseSettings(mixed, {"button0=0:1"}, error, true);
+    EXPECT_NE(error.find("a button takes no range"), std::string::npos) << error;
+    parseSettings(mixed, {"slider0=0:2"}, error, true);
+    EXPECT_NE(error.find("TO out of range 0..1"), std::string::npos) << error;
+}
+
+} // namespace

@@ -2,87 +2,21 @@
 // what it says and leaves behind for good and bad command lines.
 
 #include "tests/tools/png_reader.h"
+#include "tests/tools/tool_test.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
-
-extern char** environ;
-
-namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1; // the exit status, or -1 when the process did not exit
-    std::string out;
-    std::string err;
-};
-
-std::string readText(const fs::path& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class SnapshotTool : public testing::Test {
+class SnapshotTool : public ToolTest {
   protected:
-    void SetUp() override {
-        std::string name = (fs::temp_directory_path() / "lembovari-snapshot-test.XXXXXX").string();
-        ASSERT_NE(mkdtemp(name.data()), nullptr);
-        folder = name;
-        scratch = folder / "scratch";
-        work = folder / "out";
-        fs::create_directory(scratch);
-        fs::create_directory(work);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    Outcome run(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.begin(), LEMBOVARI_SNAPSHOT);
-        std::vector<char*> argv;
-        for (std::string& a : arguments)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        const std::string outPath = (scratch / "stdout").string();
-        const std::string errPath = (scratch / "stderr").string();
-        posix_spawn_file_actions_t files;
-        posix_spawn_file_actions_init(&files);
-        posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        pid_t pid = 0;
-        Outcome outcome;
-        if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&files);
-        outcome.out = readText(outPath);
-        outcome.err = readText(errPath);
-        return outcome;
-    }
-
-    std::string output(const char* name = "picture.png") const { return (work / name).string(); }
-
-    std::vector<std::string> written() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(work))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
-
-    fs::path folder;
-    fs::path scratch; // the tool's standard output and error
-    fs::path work;    // where the tool writes
+    SnapshotTool() : ToolTest(LEMBOVARI_SNAPSHOT) {}
+    std::string output(const char* name = "picture.png") const { return ToolTest::output(name); }
 };
 
 using Rgb = std::array<int, 3>;
@@ -124,11 +58,7 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         for (const std::string& a : arguments)
             shown += " " + a;
         const Outcome outcome = run(arguments);
-        EXPECT_EQ(outcome.status, 2) << shown;
-        EXPECT_EQ(outcome.err.rfind("lembovari-snapshot: ", 0), 0u) << shown << "\n" << outcome.err;
-        EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 1) << shown;
-        EXPECT_EQ(outcome.err.back(), '\n') << shown;
-        EXPECT_TRUE(written().empty()) << shown;
+        expectRefused(outcome, "lembovari-snapshot", written(), shown);
     }
 }
 

@@ -12,6 +12,7 @@
 
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -71,6 +72,19 @@ void exhibit_window::startScenes(const std::vector<std::string>& keys) {
     onReshape(width, height);
     if (Scene* first = manager.current())
         first->setupGL();
+}
+
+RgbImage exhibit_window::readFrame() {
+    std::vector<unsigned char> upward(std::size_t(width) * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, upward.data());
+    RgbImage image{width, height, std::vector<unsigned char>(upward.size())};
+    const std::size_t row = std::size_t(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::copy_n(upward.begin() + std::ptrdiff_t((height - 1 - y) * row), row,
+                    image.pixels.begin() + std::ptrdiff_t(y * row));
+    return image;
 }
 
 std::string exhibit_window::renderer() {

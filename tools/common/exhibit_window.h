@@ -3,6 +3,7 @@
 // without the visitor's main loop, and a scene's own controls.
 
 #include "tools/snapshot/control_settings.h"
+#include "tools/snapshot/png_writer.h"
 
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ void open(const char* programName);
 // current, with its projection, lighting and panel layout, as the exhibit's
 // start-up does. The others come in through SceneManager::select.
 void startScenes(const std::vector<std::string>& keys);
+
+// The back buffer as drawn so far, rows from the top.
+RgbImage readFrame();
 
 // The glGetString of GL_RENDERER of the window's context.
 std::string renderer();

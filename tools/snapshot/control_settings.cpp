@@ -115,9 +115,16 @@ std::string controlSummary(const std::vector<ControlInfo>& controls) {
     return joined(words, " ");
 }
 
+double valueAlong(const ControlSetting& setting, ControlKind kind, double fraction) {
+    if (!setting.target)
+        return setting.value;
+    const double v = setting.value + fraction * (*setting.target - setting.value);
+    return kind == ControlKind::row ? std::round(v) : v;
+}
+
 std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<ControlInfo>& controls,
                                                          const std::vector<std::string>& arguments,
-                                                         std::string& error) {
+                                                         std::string& error, bool allowRanges) {
     const std::vector<std::string> names = controlNames(controls);
     std::vector<ControlSetting> settings;
     for (const std::string& argument : arguments) {
@@ -138,13 +145,24 @@ std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<Contr
                 ")";
             return std::nullopt;
         }
+        const std::size_t colon = allowRanges ? text.find(':') : std::string::npos;
+        if (colon != std::string::npos && controls[index].kind == ControlKind::button) {
+            error = argument + ": a button takes no range";
+            return std::nullopt;
+        }
         std::string reason;
-        const auto value = valueFor(controls[index], text, reason);
-        if (!value) {
+        const auto value = valueFor(controls[index], text.substr(0, colon), reason);
+        std::optional<double> target;
+        if (value && colon != std::string::npos) {
+            target = valueFor(controls[index], text.substr(colon + 1), reason);
+            if (!target)
+                reason = "TO " + reason;
+        }
+        if (!value || (colon != std::string::npos && !target)) {
             error = argument + ": " + reason;
             return std::nullopt;
         }
-        settings.push_back({index, *value});
+        settings.push_back({index, *value, target});
     }
     return settings;
 }

@@ -21,11 +21,17 @@ struct ControlInfo {
 
 // One checked setting: the control's index in the list it was checked against
 // and the value for it (a slider's value, a dial's angle in radians, a row's
-// icon, or 1 for one activation of a button).
+// icon, or 1 for one activation of a button). A range (CONTROL=FROM:TO) has
+// value FROM and target TO.
 struct ControlSetting {
     std::size_t control = 0;
     double value = 0.0;
+    std::optional<double> target;
 };
+
+// A ranged setting's value a fraction of the way (0 to 1) from FROM to TO: a
+// row's icon rounded to the nearest; a plain setting's value always.
+double valueAlong(const ControlSetting& setting, ControlKind kind, double fraction);
 
 // The name of each control, in the order of the list.
 std::vector<std::string> controlNames(const std::vector<ControlInfo>& controls);
@@ -35,7 +41,9 @@ std::vector<std::string> controlNames(const std::vector<ControlInfo>& controls);
 std::string controlSummary(const std::vector<ControlInfo>& controls);
 
 // Every argument parsed in order; on the first bad one, nothing and a
-// one-line reason in error.
+// one-line reason in error. With allowRanges, sliders, dials and rows also
+// take CONTROL=FROM:TO, both ends checked as a plain value would be.
 std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<ControlInfo>& controls,
                                                          const std::vector<std::string>& arguments,
-                                                         std::string& error);
+                                                         std::string& error,
+                                                         bool allowRanges = false);

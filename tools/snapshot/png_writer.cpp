@@ -1,35 +1,18 @@
 #include "tools/snapshot/png_writer.h"
 
+#include "tools/common/temporary_file.h"
+
 #include <png.h>
 
 #include <cassert>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-std::string directoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string baseNameOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// mkstemp creates files that only their owner may read; a picture gets the
-// permissions any new file of this process would get.
-void giveUsualPermissions(int fd) {
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
-}
 
 // Encodes image into file; an empty string or libpng's reason.
 std::string encode(std::FILE* file, const RgbImage& image) {
@@ -76,31 +59,33 @@ std::string writePng(const std::string& path, const RgbImage& image) {
         image.pixels.size() != std::size_t(image.width) * image.height * 3)
         return "empty or malformed picture";
 
-    // Hidden, and unlike any name the tools write, so that a crash leaves
-    // nothing that looks like a finished picture.
-    std::string temporary = directoryOf(path) + "/." + baseNameOf(path) + ".XXXXXX";
-    const int fd = mkstemp(temporary.data());
-    if (fd < 0)
-        return "cannot create a file in " + directoryOf(path) + ": " + std::strerror(errno);
-    giveUsualPermissions(fd);
+    TemporaryFile temporary(path);
+    if (!temporary.problem().empty())
+        return temporary.problem();
+    const int fd = temporary.takeDescriptor();
     std::FILE* file = fdopen(fd, "wb");
     if (!file) {
         const std::string reason = std::strerror(errno);
         close(fd);
-        unlink(temporary.c_str());
         return reason;
     }
-
     std::string reason = encode(file, image);
-    // Flushed and synced before the rename, so that the name never points
-    // at a file still missing its end.
-    if (reason.empty() && (std::fflush(file) != 0 || fsync(fd) != 0))
-        reason = std::strerror(errno);
     if (std::fclose(file) != 0 && reason.empty())
         reason = std::strerror(errno);
-    if (reason.empty() && std::rename(temporary.c_str(), path.c_str()) != 0)
-        reason = "cannot rename into " + path + ": " + std::strerror(errno);
-    if (!reason.empty())
-        unlink(temporary.c_str());
-    return reason;
+    return reason.empty() ? temporary.commit() : reason;
+}
+
+std::optional<int> downscaleFor(const std::string& text, std::string& error) {
+    if (text.empty()) {
+        error = "--scale needs a factor";
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double f = std::strtod(text.c_str(), &end);
+    const double n = 1 / f;
+    if (*end != '\0' || !(f > 0 && f <= 1) || std::fabs(n - std::round(n)) > 1e-9) {
+        error = "--scale " + text + ": expected 1, 0.5, 0.25 or another 1/n";
+        return std::nullopt;
+    }
+    return int(std::round(n));
 }

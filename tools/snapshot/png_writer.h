@@ -2,6 +2,7 @@
 // Pictures as the tools write them: 8-bit RGB, written as PNG files that are
 // complete or absent, never half written.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,11 @@ struct RgbImage {
 // last column or row of blocks that the image does not fill is dropped.
 // factor >= 1.
 RgbImage boxDownscale(const RgbImage& image, int factor);
+
+// The factor of a --scale argument: text must be 1 / n for a whole n, so
+// that every output pixel is a whole block. Otherwise nothing, and error
+// says why in one line.
+std::optional<int> downscaleFor(const std::string& text, std::string& error);
 
 // Writes image to path as a PNG: first into a temporary file beside it, which
 // is then renamed over path. Returns an empty string on success, otherwise a

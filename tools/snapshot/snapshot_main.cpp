@@ -11,6 +11,8 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
+#include "tools/common/one_line.h"
+#include "tools/common/temporary_file.h"
 #include "tools/snapshot/control_settings.h"
 #include "tools/snapshot/png_writer.h"
 #include "ui/dial.h"
@@ -25,8 +27,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,11 +39,8 @@ constexpr const char* usage =
 constexpr int maximumFrames = 60;
 
 // One line on standard error, whatever the arguments it quotes contain.
-[[noreturn]] void fail(int status, std::string message) {
-    for (char& c : message)
-        if (c == '\n' || c == '\r')
-            c = ' ';
-    std::fprintf(stderr, "lembovari-snapshot: %s\n", message.c_str());
+[[noreturn]] void fail(int status, const std::string& message) {
+    printOneLine("lembovari-snapshot", message);
     std::exit(status);
 }
 
@@ -55,18 +52,6 @@ struct Arguments {
     std::vector<std::string> settings;
 };
 
-// F must be 1 / n for a whole n, so that every output pixel is a whole block.
-int downscaleFor(const std::string& text) {
-    if (text.empty())
-        fail(2, "--scale needs a factor");
-    char* end = nullptr;
-    const double f = std::strtod(text.c_str(), &end);
-    const double n = 1 / f;
-    if (*end != '\0' || !(f > 0 && f <= 1) || std::fabs(n - std::round(n)) > 1e-9)
-        fail(2, "--scale " + text + ": expected 1, 0.5, 0.25 or another 1/n");
-    return int(std::round(n));
-}
-
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
     int i = 1;
@@ -74,9 +59,13 @@ Arguments parseArguments(int argc, char** argv) {
         const std::string option = argv[i];
         if (option == "--list")
             a.list = true;
-        else if (option == "--scale")
-            a.downscale = downscaleFor(i + 1 < argc ? argv[++i] : "");
-        else if (option == "--help") {
+        else if (option == "--scale") {
+            std::string error;
+            const auto factor = downscaleFor(i + 1 < argc ? argv[++i] : "", error);
+            if (!factor)
+                fail(2, error);
+            a.downscale = *factor;
+        } else if (option == "--help") {
             std::puts(usage);
             std::exit(0);
         } else
@@ -105,43 +94,13 @@ std::string knownKeys() {
     return keys;
 }
 
-// Refuses, before any window exists, an output that could not be written.
-void checkOutput(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string directory = slash == std::string::npos ? "."
-                                  : slash == 0               ? "/"
-                                                             : path.substr(0, slash);
-    struct stat status;
-    if (path.empty() || path.back() == '/' ||
-        (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)))
-        fail(2, "\"" + path + "\" is not a file name");
-    if (access(directory.c_str(), W_OK) != 0)
-        fail(2, "cannot write into the folder " + directory);
-}
-
-// The back buffer, rows from the top.
-RgbImage readFrame() {
-    using exhibit_window::height;
-    using exhibit_window::width;
-    std::vector<unsigned char> upward(std::size_t(width) * height * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, upward.data());
-    RgbImage image{width, height, std::vector<unsigned char>(upward.size())};
-    const std::size_t row = std::size_t(width) * 3;
-    for (int y = 0; y < height; ++y)
-        std::copy_n(upward.begin() + std::ptrdiff_t((height - 1 - y) * row), row,
-                    image.pixels.begin() + std::ptrdiff_t(y * row));
-    return image;
-}
-
 // Draws until two frames in a row are alike (animations such as the menu's
 // fold have then finished), or the cap is reached.
 RgbImage settledFrame() {
     RgbImage previous;
     for (int frame = 0; frame < maximumFrames; ++frame) {
         renderFrame();
-        RgbImage image = readFrame();
+        RgbImage image = exhibit_window::readFrame();
         glutSwapBuffers();
         if (image.pixels == previous.pixels)
             return image;
@@ -167,7 +126,10 @@ int main(int argc, char** argv) {
     const auto settings = parseSettings(describeControls(controls), arguments.settings, error);
     if (!settings)
         fail(2, error);
-    checkOutput(arguments.output);
+    // Refused before any window exists.
+    const std::string unwritable = unwritableReason(arguments.output);
+    if (!unwritable.empty())
+        fail(2, unwritable);
 
     exhibit_window::open("lembovari-snapshot");
     exhibit_window::startScenes({arguments.key});

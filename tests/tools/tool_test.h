@@ -1,0 +1,41 @@
+#pragma once
+// A fixture for tests that run one of the real tool binaries: a private
+// folder for it to write into, and what it said and left behind.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct Outcome {
+    int status = -1; // the exit status, or -1 when the process did not exit
+    std::string out;
+    std::string err;
+};
+
+std::string readText(const std::filesystem::path& path);
+
+class ToolTest : public testing::Test {
+  protected:
+    explicit ToolTest(std::string program) : program(std::move(program)) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the program with arguments and waits for it to end.
+    Outcome run(std::vector<std::string> arguments) const;
+    // A path in the folder the tool writes into.
+    std::string output(const char* name) const { return (work / name).string(); }
+    // The names of the files in that folder, sorted.
+    std::vector<std::string> written() const;
+
+    std::string program;
+    std::filesystem::path folder;
+    std::filesystem::path scratch; // the tool's standard output and error
+    std::filesystem::path work;    // where the tool writes
+};
+
+// Checks that a refused command line said one line on standard error,
+// starting with the program's name, ended with status 2 and wrote nothing.
+void expectRefused(const Outcome& outcome, const std::string& programName,
+                   const std::vector<std::string>& writtenAfter, const std::string& shown);
