@@ -4,6 +4,10 @@
 //   --scenes KEY,KEY,...   the scenes the visitor steps through, in order
 //   --scenes all           every registered scene, in registration order
 //   --list                 prints every registered key with its caption
+//   --fullscreen           the window covers the whole screen, overlay scaled
+//   --overlay-scale F      the overlay F times its size (0.5 to 8)
+//   --hide-cursor          no pointer drawn over the window (touch screens)
+//   --language CODE        captions and credits in it, en, de, fr or es
 // Without them the exhibit shows the list it was built with.
 
 #include <optional>
@@ -15,6 +19,13 @@ struct StartupChoice {
     Action action = Action::Run;
     // The scene list to show; none for the built-in one.
     std::optional<std::vector<std::string>> keys;
+    // The window covers the screen, and the overlay is scaled to fit it.
+    bool fullscreen = false;
+    // A fixed overlay scale factor; none for the fitted one or for none.
+    std::optional<double> overlayScale;
+    bool hideCursor = false;
+    // The code of the language of captions and credits.
+    std::string language = "it";
     // Why the command line was refused: one line, no newline.
     std::string error;
 };

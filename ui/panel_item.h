@@ -23,7 +23,7 @@ class PanelItem {
     virtual void draw() = 0;
 
     // position = offset + the anchor's corner of a width x height window.
-    void layout(int width, int height);
+    void layout(double width, double height);
 
     Vec2 offset;
     Vec2 position;

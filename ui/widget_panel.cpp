@@ -42,7 +42,7 @@ void WidgetPanel::draw() const {
     glEnable(GL_DEPTH_TEST);
 }
 
-void WidgetPanel::layout(int width, int height) const {
+void WidgetPanel::layout(double width, double height) const {
     for (const auto& item : itemList)
         item->layout(width, height);
 }
