@@ -1,7 +1,7 @@
 #pragma once
 // The base of every flat overlay control: placed at an offset from a window
-// corner, hit-tested, picked and drawn in overlay pixels. Every concrete
-// control derives from PanelItem first and Widget second; the panel keeps the
+// corner, hit-tested, picked and drawn in overlay units (ui/overlay_scale.h).
+// Every concrete control derives from PanelItem first and Widget second; the panel keeps the
 // PanelItem side and hands the Widget side to the event layer.
 
 #include "geom/vec.h"
@@ -22,7 +22,8 @@ class PanelItem {
     // Draws in overlay pixels with lighting and depth testing off.
     virtual void draw() = 0;
 
-    // position = offset + the anchor's corner of a width x height window.
+    // position = offset + the anchor's corner of a window width by height
+    // overlay units large.
     void layout(double width, double height);
 
     Vec2 offset;
