@@ -1,8 +1,8 @@
 #pragma once
 // The base of every flat overlay control: placed at an offset from a window
 // corner, hit-tested, picked and drawn in overlay units (ui/overlay_scale.h).
-// Every concrete control derives from PanelItem first and Widget second; the panel keeps the
-// PanelItem side and hands the Widget side to the event layer.
+// Every concrete control derives from PanelItem first and Widget second; the
+// panel keeps the PanelItem side and hands the Widget side to the event layer.
 
 #include "geom/vec.h"
 
