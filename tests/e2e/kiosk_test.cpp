@@ -29,9 +29,8 @@ class FullscreenTest : public ExhibitTest {
 TEST_F(FullscreenTest, CoversTheScreenWithTheSliderScaledAndAnsweringAWholeDrag) {
     EXPECT_EQ(exhibit->windowWidth(), 1920);
     EXPECT_EQ(exhibit->windowHeight(), 1080);
-
-    // The cross-cap's slider: a track of 100 units from 150 to 249 at height
-    // 20, its knob above the left end; at 1.8 pixels a unit.
+    // The cross-cap's slider: a track 99 pixels long unscaled, from 150 to
+    // 249 at height 20, its knob above the left end; at 1.8 pixels a unit.
     const int trackY = 36;
     Picture before;
     ASSERT_TRUE(waitFor(
@@ -40,26 +39,34 @@ TEST_F(FullscreenTest, CoversTheScreenWithTheSliderScaledAndAnsweringAWholeDrag)
             return longestRun(before, trackY, controlColour) > 150;
         },
         5s));
-    EXPECT_NEAR(longestRun(before, trackY, controlColour), 99 * 1.8, 3) << "99 pixels unscaled";
+    EXPECT_NEAR(longestRun(before, trackY, controlColour), 99 * 1.8, 3);
     const int left = 270;
     const int right = 448;
     const int knobY = 47;
     EXPECT_FALSE(near(before.atOverlay(left, knobY), background, 4)) << "knob at the left end";
     EXPECT_TRUE(near(before.atOverlay(right, knobY), background, 4));
 
+    // Half the track in one-pixel steps, then the rest: the knob follows
+    // the pointer all the way, never moving a column per pixel.
+    const int middle = (left + right) / 2;
+    auto knobAt = [&](int x) {
+        return waitFor(
+            [&] {
+                const Picture now = exhibit->capture();
+                return !near(now.atOverlay(x, knobY), background, 4) &&
+                       near(now.atOverlay(x - 20, knobY), background, 4) &&
+                       near(now.atOverlay(x + 20, knobY), background, 4);
+            },
+            5s);
+    };
     exhibit->moveToOverlay(left, knobY);
     exhibit->pressButton();
-    exhibit->glideToOverlay(right + 60, knobY, 20, 10ms);
+    exhibit->glideToOverlay(middle, knobY, middle - left, 2ms);
+    EXPECT_TRUE(knobAt(middle)) << "the knob did not follow to the middle";
+    exhibit->glideToOverlay(right, knobY, 10, 10ms);
     exhibit->releaseButton();
     exhibit->moveToOverlay(960, 900);
-    EXPECT_TRUE(waitFor(
-        [&] {
-            const Picture after = exhibit->capture();
-            return !near(after.atOverlay(right, knobY), background, 4) &&
-                   near(after.atOverlay(left, knobY), background, 4);
-        },
-        5s))
-        << "the knob did not follow the drag to the right end";
+    EXPECT_TRUE(knobAt(right)) << "the knob did not follow the drag to the right end";
 }
 
 class GeometryTest : public ExhibitTest {

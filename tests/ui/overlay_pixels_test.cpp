@@ -244,7 +244,6 @@ TEST_F(Overlay, ScaledPanelDrawsEverythingTwiceAsLargeAndTakesThePointerThere) {
     s.value = 0;
     s.pressed = s.hovered = false;
     frame();
-    EXPECT_COLOUR(pixel(400, 40), idle);
     EXPECT_COLOUR(pixel(400, 37), idle); // a track 8 pixels thick
     EXPECT_COLOUR(pixel(400, 43), idle);
     EXPECT_COLOUR(pixel(400, 47), background);
@@ -264,9 +263,7 @@ TEST_F(Overlay, ScaledPanelDrawsEverythingTwiceAsLargeAndTakesThePointerThere) {
     onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 498, gl_test::height - 40);
     EXPECT_EQ(s.value, 1.0);
     frame();
-    EXPECT_FALSE(gl_test::near(pixel(498, 54), background)); // the knob, hovered
     EXPECT_COLOUR(pixel(300, 54), background);
-
     overlayScale = OverlayScale();
     gl_test::reshapeToWindow();
     s.value = 0;
