@@ -1,6 +1,11 @@
 #include "app/command_line.h"
 
+#include "ui/captions.h"
+#include "ui/overlay_scale.h"
+
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -39,6 +44,40 @@ std::optional<int> idleSeconds(const std::string& text) {
     return seconds;
 }
 
+// The value of option name at args[i], given as "name value" or
+// "name=value", moving i onto the value; empty when it is missing, none when
+// args[i] is another option.
+std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i,
+                                       const std::string& name) {
+    const std::string& arg = args[i];
+    if (startsWith(arg, name + "="))
+        return arg.substr(name.size() + 1);
+    if (arg != name)
+        return std::nullopt;
+    return i + 1 == args.size() ? std::string() : args[++i];
+}
+
+std::string notThat(const std::string& given) {
+    return given.empty() ? std::string() : ", not " + given;
+}
+
+// A factor from 0.5 to 8 written as a plain decimal number.
+std::optional<double> scaleFactor(const std::string& text) {
+    char* end = nullptr;
+    const double f = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(f) || f < OverlayScale::smallest ||
+        f > OverlayScale::largest)
+        return std::nullopt;
+    return f;
+}
+
+std::string languageList() {
+    std::string list;
+    for (const std::string& code : languageCodes())
+        list += (list.empty() ? "" : ", ") + code;
+    return list;
+}
+
 } // namespace
 
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
@@ -59,14 +98,23 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
             sceneList = args[++i];
         } else if (startsWith(arg, "--scenes=")) {
             sceneList = arg.substr(std::string("--scenes=").size());
-        } else if (arg == "--idle-reset") {
-            if (i + 1 == args.size())
-                return refused("--idle-reset needs a number of seconds");
-            idleReset = args[++i];
-        } else if (startsWith(arg, "--idle-reset=")) {
-            idleReset = arg.substr(std::string("--idle-reset=").size());
+        } else if (auto seconds = optionValue(args, i, "--idle-reset")) {
+            idleReset = *seconds;
         } else if (arg == "--attract") {
             choice.attract = true;
+        } else if (arg == "--fullscreen") {
+            choice.fullscreen = true;
+        } else if (arg == "--hide-cursor") {
+            choice.hideCursor = true;
+        } else if (auto scale = optionValue(args, i, "--overlay-scale")) {
+            choice.overlayScale = scaleFactor(*scale);
+            if (!choice.overlayScale)
+                return refused("--overlay-scale needs a factor from 0.5 to 8" + notThat(*scale));
+        } else if (auto language = optionValue(args, i, "--language")) {
+            const auto& codes = languageCodes();
+            if (std::find(codes.begin(), codes.end(), *language) == codes.end())
+                return refused("--language needs one of " + languageList() + notThat(*language));
+            choice.language = *language;
         } else if (startsWith(arg, "--")) {
             return refused("unknown option " + arg + " (try --scenes KEY,... or --list)");
         } else {

@@ -7,6 +7,10 @@
 //   --idle-reset SECONDS   back to the start-up state after that long without
 //                          input (a whole number from 1 to 86,400)
 //   --attract              after such a reset, the first model turns slowly
+//   --fullscreen           the window covers the whole screen, overlay scaled
+//   --overlay-scale F      the overlay F times its size (0.5 to 8)
+//   --hide-cursor          no pointer drawn over the window (touch screens)
+//   --language CODE        captions and credits in it, en, de, fr or es
 // Without them the exhibit shows the list it was built with.
 
 #include <optional>
@@ -22,6 +26,13 @@ struct StartupChoice {
     int idleResetSeconds = 0;
     // Whether the first scene's model turns slowly after such a reset.
     bool attract = false;
+    // The window covers the screen, and the overlay is scaled to fit it.
+    bool fullscreen = false;
+    // A fixed overlay scale factor; none for the fitted one or for none.
+    std::optional<double> overlayScale;
+    bool hideCursor = false;
+    // The code of the language of captions and credits.
+    std::string language = "it";
     // Why the command line was refused: one line, no newline.
     std::string error;
 };

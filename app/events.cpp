@@ -6,6 +6,7 @@
 #include "geom/clock.h"
 #include "geom/pointer_trail.h"
 #include "ui/colour_editor.h"
+#include "ui/overlay_scale.h"
 #include "ui/widget.h"
 #include "ui/widget_panel.h"
 
@@ -34,9 +35,8 @@ Scene* currentScene() {
     return SceneManager::instance().current();
 }
 
-// Window coordinates have y downwards; the overlay has it upwards.
 void setPointer(int x, int y) {
-    pointerPoint = {double(x), double(windowHeight - y)};
+    pointerPoint = overlayScale.toOverlay(x, y, windowHeight);
 }
 
 [[noreturn]] void quit() {
@@ -75,9 +75,16 @@ void renderFrame() {
     {
         glLoadIdentity();
         // A window shrunk to nothing still needs a valid projection.
-        glOrtho(0, std::max(windowWidth, 1), 0, std::max(windowHeight, 1), -200, 200);
+        const Vec2 size = overlayScale.overlaySize(windowWidth, windowHeight);
+        glOrtho(0, std::max(size.x, 1.0), 0, std::max(size.y, 1.0), -200, 200);
         glMatrixMode(GL_MODELVIEW);
+        // Lines and the stroke captions thicken with everything else.
+        const bool scaled = overlayScale.factor() != 1.0;
+        if (scaled)
+            glLineWidth(float(overlayScale.factor()));
         scene->panel->draw();
+        if (scaled)
+            glLineWidth(1);
         glMatrixMode(GL_PROJECTION);
     }
     glPopMatrix();
@@ -95,9 +102,11 @@ void onReshape(int width, int height) {
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
+    overlayScale.windowResized(width, height);
     if (Scene* scene = currentScene()) {
         scene->reshape(width, height);
-        scene->panel->layout(width, height);
+        const Vec2 size = overlayScale.overlaySize(width, height);
+        scene->panel->layout(size.x, size.y);
     }
 }
 

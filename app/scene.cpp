@@ -2,6 +2,8 @@
 
 #include "app/scene_manager.h"
 #include "geom/rotator.h"
+#include "ui/captions.h"
+#include "ui/overlay_scale.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
@@ -15,6 +17,10 @@ Scene::~Scene() = default;
 
 std::string Scene::caption() const {
     return name;
+}
+
+std::string Scene::shownCaption() const {
+    return captionIn(name, caption());
 }
 
 void Scene::reshape(int width, int height) {
@@ -116,7 +122,8 @@ int Scene::selectAt(Vec2 p) {
     glPushMatrix();
     {
         glLoadIdentity();
-        gluPickMatrix(p.x, p.y, 5, 5, viewport);
+        const Vec2 at = overlayScale.toWindow(p);
+        gluPickMatrix(at.x, at.y, 5, 5, viewport);
         const double aspect = viewport[3] > 0 ? double(viewport[2]) / viewport[3] : 1.0;
         gluPerspective(45, aspect, 1, 20);
         glMatrixMode(GL_MODELVIEW);

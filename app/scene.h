@@ -20,6 +20,8 @@ class Scene {
 
     // The Italian caption shown in the scene menu; the key unless overridden.
     virtual std::string caption() const;
+    // The caption in the language the exhibit speaks (ui/captions.h).
+    std::string shownCaption() const;
     // Perspective of 45 degrees, near 1, far 20; leaves the modelview identity.
     virtual void reshape(int width, int height);
     // One light fixed to the viewer at (0, 10, 10), two-sided lighting.

@@ -3,6 +3,7 @@
 #include "app/scene.h"
 #include "app/scene_order.h"
 #include "ui/colour_editor.h"
+#include "ui/overlay_scale.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
@@ -62,6 +63,7 @@ void SceneManager::select(int index) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     incoming->reshape(viewport[2], viewport[3]);
     incoming->setupGL();
-    incoming->panel->layout(viewport[2], viewport[3]);
+    const Vec2 size = overlayScale.overlaySize(viewport[2], viewport[3]);
+    incoming->panel->layout(size.x, size.y);
     incoming->panel->colourEditor->hidden = true;
 }

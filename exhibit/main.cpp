@@ -7,6 +7,8 @@
 #include "app/idle_reset.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "ui/captions.h"
+#include "ui/overlay_scale.h"
 
 #include <GL/freeglut.h>
 
@@ -24,13 +26,14 @@ int main(int argc, char** argv) {
     // is refused without a window and --list works without a display.
     std::vector<std::string> args(argv, argv + argc);
     const StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    useLanguage(choice.language);
     switch (choice.action) {
     case StartupChoice::Action::Refuse:
         std::cerr << "lembovari: " << choice.error << "\n";
         return 2;
     case StartupChoice::Action::List:
         for (const Scene* scene : manager.registered())
-            std::cout << scene->name << "\t" << scene->caption() << "\n";
+            std::cout << scene->name << "\t" << scene->shownCaption() << "\n";
         return 0;
     case StartupChoice::Action::Run:
         break;
@@ -44,10 +47,25 @@ int main(int argc, char** argv) {
     glutArgs.push_back(nullptr);
     int glutArgc = int(args.size());
     keepFreedHeapForNextFrames();
+    // The size before glutInit is the default that its -geometry overrides.
+    glutInitWindowSize(800, 600);
     glutInit(&glutArgc, glutArgs.data());
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 600);
+    if (choice.fullscreen) {
+        // Made to the screen's size at its corner, so that it covers the
+        // screen even where no window manager acts on glutFullScreen.
+        glutInitWindowPosition(0, 0);
+        glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    }
+    if (choice.overlayScale)
+        overlayScale.fix(*choice.overlayScale);
+    else if (choice.fullscreen)
+        overlayScale.followWindow();
     glutCreateWindow("Lembovari");
+    if (choice.fullscreen)
+        glutFullScreen();
+    if (choice.hideCursor)
+        glutSetCursor(GLUT_CURSOR_NONE);
     installHandlers();
     initialise();
     if (choice.idleResetSeconds > 0)

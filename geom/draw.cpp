@@ -1,9 +1,12 @@
 #include "geom/draw.h"
 
+#include "geom/stroke_letters.h"
+
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include <cmath>
+#include <initializer_list>
 
 void multiplyFrame(const Vec3& origin, const Vec3& u, const Vec3& v) {
     const Vec3 n = cross(u, v);
@@ -89,15 +92,80 @@ void drawSquareOutline(double half) {
     glEnd();
 }
 
+namespace {
+
+// Heights in stroke units of the roman font's lower-case and capital letters.
+constexpr double xHeight = 71;
+constexpr double capHeight = 100;
+
+void strokes(std::initializer_list<Vec2> points) {
+    glBegin(GL_LINE_STRIP);
+    {
+        for (const Vec2& p : points)
+            glVertex2d(p.x, p.y);
+    }
+    glEnd();
+}
+
+// The accent over (or under) a letter whose middle is at x and whose top is
+// at height top, in stroke units.
+void drawAccent(Accent accent, double x, double top) {
+    const double y = top + 14;
+    switch (accent) {
+    case Accent::acute:
+        strokes({{x - 8, y}, {x + 12, y + 22}});
+        break;
+    case Accent::grave:
+        strokes({{x - 12, y + 22}, {x + 8, y}});
+        break;
+    case Accent::circumflex:
+        strokes({{x - 15, y}, {x, y + 18}, {x + 15, y}});
+        break;
+    case Accent::diaeresis:
+        for (const double dx : {-14.0, 14.0})
+            strokes({{x + dx - 3, y + 2},
+                     {x + dx + 3, y + 2},
+                     {x + dx + 3, y + 8},
+                     {x + dx - 3, y + 8},
+                     {x + dx - 3, y + 2}});
+        break;
+    case Accent::tilde:
+        strokes({{x - 17, y + 4}, {x - 9, y + 12}, {x + 7, y + 4}, {x + 17, y + 12}});
+        break;
+    case Accent::cedilla:
+        strokes({{x, 0}, {x, -10}, {x + 10, -18}, {x - 8, -30}});
+        break;
+    case Accent::none:
+        break;
+    }
+}
+
+} // namespace
+
 void strokeText(void* font, const std::string& text) {
-    for (unsigned char c : text)
-        glutStrokeCharacter(font, c);
+    for (const StrokeLetter& letter : strokeLetters(text)) {
+        if (letter.accent == Accent::none) {
+            glutStrokeCharacter(font, letter.base);
+            continue;
+        }
+        const double width = glutStrokeWidth(font, letter.base);
+        const bool capital = letter.base < 'a';
+        // An i under an accent loses its dot: its stem alone, drawn here.
+        if (letter.base == 'i') {
+            strokes({{width / 2, 0}, {width / 2, xHeight}});
+        } else {
+            glutStrokeCharacter(font, letter.base);
+            glTranslated(-width, 0, 0);
+        }
+        drawAccent(letter.accent, width / 2, capital ? capHeight : xHeight);
+        glTranslated(width, 0, 0);
+    }
 }
 
 double strokeTextWidth(void* font, const std::string& text) {
     double width = 0.0;
-    for (unsigned char c : text)
-        width += glutStrokeWidth(font, c);
+    for (const StrokeLetter& letter : strokeLetters(text))
+        width += glutStrokeWidth(font, letter.base);
     return width;
 }
 

@@ -2,6 +2,7 @@
 
 #include "geom/clock.h"
 #include "geom/draw.h"
+#include "ui/captions.h"
 
 #include <GL/freeglut.h>
 
@@ -24,12 +25,11 @@ void teal() {
 // enough to clear the scene controls along the bottom edge.
 void drawCredits() {
     struct Line {
-        const char* text;
+        std::string text;
         double scale;
         double baseline;
     };
-    const Line lines[] = {{"Lembovari", 0.16, 40},
-                          {"Superfici topologiche da esplorare", 0.09, 24}};
+    const Line lines[] = {{"Lembovari", 0.16, 40}, {creditsLine(), 0.09, 24}};
     glColor3d(1, 1, 1);
     for (const Line& line : lines) {
         const double width = strokeTextWidth(GLUT_STROKE_ROMAN, line.text) * line.scale;

@@ -6,17 +6,17 @@ Widget* PanelItem::pick(Vec2 p) {
     return contains(p) ? dynamic_cast<Widget*>(this) : nullptr;
 }
 
-void PanelItem::layout(int width, int height) {
+void PanelItem::layout(double width, double height) {
     Vec2 corner;
     switch (anchor) {
     case TopLeft:
-        corner = {0.0, double(height)};
+        corner = {0.0, height};
         break;
     case TopRight:
-        corner = {double(width), double(height)};
+        corner = {width, height};
         break;
     case BottomRight:
-        corner = {double(width), 0.0};
+        corner = {width, 0.0};
         break;
     default:
         corner = {0.0, 0.0};

@@ -1,8 +1,8 @@
 #pragma once
 // The base of every flat overlay control: placed at an offset from a window
-// corner, hit-tested, picked and drawn in overlay pixels. Every concrete
-// control derives from PanelItem first and Widget second; the panel keeps the
-// PanelItem side and hands the Widget side to the event layer.
+// corner, hit-tested, picked and drawn in overlay units (ui/overlay_scale.h).
+// Every concrete control derives from PanelItem first and Widget second; the
+// panel keeps the PanelItem side and hands the Widget side to the event layer.
 
 #include "geom/vec.h"
 
@@ -28,8 +28,9 @@ class PanelItem {
     virtual void rememberStart() {}
     virtual void reset() {}
 
-    // position = offset + the anchor's corner of a width x height window.
-    void layout(int width, int height);
+    // position = offset + the anchor's corner of a window width by height
+    // overlay units large.
+    void layout(double width, double height);
 
     Vec2 offset;
     Vec2 position;

@@ -77,9 +77,9 @@ void SceneMenu::draw() {
         const int n = manager.count();
         double widest = 0;
         for (int i = 0; i < n; ++i)
-            widest =
-                std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, manager.sceneAt(i)->caption()) *
-                                     captionScale);
+            widest = std::max(
+                widest, strokeTextWidth(GLUT_STROKE_ROMAN, manager.sceneAt(i)->shownCaption()) *
+                            captionScale);
         const double w = widest + 20;
         blendedRect(-5, 52 * openness - 5, w + 5, (rowHeight * n + 52) * openness + 5, 0.8, 0.7,
                     0.1, 0.8);
@@ -110,7 +110,7 @@ void SceneMenu::draw() {
             {
                 glTranslated(10, row.lo + 7, 0);
                 glScaled(captionScale, captionScale, captionScale);
-                strokeText(GLUT_STROKE_ROMAN, manager.sceneAt(i)->caption());
+                strokeText(GLUT_STROKE_ROMAN, manager.sceneAt(i)->shownCaption());
             }
             glPopMatrix();
         }

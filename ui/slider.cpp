@@ -19,10 +19,14 @@ double Slider::valueAt(double px) const {
     return (1 - t) * minimum + t * maximum;
 }
 
-int Slider::columnOf(double v) const {
+double Slider::exactColumn(double v) const {
     const double range = maximum - minimum;
     const double t = range != 0 ? (v - minimum) / range : 0.0;
-    return static_cast<int>(t * right() + (1 - t) * left());
+    return t * right() + (1 - t) * left();
+}
+
+int Slider::columnOf(double v) const {
+    return static_cast<int>(exactColumn(v));
 }
 
 double Slider::clamped(double v) const {
@@ -42,8 +46,12 @@ void Slider::press(Vec2 p) {
 
 void Slider::drag(Vec2 p) {
     const int d = static_cast<int>(p.x - lastPointer.x);
-    lastPointer = p;
-    value = clamped(valueAt(columnOf(value) + d));
+    // Only whole columns are used up: on a scaled overlay the pointer moves
+    // in fractions of a column, and those add up over the next steps.
+    lastPointer = {lastPointer.x + d, p.y};
+    // Rounded, not truncated: the value of a column must give that column
+    // back, or a value a hair below it would hold one-column steps in place.
+    value = clamped(valueAt(std::round(exactColumn(value)) + d));
 }
 
 void Slider::reset() {

@@ -14,7 +14,8 @@ class Slider : public PanelItem, public Widget {
     void leave() override { hovered = false; }
     // Off the knob (more than 10 px away) the value jumps to the pressed column.
     void press(Vec2 p) override;
-    // Moves by the pointer's x step, so an off-centre grab does not jump.
+    // Moves by the pointer's x step in whole columns, so an off-centre grab
+    // does not jump and steps of a fraction of a column add up.
     void drag(Vec2 p) override;
     void release(Vec2) override { pressed = false; }
     void rememberStart() override { startValue = value; }
@@ -38,4 +39,6 @@ class Slider : public PanelItem, public Widget {
 
   private:
     double clamped(double v) const;
+    // The column of v before truncation.
+    double exactColumn(double v) const;
 };

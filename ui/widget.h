@@ -1,6 +1,7 @@
 #pragma once
 // The pointer interface of everything that reacts to the mouse. Points are
-// overlay pixels, origin bottom-left; velocities are pixels per second.
+// overlay units (ui/overlay_scale.h), origin bottom-left; velocities are
+// units per second.
 
 #include "geom/vec.h"
 

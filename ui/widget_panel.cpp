@@ -52,7 +52,7 @@ void WidgetPanel::reset() const {
         item->reset();
 }
 
-void WidgetPanel::layout(int width, int height) const {
+void WidgetPanel::layout(double width, double height) const {
     for (const auto& item : itemList)
         item->layout(width, height);
 }

@@ -28,10 +28,10 @@ class WidgetPanel {
     void add(PanelItem* item);
     Widget* pick(Vec2 p) const;
     void draw() const;
-    void layout(int width, int height) const;
     // Every item's PanelItem::rememberStart and reset, in order.
     void rememberStart() const;
     void reset() const;
+    void layout(double width, double height) const;
 
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
     ColourEditor* colourEditor = nullptr;

@@ -80,4 +80,30 @@ TEST(StartupOptions, IdleResetTakesWholeSecondsAndAttractNeedsIt) {
     }
 }
 
+TEST(StartupOptions, KioskOptionsAreTakenOutAndRemembered) {
+    Args plain{"lembovari"};
+    const StartupChoice unchanged = takeStartupOptions(plain, registeredKeys);
+    EXPECT_FALSE(unchanged.fullscreen || unchanged.hideCursor || unchanged.overlayScale);
+    EXPECT_EQ(unchanged.language, "it");
+    Args args{"lembovari",     "--fullscreen",    "-geometry", "1x1",
+              "--hide-cursor", "--overlay-scale", "0.5",       "--language=de"};
+    const StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    EXPECT_TRUE(choice.fullscreen && choice.hideCursor);
+    EXPECT_EQ(choice.overlayScale, 0.5);
+    EXPECT_EQ(choice.language, "de");
+    EXPECT_EQ(args, (Args{"lembovari", "-geometry", "1x1"}));
+}
+
+TEST(StartupOptions, BadScalesAndLanguagesAreRefusedNamingTheOption) {
+    for (const std::string value :
+         {"0", "-1", "nan", "inf", "8.01", "0.4", "2x", "", "=pt", "=IT"}) {
+        const bool language = value[0] == '=';
+        Args args{"lembovari", language ? "--language" + value : "--overlay-scale", value};
+        const StartupChoice choice = takeStartupOptions(args, registeredKeys);
+        EXPECT_EQ(choice.action, Action::Refuse) << value;
+        EXPECT_NE(choice.error.find(language ? "--language" : "--overlay-scale"), std::string::npos)
+            << choice.error;
+    }
+}
+
 } // namespace

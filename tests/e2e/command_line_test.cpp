@@ -64,9 +64,18 @@ TEST(CommandLine, ListPrintsEveryKeyWithItsCaptionAndNeedsNoDisplay) {
     EXPECT_EQ(outcome.err, "");
 }
 
+TEST(CommandLine, ListInEnglish) {
+    const Outcome outcome = run("--language en --list");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("ProjectivePlane1\tCross-cap\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("KleinBottle3\tThe Klein bottle\n"), std::string::npos);
+    EXPECT_EQ(lineCount(outcome.out), 16);
+}
+
 TEST(CommandLine, BadListsAreOneLineAndStatusTwoWithoutAWindow) {
     for (const std::string arguments :
-         {"--scenes NoSuchScene", "--scenes ''", "--scenes ProjectivePlane1,", "--scenes"}) {
+         {"--scenes NoSuchScene", "--scenes ''", "--scenes ProjectivePlane1,", "--scenes",
+          "--language pt", "--overlay-scale 0", "--overlay-scale nan --fullscreen"}) {
         const Outcome outcome = run(arguments);
         EXPECT_EQ(outcome.status, 2) << arguments << ": " << outcome.err;
         EXPECT_EQ(lineCount(outcome.err), 1) << arguments << ": " << outcome.err;

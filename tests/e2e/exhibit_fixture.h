@@ -36,10 +36,12 @@ class ExhibitTest : public ::testing::Test {
     // The program's command line after its name: the exhibit as built unless
     // a fixture says otherwise.
     virtual std::vector<std::string> programArguments() const { return {}; }
+    // The X server's screen, as Xvfb's -screen option takes it.
+    virtual std::string screen() const { return "1024x768x24"; }
 
     void SetUp() override {
         exhibit = std::make_unique<ExhibitProcess>(LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM,
-                                                   "Lembovari", programArguments());
+                                                   "Lembovari", programArguments(), screen());
         ASSERT_TRUE(exhibit->started()) << exhibit->failure();
     }
 

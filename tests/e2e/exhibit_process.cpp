@@ -163,9 +163,10 @@ bool waitFor(const std::function<bool()>& condition, milliseconds timeout) {
 
 ExhibitProcess::ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
                                const std::string& windowTitle,
-                               const std::vector<std::string>& arguments) {
+                               const std::vector<std::string>& arguments,
+                               const std::string& screen) {
     XSetErrorHandler(ignoreXError);
-    startServer(xvfbProgram);
+    startServer(xvfbProgram, screen);
     if (started()) {
         startProgram(program, arguments);
     }
@@ -224,7 +225,7 @@ void ExhibitProcess::reap(pid_t& pid) {
     pid = -1;
 }
 
-void ExhibitProcess::startServer(const std::string& xvfbProgram) {
+void ExhibitProcess::startServer(const std::string& xvfbProgram, const std::string& screen) {
     // The server picks a free display number itself and writes it to the
     // pipe once it accepts connections: no guessing, no race with other
     // servers starting at the same time.
@@ -248,7 +249,7 @@ void ExhibitProcess::startServer(const std::string& xvfbProgram) {
         redirectToNull(STDERR_FILENO);
         std::string fd = std::to_string(fds[1]);
         execl(xvfbProgram.c_str(), xvfbProgram.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-              "1024x768x24", "-br", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+              screen.c_str(), "-br", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
         _exit(127);
     }
     close(fds[1]);

@@ -80,9 +80,11 @@ class ExhibitProcess {
     // Starts a virtual X server (xvfbProgram) on a display number of its own
     // choosing, then program on it, and waits until the program's window,
     // found by its title, is mapped and shows a first frame. The program gets
-    // the arguments after its name.
+    // the arguments after its name. screen is the server's screen as Xvfb's
+    // -screen option takes it.
     ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
-                   const std::string& windowTitle, const std::vector<std::string>& arguments = {});
+                   const std::string& windowTitle, const std::vector<std::string>& arguments = {},
+                   const std::string& screen = "1024x768x24");
     ~ExhibitProcess();
     ExhibitProcess(const ExhibitProcess&) = delete;
     ExhibitProcess& operator=(const ExhibitProcess&) = delete;
@@ -119,7 +121,7 @@ class ExhibitProcess {
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
 
   private:
-    void startServer(const std::string& xvfbProgram);
+    void startServer(const std::string& xvfbProgram, const std::string& screen);
     void startProgram(const std::string& program, const std::vector<std::string>& arguments);
     void findWindow(const std::string& windowTitle);
     void fail(const std::string& why);

@@ -3,15 +3,19 @@
 
 #include "app/events.h"
 #include "app/scene_manager.h"
+#include "geom/draw.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
 #include "tests/support/test_scene.h"
+#include "ui/captions.h"
 #include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/nav_button.h"
+#include "ui/overlay_scale.h"
 #include "ui/scene_menu.h"
 #include "ui/widget_panel.h"
 
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -232,3 +236,53 @@ TEST_F(Overlay, CreditsLogoClosedAndOpen) {
 }
 
 } // namespace
+
+TEST_F(Overlay, ScaledPanelDrawsEverythingTwiceAsLargeAndTakesThePointerThere) {
+    overlayScale.fix(2);
+    gl_test::reshapeToWindow();   // the overlay is now 400 by 300 units
+    Slider& s = *controls.slider; // track from 150 to 249 at y 20, in units
+    s.value = 0;
+    s.pressed = s.hovered = false;
+    frame();
+    EXPECT_COLOUR(pixel(400, 37), idle); // a track 8 pixels thick
+    EXPECT_COLOUR(pixel(400, 43), idle);
+    EXPECT_COLOUR(pixel(400, 47), background);
+    EXPECT_COLOUR(pixel(295, 40), idle); // end stop
+    EXPECT_COLOUR(pixel(288, 40), background);
+    EXPECT_COLOUR(pixel(300, 54), idle); // knob at the left end
+    // The logo's ring, 36 to 42 pixels round (340, 30) units, and the closed
+    // menu's square outline drawn two pixels wide at 14 pixels from (40, 40).
+    EXPECT_COLOUR(pixel(680 - 39, 60), rgb(237 / 255.0, 65 / 255.0, 92 / 255.0));
+    const auto white = [](const Rgb& c) { return c[0] > 240 && c[2] > 240; };
+    EXPECT_GT(count(24, 30, 28, 50, white), 30);
+    EXPECT_EQ(count(29, 30, 34, 50, white), 0);
+
+    // A drag from the knob to the track's right end, in window pixels.
+    onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 300, gl_test::height - 40);
+    onMotion(498, gl_test::height - 40);
+    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, 498, gl_test::height - 40);
+    EXPECT_EQ(s.value, 1.0);
+    frame();
+    EXPECT_COLOUR(pixel(300, 54), background);
+    overlayScale = OverlayScale();
+    gl_test::reshapeToWindow();
+    s.value = 0;
+}
+
+// The menu is as wide as its widest caption, and the credits line runs left
+// from the logo: no language may make either wider than in Italian.
+TEST(Captions, EveryLanguageFitsTheItalianMenuAndCredits) {
+    const double menu =
+        strokeTextWidth(GLUT_STROKE_ROMAN, "Dal rettangolo alla bottiglia di Klein");
+    const double credits = strokeTextWidth(GLUT_STROKE_ROMAN, creditsLine());
+    for (const std::string& code : languageCodes()) {
+        SCOPED_TRACE(code);
+        const auto captions = captionsOf(code);
+        EXPECT_TRUE(captions.size() == 16 || (code == "it" && captions.empty()));
+        for (const std::string& caption : captions)
+            EXPECT_LE(strokeTextWidth(GLUT_STROKE_ROMAN, caption), menu) << caption;
+        ASSERT_TRUE(useLanguage(code));
+        EXPECT_LE(strokeTextWidth(GLUT_STROKE_ROMAN, creditsLine()), credits);
+    }
+    useLanguage("it");
+}

@@ -67,6 +67,11 @@ TEST(Slider, DragIsRelativeAndClamped) {
     EXPECT_DOUBLE_EQ(s.value, 89.0 / 99);
     s.drag({-5000, 700});
     EXPECT_EQ(s.value, 0.0);
+    // On a scaled overlay a pointer pixel is a fraction of a column.
+    s.press({150, 20});
+    for (double x = 150; x <= 249.5; x += 1 / 1.8)
+        s.drag({x, 20});
+    EXPECT_EQ(s.value, 1.0);
 }
 
 TEST(Slider, ASingleValueRangeStaysAtItsMinimum) {

@@ -11,10 +11,11 @@
 class PanelItem;
 
 namespace exhibit_window {
-constexpr int width = 800;
-constexpr int height = 600;
+// The window's size: the exhibit's own unless a tool sets it before open.
+inline int width = 800;
+inline int height = 600;
 
-// Opens the exhibit's window ("Lembovari", 800 by 600, double buffer and
+// Opens the exhibit's window ("Lembovari", width by height, double buffer and
 // depth buffer) on the X display and waits briefly until it is shown. GLUT
 // sees no arguments but the program's name. Without a display it says so on
 // standard error and ends the process with status 1.

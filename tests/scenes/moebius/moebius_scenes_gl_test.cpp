@@ -14,6 +14,7 @@
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
 #include "ui/option_row.h"
+#include "ui/overlay_scale.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
@@ -193,6 +194,10 @@ TEST_F(MoebiusScenesTest, MapSelectionFindsTheRegionUnderAPixel) {
         const std::optional<Vec2> p = insideChange(grey, coloured);
         ASSERT_TRUE(p) << "region " << k << " does not show";
         EXPECT_EQ(scene.selectAt(*p), k);
+        // On a scaled overlay the same window pixel is at half the units.
+        overlayScale.fix(2);
+        EXPECT_EQ(scene.selectAt(*p * 0.5), k);
+        overlayScale = OverlayScale();
         EXPECT_EQ(gl_test::stateProblems(), "");
 
         // The visitor's press there switches it back to grey.

@@ -1,0 +1,22 @@
+#pragma once
+// The exhibit's words in the languages it speaks: the caption of every scene
+// (in the menu and in --list) and the credits line under the exhibit's name.
+// Italian is the original; the other languages are tables keyed by scene key
+// in captions.cpp, where a curator adds a language in one place.
+
+#include <string>
+#include <vector>
+
+// The codes of every language, Italian first.
+const std::vector<std::string>& languageCodes();
+// Makes code the language of every caption shown from now on; answers
+// false, changing nothing, for a code not in languageCodes.
+bool useLanguage(const std::string& code);
+
+// The caption of the scene of that key in the current language: the scene's
+// own Italian caption when the language is Italian or has none for it.
+std::string captionIn(const std::string& key, const std::string& italian);
+// The line under the exhibit's name in the credits.
+std::string creditsLine();
+// Every caption the language gives, for checking that each fits the menu.
+std::vector<std::string> captionsOf(const std::string& code);
