@@ -32,6 +32,7 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys) {
     StartupChoice choice;
+    bool versionAsked = false;
     std::optional<std::string> sceneList;
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -40,6 +41,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
             rest.push_back(arg);
         } else if (arg == "--list") {
             choice.action = StartupChoice::Action::List;
+        } else if (arg == "--version") {
+            versionAsked = true;
         } else if (arg == "--scenes") {
             if (i + 1 == args.size())
                 return refused("--scenes needs a list of scene keys (or all)");
@@ -47,7 +50,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
         } else if (startsWith(arg, "--scenes=")) {
             sceneList = arg.substr(std::string("--scenes=").size());
         } else if (startsWith(arg, "--")) {
-            return refused("unknown option " + arg + " (try --scenes KEY,... or --list)");
+            return refused("unknown option " + arg +
+                           " (try --scenes KEY,..., --list or --version)");
         } else {
             rest.push_back(arg);
         }
@@ -71,6 +75,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
         if (choice.keys->empty())
             return refused("there are no scenes to show");
     }
+    if (versionAsked)
+        choice.action = StartupChoice::Action::Version;
     args = std::move(rest);
     return choice;
 }

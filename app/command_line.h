@@ -4,6 +4,7 @@
 //   --scenes KEY,KEY,...   the scenes the visitor steps through, in order
 //   --scenes all           every registered scene, in registration order
 //   --list                 prints every registered key with its caption
+//   --version              prints the program's name and version
 // Without them the exhibit shows the list it was built with.
 
 #include <optional>
@@ -11,7 +12,7 @@
 #include <vector>
 
 struct StartupChoice {
-    enum class Action { Run, List, Refuse };
+    enum class Action { Run, List, Version, Refuse };
     Action action = Action::Run;
     // The scene list to show; none for the built-in one.
     std::optional<std::vector<std::string>> keys;
@@ -22,6 +23,7 @@ struct StartupChoice {
 // Removes the program's own options from args (args[0] is the program name)
 // and says what to do. Every key must be one of registeredKeys; an unknown
 // key, an empty list or an empty key refuses the command line, and so does
-// an unknown option of the program's double-dash form.
+// an unknown option of the program's double-dash form. A refusal wins over
+// --version, and --version over --list.
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys);

@@ -1,5 +1,5 @@
 // The program's own options, run without any display: a refused list must
-// end before GLUT opens one, and --list needs none.
+// end before GLUT opens one, and --list and --version need none.
 
 #include <gtest/gtest.h>
 
@@ -61,6 +61,13 @@ TEST(CommandLine, ListPrintsEveryKeyWithItsCaptionAndNeedsNoDisplay) {
     EXPECT_NE(outcome.out.find("ProjectivePlane1\tCappuccio incrociato\n"), std::string::npos)
         << outcome.out;
     EXPECT_NE(outcome.out.find("ProjectivePlane2\t"), std::string::npos);
+    EXPECT_EQ(outcome.err, "");
+}
+
+TEST(CommandLine, VersionIsTheProjectsAndNeedsNoDisplay) {
+    const Outcome outcome = run("--version");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "lembovari " LEMBOVARI_VERSION "\n");
     EXPECT_EQ(outcome.err, "");
 }
 
