@@ -83,6 +83,7 @@ std::string languageList() {
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys) {
     StartupChoice choice;
+    bool versionAsked = false;
     std::optional<std::string> sceneList;
     std::optional<std::string> idleReset;
     std::vector<std::string> rest;
@@ -92,6 +93,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
             rest.push_back(arg);
         } else if (arg == "--list") {
             choice.action = StartupChoice::Action::List;
+        } else if (arg == "--version") {
+            versionAsked = true;
         } else if (arg == "--scenes") {
             if (i + 1 == args.size())
                 return refused("--scenes needs a list of scene keys (or all)");
@@ -116,7 +119,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
                 return refused("--language needs one of " + languageList() + notThat(*language));
             choice.language = *language;
         } else if (startsWith(arg, "--")) {
-            return refused("unknown option " + arg + " (try --scenes KEY,... or --list)");
+            return refused("unknown option " + arg +
+                           " (try --scenes KEY,..., --list or --version)");
         } else {
             rest.push_back(arg);
         }
@@ -149,6 +153,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
     }
     if (choice.attract && !idleReset)
         return refused("--attract needs --idle-reset SECONDS");
+    if (versionAsked)
+        choice.action = StartupChoice::Action::Version;
     args = std::move(rest);
     return choice;
 }

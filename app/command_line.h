@@ -11,6 +11,7 @@
 //   --overlay-scale F      the overlay F times its size (0.5 to 8)
 //   --hide-cursor          no pointer drawn over the window (touch screens)
 //   --language CODE        captions and credits in it, en, de, fr or es
+//   --version              prints the program's name and version
 // Without them the exhibit shows the list it was built with.
 
 #include <optional>
@@ -18,7 +19,7 @@
 #include <vector>
 
 struct StartupChoice {
-    enum class Action { Run, List, Refuse };
+    enum class Action { Run, List, Version, Refuse };
     Action action = Action::Run;
     // The scene list to show; none for the built-in one.
     std::optional<std::vector<std::string>> keys;
@@ -41,6 +42,8 @@ struct StartupChoice {
 // and says what to do. Every key must be one of registeredKeys; an unknown
 // key, an empty list or an empty key refuses the command line, and so does
 // an unknown option of the program's double-dash form, an idle time that is
-// not a whole number of seconds from 1 to 86,400, and --attract without it.
+// not a whole number of seconds from 1 to 86,400, --attract without it, and
+// a bad scale or language. A refusal wins over --version, and --version over
+// --list.
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys);

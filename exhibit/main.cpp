@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
         registeredKeys.push_back(scene->name);
 
     // Our own options go before GLUT opens the display, so that a bad list
-    // is refused without a window and --list works without a display.
+    // is refused without a window and --list and --version work without a
+    // display.
     std::vector<std::string> args(argv, argv + argc);
     const StartupChoice choice = takeStartupOptions(args, registeredKeys);
     useLanguage(choice.language);
@@ -34,6 +35,9 @@ int main(int argc, char** argv) {
     case StartupChoice::Action::List:
         for (const Scene* scene : manager.registered())
             std::cout << scene->name << "\t" << scene->shownCaption() << "\n";
+        return 0;
+    case StartupChoice::Action::Version:
+        std::cout << "lembovari " LEMBOVARI_VERSION "\n";
         return 0;
     case StartupChoice::Action::Run:
         break;

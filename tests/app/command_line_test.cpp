@@ -32,9 +32,13 @@ TEST(StartupOptions, AllIsEveryRegisteredSceneAndTheEqualsFormWorks) {
     EXPECT_EQ(*takeStartupOptions(single, registeredKeys).keys, Args{"ring"});
 }
 
-TEST(StartupOptions, ListIsAskedFor) {
+TEST(StartupOptions, ListAndVersionAreAskedForAndVersionWins) {
     Args args{"lembovari", "--list"};
     EXPECT_EQ(takeStartupOptions(args, registeredKeys).action, Action::List);
+    Args both{"lembovari", "--list", "--version", "-display", ":3"};
+    EXPECT_EQ(takeStartupOptions(both, registeredKeys).action, Action::Version);
+    Args refused{"lembovari", "--version", "--scenes", "Nope"};
+    EXPECT_EQ(takeStartupOptions(refused, registeredKeys).action, Action::Refuse);
 }
 
 TEST(StartupOptions, BadListsAreRefusedWithOneLineNamingTheFault) {

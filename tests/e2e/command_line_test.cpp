@@ -1,5 +1,5 @@
 // The program's own options, run without any display: a refused list must
-// end before GLUT opens one, and --list needs none.
+// end before GLUT opens one, and --list and --version need none.
 
 #include <gtest/gtest.h>
 
@@ -70,6 +70,13 @@ TEST(CommandLine, ListInEnglish) {
     EXPECT_NE(outcome.out.find("ProjectivePlane1\tCross-cap\n"), std::string::npos) << outcome.out;
     EXPECT_NE(outcome.out.find("KleinBottle3\tThe Klein bottle\n"), std::string::npos);
     EXPECT_EQ(lineCount(outcome.out), 16);
+}
+
+TEST(CommandLine, VersionIsTheProjectsAndNeedsNoDisplay) {
+    const Outcome outcome = run("--version");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, "lembovari " LEMBOVARI_VERSION "\n");
+    EXPECT_EQ(outcome.err, "");
 }
 
 TEST(CommandLine, BadListsAreOneLineAndStatusTwoWithoutAWindow) {
