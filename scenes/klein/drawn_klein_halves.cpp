@@ -1,5 +1,4 @@
-// The bottle cut lengthwise in two: the halves move apart, the second swings
-// over, and both flatten into Moebius bands.
+// The bottle cut in two: the halves move apart, swing over and flatten into bands.
 
 #include "scenes/klein/drawn_klein_tube.h"
 

@@ -1,5 +1,4 @@
-// The mirrored bottle carrying the label: the label's strips opaque and
-// textured, the rest of the bottle translucent with its highlights.
+// The mirrored bottle: the label opaque and textured, the rest translucent.
 
 #include "scenes/klein/drawn_klein_tube.h"
 

@@ -1,5 +1,4 @@
-// The rectangle's four coloured edges while it rolls into a tube and bends
-// into a loop: thin hexagonal tubes along the mesh's outer rows and columns.
+// The rectangle's four coloured edges, as hexagonal tubes along the mesh's outer lines.
 
 #include "scenes/klein/drawn_klein_tube.h"
 

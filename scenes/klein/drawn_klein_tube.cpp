@@ -1,5 +1,4 @@
-// The Klein tube's stages and its surface in three styles (solid, striped,
-// translucent with its highlight pass), sent to GL from vertex arrays.
+// The Klein tube's stages, and its surface solid, striped or translucent with highlights.
 //
 // Every formula lives in klein_tube.cpp and label_layout.cpp; the drawing
 // files only turn their results into GL calls. The mesh goes to GL as

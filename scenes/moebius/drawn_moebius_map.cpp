@@ -1,5 +1,4 @@
-// The map on the closed band: its six regions as patches on both faces, each
-// under its GL selection name, and the black lines between them.
+// The map on the band: six named regions on both faces and the lines between them.
 
 #include "scenes/moebius/drawn_moebius_strip.h"
 

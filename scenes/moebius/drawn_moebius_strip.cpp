@@ -1,6 +1,4 @@
-// The Moebius band by mode: bent from the square, cut in two and in three,
-// the two sliding bands, and the wheels scene's band whole, in pieces or
-// translucent; the map and the wheels have files of their own.
+// The Moebius band by mode: bent, cut in two or three, sliding, and the wheels' band.
 
 #include "scenes/moebius/drawn_moebius_strip.h"
 
@@ -218,10 +216,11 @@ void DrawnMoebiusStrip::draw() {
             drawBand();
             break;
         case Wheels:
-            // The wheels first, then the band over them from its list,
-            // recorded again only for a new style or shape: its translucent
-            // style blends over the wheels, and it keeps the material the
-            // wheels leave.
+            // The wheels first, then the band from its list, recorded again
+            // only for a new style or shape. The order shows: the
+            // translucent band blends over the wheels, and the band, which
+            // sets only its colours, shines with the specular and shininess
+            // the wheels leave.
             placeWheels(elapsedMillis());
             drawWheels();
             wheelsBand.draw({DrawingKey::of(bandStyle), DrawingKey::of(bend), DrawingKey::of(lift),

@@ -1,5 +1,4 @@
-// The wheels rolling on the closed band, placed on the CPU into the strip's
-// batches and drawn in three materials.
+// The wheels rolling on the band, batched on the CPU and drawn in three materials.
 
 #include "scenes/moebius/drawn_moebius_strip.h"
 

@@ -24,8 +24,8 @@ constexpr double cutColour[4] = {1.0, 0.1, 0.1, 1.0};
 constexpr double cutFaceColour[4] = {1.0, 0.5, 0.5, 1.0};
 
 // The sheets in the order they are drawn: the window rims of the +across
-// side, then of the other; the face sheets above and below the mid-surface
-// on the +across side, then above and below on the other.
+// side, then of the other; the face sheets above the mid-surface on the
+// +across side and on the other, then those below on both sides.
 constexpr int rimSheets[] = {sheetRims | sheetSide, sheetRims};
 constexpr int faceSheets[] = {sheetSide | sheetUpper, sheetUpper, sheetSide, 0};
 
