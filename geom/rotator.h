@@ -37,12 +37,14 @@ class Rotator : public Widget {
     float startMatrix[16];
     Vec2 spinRate;  // degrees per millisecond: x about vertical, y about horizontal
     Vec2 lastPoint; // pointer at the last press or drag
-    int lastApplyTime = -1;
 
     // The spin window: pointer movement older than this at release does not count.
     static constexpr int spinWindowMillis = 200;
 
   private:
     PointerTrail samples{spinWindowMillis};
+    // Whether apply has run, and when it last did: the spin advances by the
+    // time between two applies.
     bool applied = false;
+    int lastApplyTime = 0;
 };

@@ -17,7 +17,7 @@ constexpr double verticalTangent = 0.00001;
 constexpr double flattest = 0.01;
 
 // The value unchanged, or 0 where it is not a number or infinite: a morph or
-// cut out of range must not poison the whole mesh.
+// flattening out of range must not poison the whole mesh.
 double finiteOrZero(double v) {
     return std::isfinite(v) ? v : 0.0;
 }
@@ -193,7 +193,7 @@ void KleinTube::buildSurface() {
     double start = -pi, end = pi, closure = 1;
     if (stage == RollRectangle)
         closure = std::clamp(finiteOrZero(morph), 0.0, 1.0) * 0.99 + flattest;
-    const double c = std::clamp(finiteOrZero(cut), 0.0, 1.0);
+    const double c = std::clamp(finiteOrZero(halfFlattening), 0.0, 1.0);
     const bool half = c > 0;
     if (half) {
         start = -pi / 2;
@@ -248,9 +248,9 @@ HalvesMotion halvesMotion(double v) {
     v = std::clamp(finiteOrZero(v), 0.0, 1.0);
     HalvesMotion m;
     m.apart = 2 * v;
-    m.cut = v != 0 ? 0.00001 : 0;
+    m.flattening = v != 0 ? 0.00001 : 0;
     if (m.apart > 1) {
-        m.cut = m.apart - 1;
+        m.flattening = m.apart - 1;
         m.apart = 1;
     }
     return m;

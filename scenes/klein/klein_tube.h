@@ -3,10 +3,11 @@
 // the plane z = 0. One cubic B-spline carries both: its x and y are the loop,
 // its z is the tube's radius there. Moving the nine control points with
 // `stage` and `morph` rolls a flat rectangle into a straight tube, bends the
-// tube into a loop and closes it into the bottle; `cut` opens the bottle into
-// two halves that flatten into Moebius strips.
+// tube into a loop and closes it into the bottle; `halfFlattening` makes the
+// mesh one half of the bottle cut lengthwise, flattened into a Moebius strip.
 //
-// Callers set stage, morph and cut, then call buildSpine and buildSurface;
+// Callers set stage, morph and halfFlattening, then call buildSpine and
+// buildSurface;
 // every array is allocated at construction and the builds allocate nothing.
 // DrawnKleinTube (drawn_klein_tube.h) draws it; this header and
 // klein_tube.cpp stay free of GL.
@@ -53,7 +54,7 @@ class KleinTube {
 
     // The control points from stage and morph, then one frame per row.
     void buildSpine();
-    // vertices and normals from the frames, stage, morph and cut.
+    // vertices and normals from the frames, stage, morph and halfFlattening.
     void buildSurface();
 
     // Mesh point of row j (along the spine) and column i (around the tube).
@@ -73,7 +74,10 @@ class KleinTube {
     std::vector<Vec3> normals;
     int stage;
     double morph = 0.0;
-    double cut = 0.0;
+    // 0: the whole tube. Above 0: the upper half of the tube cut lengthwise,
+    // blended by that share (up to 1) with the same half laid flat across
+    // the loop as a band of width 1.
+    double halfFlattening = 0.0;
 };
 
 // The other half of the cut tube: z of every vertex and x, y of every normal
@@ -83,11 +87,12 @@ void mirrorHalf(const std::vector<Vec3>& vertices, const std::vector<Vec3>& norm
 
 // How the halves scene splits its slider value v in [0, 1]: apart (k, 0 to 1)
 // is how far the halves have moved apart, over the first half of the slider;
-// cut (delta, 0 to 1) how far they have flattened, over the second half. cut
-// is a tiny positive value as soon as v is above 0, so that the halves are
-// half tubes, and 0 at v = 0, the whole bottle.
+// flattening (delta, 0 to 1) how far they have flattened, over the second
+// half, the tube's halfFlattening. It is a tiny positive value as soon as v
+// is above 0, so that the halves are half tubes, and 0 at v = 0, the whole
+// bottle.
 struct HalvesMotion {
     double apart = 0.0;
-    double cut = 0.0;
+    double flattening = 0.0;
 };
 HalvesMotion halvesMotion(double v);

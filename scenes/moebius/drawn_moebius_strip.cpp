@@ -1,65 +1,29 @@
+// The Moebius band by mode: bent, cut in two or three, sliding, and the wheels' band.
+
 #include "scenes/moebius/drawn_moebius_strip.h"
 
+#include "geom/clock.h"
 #include "geom/draw.h"
-#include "scenes/moebius/strip_map.h"
-#include "scenes/moebius/wheel_model.h"
+#include "scenes/moebius/strip_drawing.h"
 
 #include <GL/gl.h>
 
-#include <algorithm>
 #include <cmath>
 
-namespace {
+using namespace strip_drawing;
 
-struct Rgba {
-    double r, g, b, a;
-};
-constexpr Rgba seaGreen{0.2, 0.9, 0.7, 1};
-constexpr Rgba blue{0.2, 0.3, 0.8, 1};
-constexpr Rgba yellow{0.9, 0.9, 0.2, 1};
-constexpr Rgba darkBlue{0.1, 0.1, 0.2, 1};
-constexpr Rgba black{0, 0, 0, 1};
-constexpr Rgba translucentSeaGreen{0.2, 0.9, 0.7, 0.5};
+namespace {
 
 // The strip's whole length as 256 steps.
 constexpr int faceSteps = 256;
 constexpr double faceStep = 0.00390625;
 
-void material(const Rgba& c) {
-    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c.r, c.g, c.b, c.a);
-}
-
-void send(const FaceSample& s) {
-    glNormal3dv(s.normal.data());
-    glVertex3dv(s.first.data());
-    glVertex3dv(s.second.data());
-}
-
-// The band and its pieces are closed bodies, so the inner side of a broad
-// face never shows: culling it halves what the rasteriser fills. The winding
-// of a quad strip's first quad (first, second, then on along the band)
-// against the side the face looks out to says which side to cull. The
-// front face stays GL's counter-clockwise one, on which two-sided lighting
-// depends.
-void keepOutside(const FaceSample& s0, const FaceSample& s1, const Vec3& outward) {
-    const Vec3 winding = cross(s0.second - s0.first, s1.first - s0.first);
-    glCullFace(dot(winding, outward) > 0 ? GL_BACK : GL_FRONT);
-    glEnable(GL_CULL_FACE);
-}
-
-// For the thin faces, the lines and anything seen through.
-void keepBothSides() {
-    glDisable(GL_CULL_FACE);
-}
-
 } // namespace
 
-void DrawnMoebiusStrip::drawFace(double a, double b, double c, double d, double e, double f,
-                                 double g) const {
-    const StripFace face{a, b, c, d, e, f, g};
+void DrawnMoebiusStrip::drawFace(const StripFace& face, Sides sides) const {
     const std::vector<StripFrame>& table = faceFrames();
     chooseCulling(face, faceSample(face, table[0], 0), faceSample(face, table[1], faceStep),
-                  table[0]);
+                  table[0], sides);
     glBegin(GL_QUAD_STRIP);
     {
         for (int i = 0; i <= faceSteps; ++i)
@@ -68,11 +32,9 @@ void DrawnMoebiusStrip::drawFace(double a, double b, double c, double d, double 
     glEnd();
 }
 
-void DrawnMoebiusStrip::drawFaceRange(double a, double b, double c, double d, double e, double f,
-                                      double g, double x0, double x1, int n) const {
+void DrawnMoebiusStrip::drawFaceRange(const StripFace& face, double x0, double x1, int n) const {
     if (n < 1)
         return;
-    const StripFace face{a, b, c, d, e, f, g};
     std::vector<FaceSample> samples(std::size_t(n) + 1);
     StripFrame first;
     for (int k = 0; k <= n; ++k) {
@@ -82,7 +44,7 @@ void DrawnMoebiusStrip::drawFaceRange(double a, double b, double c, double d, do
             first = frame;
         samples[k] = faceSample(face, frame, x);
     }
-    chooseCulling(face, samples[0], samples[1], first);
+    chooseCulling(face, samples[0], samples[1], first, Sides::Outside);
     glBegin(GL_QUAD_STRIP);
     {
         for (const FaceSample& sample : samples)
@@ -91,12 +53,10 @@ void DrawnMoebiusStrip::drawFaceRange(double a, double b, double c, double d, do
     glEnd();
 }
 
-void DrawnMoebiusStrip::drawFaceShifted(double a, double b, double c, double d, double e, double f,
-                                        double g, double h) const {
-    const StripFace face{a, b, c, d, e, f, 0};
+void DrawnMoebiusStrip::drawFaceShifted(const FaceSection& face, double g, double h) const {
     const std::vector<StripFrame>& table = faceFrames();
     chooseCulling(face, shiftedSample(face, g, h, table[0]), shiftedSample(face, g, h, table[1]),
-                  table[0]);
+                  table[0], Sides::Outside);
     glBegin(GL_QUAD_STRIP);
     {
         for (int i = 0; i <= faceSteps; ++i)
@@ -105,11 +65,12 @@ void DrawnMoebiusStrip::drawFaceShifted(double a, double b, double c, double d, 
     glEnd();
 }
 
-void DrawnMoebiusStrip::chooseCulling(const StripFace& face, const FaceSample& s0,
-                                      const FaceSample& s1, const StripFrame& frame) const {
+void DrawnMoebiusStrip::chooseCulling(const FaceSection& face, const FaceSample& s0,
+                                      const FaceSample& s1, const StripFrame& frame,
+                                      Sides sides) const {
     // A broad face lies at one side of the thickness and looks out that way.
     const bool broad = face.b == face.d && face.b != 0 && face.a != face.c;
-    if (broad && !seeThrough)
+    if (broad && sides == Sides::Outside)
         keepOutside(s0, s1, (face.b > 0 ? 1.0 : -1.0) * frame.normal);
     else
         keepBothSides();
@@ -135,23 +96,18 @@ void DrawnMoebiusStrip::drawEndCaps(double a, double b, double c, double d, doub
     }
 }
 
-void DrawnMoebiusStrip::face(const StripFace& f) const {
+void DrawnMoebiusStrip::drawScaledFace(const StripFace& f, Sides sides) const {
     const double w = width / 2;
     const double h = thickness / 2;
-    drawFace(f.a * w, f.b * h, f.c * w, f.d * h, f.e, f.f, f.g);
-}
-
-void DrawnMoebiusStrip::faces(const StripFace* first, int count) const {
-    for (int i = 0; i < count; ++i)
-        face(first[i]);
+    drawFace({{f.a * w, f.b * h, f.c * w, f.d * h, f.e, f.f}, f.opening}, sides);
 }
 
 void DrawnMoebiusStrip::drawBand() const {
     using namespace strip_faces;
     material(seaGreen);
-    faces(bandBroad.data(), int(bandBroad.size()));
+    faces(bandBroad);
     material(blue);
-    faces(bandEdges.data(), int(bandEdges.size()));
+    faces(bandEdges);
     // Closed, the band has no ends to show.
     if (bend < 1)
         drawEndCaps(-width / 2, -thickness / 2, width / 2, thickness / 2, 0, 1);
@@ -160,25 +116,25 @@ void DrawnMoebiusStrip::drawBand() const {
 void DrawnMoebiusStrip::drawCutInTwo() const {
     using namespace strip_faces;
     material(seaGreen);
-    faces(cutInTwoBroad.data(), int(cutInTwoBroad.size()));
+    faces(cutInTwoBroad);
     material(blue);
-    faces(cutInTwoEdges.data(), int(cutInTwoEdges.size()));
+    faces(cutInTwoEdges);
 }
 
 void DrawnMoebiusStrip::drawCutInThree() const {
     using namespace strip_faces;
     const bool middleShown = cutStyle < 2;
     material(seaGreen);
-    faces(cutInThreeOuterBroad.data(), int(cutInThreeOuterBroad.size()));
+    faces(cutInThreeOuterBroad);
     if (middleShown) {
         if (cutStyle > 0)
             material(yellow);
-        faces(cutInThreeMiddleBroad.data(), int(cutInThreeMiddleBroad.size()));
+        faces(cutInThreeMiddleBroad);
     }
     material(blue);
-    faces(cutInThreeOuterEdges.data(), int(cutInThreeOuterEdges.size()));
+    faces(cutInThreeOuterEdges);
     if (middleShown)
-        faces(cutInThreeMiddleEdges.data(), int(cutInThreeMiddleEdges.size()));
+        faces(cutInThreeMiddleEdges);
 }
 
 void DrawnMoebiusStrip::drawSliding() {
@@ -186,175 +142,19 @@ void DrawnMoebiusStrip::drawSliding() {
     lift = 0;
     const strip_faces::SlidingOffset offset = strip_faces::slidingOffset(value, width);
     const strip_faces::SlidingFaces all = strip_faces::slidingFaces(width, thickness / 2);
-    // Band A (g = 1) is shifted by (-p, q), band B (g = -1) by (p, -q).
-    auto shifted = [&](const StripFace& f) {
-        drawFaceShifted(f.a, f.b, f.c, f.d, f.e, f.f, -f.g * offset.p, f.g * offset.q);
+    // Band A is shifted by (-p, q), band B by (p, -q).
+    auto shifted = [&](const SlidingFace& f) {
+        drawFaceShifted(f, -f.band * offset.p, f.band * offset.q);
     };
     material(seaGreen);
-    for (const StripFace& f : all.broad)
+    for (const SlidingFace& f : all.broad)
         shifted(f);
     material(darkBlue);
-    for (const StripFace& f : all.borders)
+    for (const SlidingFace& f : all.borders)
         shifted(f);
     material(blue);
-    for (const StripFace& f : all.edges)
+    for (const SlidingFace& f : all.edges)
         shifted(f);
-}
-
-void DrawnMoebiusStrip::drawMapPatch(double va, double vb, double ua, double ub) const {
-    const double A = (va - 0.5) * width;
-    const double B = (vb - 0.5) * width;
-    const double h = thickness / 2;
-    const int n = std::max(1, 10 + int(246 * (ub - ua)));
-    std::vector<StripFrame> table(std::size_t(n) + 1);
-    for (int k = 0; k <= n; ++k)
-        table[k] = stripFrame(ua + k * (ub - ua) / n);
-    for (double side : {h, -h}) {
-        const Vec3 lifted0 = table[0].centre + side * table[0].normal;
-        const Vec3 lifted1 = table[1].centre + side * table[1].normal;
-        keepOutside({{}, lifted0 + A * table[0].across, lifted0 + B * table[0].across},
-                    {{}, lifted1 + A * table[1].across, lifted1 + B * table[1].across},
-                    (side > 0 ? 1.0 : -1.0) * table[0].normal);
-        glBegin(GL_QUAD_STRIP);
-        {
-            for (const StripFrame& frame : table) {
-                const Vec3 lifted = frame.centre + side * frame.normal;
-                glNormal3dv(frame.normal.data());
-                glVertex3dv((lifted + A * frame.across).data());
-                glVertex3dv((lifted + B * frame.across).data());
-            }
-        }
-        glEnd();
-    }
-}
-
-void DrawnMoebiusStrip::drawMapLine(double va, double vb, double ua, double ub) const {
-    const double A = (va - 0.5) * width;
-    const double B = (vb - 0.5) * width;
-    const double h = thickness / 2;
-    const StripFrame start = stripFrame(ua);
-    const StripFrame end = stripFrame(ub);
-    keepBothSides();
-    for (double side : {h, -h}) {
-        const Vec3 p0 = start.centre + side * start.normal;
-        const Vec3 p1 = end.centre + side * end.normal;
-        glBegin(GL_POLYGON);
-        {
-            glNormal3dv(start.normal.data());
-            glVertex3dv((p0 + A * start.across).data());
-            glVertex3dv((p0 + B * start.across).data());
-            glNormal3dv(end.normal.data());
-            glVertex3dv((p1 + B * end.across).data());
-            glVertex3dv((p1 + A * end.across).data());
-        }
-        glEnd();
-    }
-}
-
-void DrawnMoebiusStrip::drawMap() const {
-    // The lines come before any name is loaded and the edges under name 0:
-    // a press on either finds no region and turns the view.
-    material(black);
-    for (const strip_map::Piece& line : strip_map::longLines)
-        drawMapPatch(line.va, line.vb, line.ua, line.ub);
-    for (const strip_map::Piece& line : strip_map::crossLines)
-        drawMapLine(line.va, line.vb, line.ua, line.ub);
-    for (int k = 1; k <= strip_map::regionCount; ++k) {
-        glLoadName(GLuint(k));
-        const strip_map::Colour& c = strip_map::stateColour(regionState[k - 1]);
-        material({c.r, c.g, c.b, c.a});
-        const strip_map::Region& region = strip_map::regions[k - 1];
-        for (int i = 0; i < region.pieceCount; ++i) {
-            const strip_map::Piece& p = region.pieces[i];
-            drawMapPatch(p.va, p.vb, p.ua, p.ub);
-        }
-    }
-    glLoadName(0);
-    material(blue);
-    faces(strip_faces::bandEdges.data(), int(strip_faces::bandEdges.size()));
-}
-
-namespace {
-
-// Every wheel of a frame, placed on the CPU and drawn as one array of quads
-// per material: a hundred wheels cost three draws instead of three hundred.
-struct WheelBatch {
-    std::vector<float> points;
-    std::vector<float> normals;
-    std::vector<unsigned> quads;
-
-    void clear() {
-        points.clear();
-        normals.clear();
-        quads.clear();
-    }
-    void add(const WheelPart& part, const WheelPlacement& placement) {
-        const unsigned base = unsigned(points.size() / 3);
-        for (std::size_t i = 0; i < part.points.size(); ++i) {
-            const Vec3 p = placement.point(part.points[i]);
-            const Vec3 n = placement.direction(part.normals[i]);
-            points.insert(points.end(), {float(p.x), float(p.y), float(p.z)});
-            normals.insert(normals.end(), {float(n.x), float(n.y), float(n.z)});
-        }
-        for (unsigned q : part.quads)
-            quads.push_back(base + q);
-    }
-    // Culls the inside of the part.
-    void draw(bool outsideCounterClockwise) const {
-        if (quads.empty())
-            return;
-        glCullFace(outsideCounterClockwise ? GL_BACK : GL_FRONT);
-        glEnable(GL_CULL_FACE);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, points.data());
-        glNormalPointer(GL_FLOAT, 0, normals.data());
-        glDrawElements(GL_QUADS, GLsizei(quads.size()), GL_UNSIGNED_INT, quads.data());
-        glDisableClientState(GL_NORMAL_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
-        glDisable(GL_CULL_FACE);
-    }
-};
-
-// Kept from frame to frame so that their storage is reused; bounded by the
-// cap on the number of wheels.
-WheelBatch tyres;
-WheelBatch rims;
-WheelBatch topSides;
-WheelBatch bottomSides;
-WheelBatch spokes;
-
-} // namespace
-
-void DrawnMoebiusStrip::drawWheel(double x) const {
-    const WheelPlacement placement = wheelPlacement(stripFrame(x), thickness, x * closedLength);
-    const WheelModel& model = wheelModel();
-    tyres.add(model.tyre, placement);
-    rims.add(model.rim, placement);
-    topSides.add(model.topSide, placement);
-    bottomSides.add(model.bottomSide, placement);
-    spokes.add(model.spokes, placement);
-}
-
-void DrawnMoebiusStrip::drawWheels() {
-    for (WheelBatch* batch : {&tyres, &rims, &topSides, &bottomSides, &spokes})
-        batch->clear();
-    for (double x : wheelPositions())
-        drawWheel(x);
-    if (wheels.empty())
-        return;
-    const float tyre[4] = {0.5f, 0.5f, 0.7f, 1};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, tyre);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tyre);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120);
-    const WheelModel& model = wheelModel();
-    tyres.draw(model.tyre.outsideCounterClockwise);
-    rims.draw(model.rim.outsideCounterClockwise);
-    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.9, 1);
-    topSides.draw(model.topSide.outsideCounterClockwise);
-    bottomSides.draw(model.bottomSide.outsideCounterClockwise);
-    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.7, 0.8, 1);
-    spokes.draw(model.spokes.outsideCounterClockwise);
 }
 
 void DrawnMoebiusStrip::drawPieces() const {
@@ -364,12 +164,12 @@ void DrawnMoebiusStrip::drawPieces() const {
         const double x0 = i * 0.05;
         const double x1 = x0 + 0.037500000000000006; // three quarters of the step
         material(seaGreen);
-        drawFaceRange(w, h, -w, h, 0, -1, 0, x0, x1, 10);
-        drawFaceRange(-w, -h, w, -h, 0, 1, 0, x0, x1, 10);
+        drawFaceRange({{w, h, -w, h, 0, -1}, 0}, x0, x1, 10);
+        drawFaceRange({{-w, -h, w, -h, 0, 1}, 0}, x0, x1, 10);
         material(blue);
         drawEndCaps(-w, -h, w, h, x0, x1);
-        drawFaceRange(w, -h, w, h, -1, 0, 0, x0, x1, 10);
-        drawFaceRange(-w, h, -w, -h, 1, 0, 0, x0, x1, 10);
+        drawFaceRange({{w, -h, w, h, -1, 0}, 0}, x0, x1, 10);
+        drawFaceRange({{-w, h, -w, -h, 1, 0}, 0}, x0, x1, 10);
     }
 }
 
@@ -379,12 +179,19 @@ void DrawnMoebiusStrip::drawTranslucentBand() const {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     // Both sides of every face show through.
-    seeThrough = true;
-    faces(strip_faces::bandBroad.data(), int(strip_faces::bandBroad.size()));
-    faces(strip_faces::bandEdges.data(), int(strip_faces::bandEdges.size()));
-    seeThrough = false;
+    faces(strip_faces::bandBroad, Sides::Both);
+    faces(strip_faces::bandEdges, Sides::Both);
     glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
+}
+
+void DrawnMoebiusStrip::drawWheelsBand() const {
+    if (bandStyle == 1)
+        drawPieces();
+    else if (bandStyle == 2)
+        drawTranslucentBand();
+    else
+        drawBand();
 }
 
 void DrawnMoebiusStrip::draw() {
@@ -409,27 +216,18 @@ void DrawnMoebiusStrip::draw() {
             drawBand();
             break;
         case Wheels:
-            // The band of the wheels scene, recorded once per band style.
-            if (bandList == 0) {
-                bandList = glGenLists(1);
-                listDirty = true;
-            }
-            if (listDirty) {
-                glNewList(bandList, GL_COMPILE);
-                {
-                    if (bandStyle == 1)
-                        drawPieces();
-                    else if (bandStyle == 2)
-                        drawTranslucentBand();
-                    else
-                        drawBand();
-                }
-                glEndList();
-                listDirty = false;
-                ++listRecordings;
-            }
+            // The wheels first, then the band from its list, recorded again
+            // only for a new style or shape. The order shows: the
+            // translucent band blends over the wheels, and the band, which
+            // sets only its colours, shines with the specular and shininess
+            // the wheels leave.
+            placeWheels(elapsedMillis());
             drawWheels();
-            glCallList(bandList);
+            wheelsBand.draw({DrawingKey::of(bandStyle), DrawingKey::of(bend), DrawingKey::of(lift),
+                             DrawingKey::of(twist), DrawingKey::of(width),
+                             DrawingKey::of(thickness), DrawingKey::of(flatLength),
+                             DrawingKey::of(closedLength)},
+                            [&] { drawWheelsBand(); });
             break;
         case CutInTwo:
             drawCutInTwo();

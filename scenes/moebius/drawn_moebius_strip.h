@@ -1,48 +1,71 @@
 #pragma once
 // A MoebiusStrip that draws itself with GL, with the current GL matrix: every
 // face, cap, map patch and wheel as quad strips and polygons from the frames
-// the strip works out, and the display list of the wheels scene's band.
+// the strip works out, and the wheels scene's band kept in a retained
+// drawing.
 
+#include "geom/retained_drawing.h"
 #include "scenes/moebius/moebius_strip.h"
+#include "scenes/moebius/wheel_batch.h"
+
+#include <array>
+#include <cstddef>
 
 class DrawnMoebiusStrip : public MoebiusStrip {
   public:
-    void drawFace(double a, double b, double c, double d, double e, double f, double g) const;
-    void drawFaceRange(double a, double b, double c, double d, double e, double f, double g,
-                       double x0, double x1, int n) const;
-    void drawFaceShifted(double a, double b, double c, double d, double e, double f, double g,
-                         double h) const;
-    void drawEndCaps(double a, double b, double c, double d, double x0, double x1) const;
-    void drawBand() const;
-    void drawCutInTwo() const;
-    void drawCutInThree() const;
-    void drawSliding();
-    void drawMapPatch(double va, double vb, double ua, double ub) const;
-    void drawMapLine(double va, double vb, double ua, double ub) const;
-    void drawMap() const;
-    // Every wheel at its position now, in its three materials.
-    void drawWheels();
-    // Places the wheel at x into the frame's wheels, for drawWheels to draw.
-    void drawWheel(double x) const;
-    void drawPieces() const;
-    void drawTranslucentBand() const;
     // Pushes the matrix, turns the band into the scenes' view, derives bend
     // and lift from value and mode, draws by mode and pops.
     void draw();
 
-    bool listDirty = true; // the band's display list must be recorded again
-    // The GL name of that list, 0 until the first draw asks GL for one: a
-    // fixed number could be one another scene's list already holds.
-    unsigned bandList = 0;
-    // How often the band's display list has been recorded (for tests).
-    int listRecordings = 0;
+    // How often the wheels scene's band has been recorded (for tests).
+    int bandRecordings() const { return wheelsBand.recordings(); }
 
   private:
-    void face(const StripFace& f) const;
-    // Culls the inner side of broad faces (from their first two samples),
-    // keeps both sides of the rest and of anything drawn see-through.
-    void chooseCulling(const StripFace& face, const FaceSample& s0, const FaceSample& s1,
-                       const StripFrame& frame) const;
-    mutable bool seeThrough = false;
-    void faces(const StripFace* first, int count) const;
+    // Which sides of a broad face are drawn: the outer one only (the band is
+    // a closed body), or both, for anything seen through.
+    enum class Sides { Outside, Both };
+
+    // A face in absolute units along the whole band, lifted apart by lift.
+    void drawFace(const StripFace& face, Sides sides) const;
+    // The same from x0 to x1 in n steps.
+    void drawFaceRange(const StripFace& face, double x0, double x1, int n) const;
+    // A face along the whole band shifted by (g, h) across and along the
+    // normal.
+    void drawFaceShifted(const FaceSection& face, double g, double h) const;
+    // Culls the inner side of broad faces (from their first two samples)
+    // when only the outside is drawn; keeps both sides of the rest.
+    void chooseCulling(const FaceSection& face, const FaceSample& s0, const FaceSample& s1,
+                       const StripFrame& frame, Sides sides) const;
+    // The faces of a table, in half-widths and half-thicknesses.
+    template <std::size_t n>
+    void faces(const std::array<StripFace, n>& table, Sides sides = Sides::Outside) const {
+        for (const StripFace& face : table)
+            drawScaledFace(face, sides);
+    }
+    void drawScaledFace(const StripFace& face, Sides sides) const;
+    // The polygons closing the band's ends at x0 and x1.
+    void drawEndCaps(double a, double b, double c, double d, double x0, double x1) const;
+
+    void drawBand() const;
+    void drawCutInTwo() const;
+    void drawCutInThree() const;
+    void drawSliding();
+    void drawPieces() const;
+    void drawTranslucentBand() const;
+    // The band of the wheels scene in its style.
+    void drawWheelsBand() const;
+
+    // The map: its regions as patches of both faces, their border lines.
+    void drawMap() const;
+    void drawMapPatch(double va, double vb, double ua, double ub) const;
+    void drawMapLine(double va, double vb, double ua, double ub) const;
+
+    // Places every wheel where it is at nowMillis into the batches.
+    void placeWheels(int nowMillis);
+    // The batches in the wheels' three materials.
+    void drawWheels() const;
+
+    WheelBatches wheelBatches;
+    // Keyed by the band style and the values that shape the band.
+    RetainedDrawing wheelsBand;
 };

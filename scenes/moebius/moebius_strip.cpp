@@ -81,14 +81,14 @@ const std::vector<StripFrame>& MoebiusStrip::faceFrames() const {
 
 FaceSample MoebiusStrip::faceSample(const StripFace& face, const StripFrame& frame,
                                     double x) const {
-    const Vec3 offset = (liftShare(x) * 0.25 * face.g) * frame.across;
+    const Vec3 offset = (liftShare(x) * 0.25 * face.opening) * frame.across;
     const Vec3 base = frame.centre + offset;
     return {face.e * frame.across + face.f * frame.normal,
             base + face.a * frame.across + face.b * frame.normal,
             base + face.c * frame.across + face.d * frame.normal};
 }
 
-FaceSample MoebiusStrip::shiftedSample(const StripFace& face, double g, double h,
+FaceSample MoebiusStrip::shiftedSample(const FaceSection& face, double g, double h,
                                        const StripFrame& frame) {
     const Vec3& P = frame.centre;
     const Vec3& D = frame.across;
@@ -97,8 +97,7 @@ FaceSample MoebiusStrip::shiftedSample(const StripFace& face, double g, double h
             P + (face.c + g) * D + (face.d + h) * N};
 }
 
-double MoebiusStrip::wheelClock() {
-    const int now = elapsedMillis();
+double MoebiusStrip::wheelClock(int now) {
     if (!clockStarted) {
         clockMillis = now;
         clockStarted = true;
@@ -109,11 +108,11 @@ double MoebiusStrip::wheelClock() {
     return clockMillis;
 }
 
-void MoebiusStrip::addWheel() {
+void MoebiusStrip::addWheel(int nowMillis) {
     if (wheels.size() >= std::size_t(maxWheels))
         return;
     // A wheel added now starts at x = 1.
-    wheels.push_back(-wheelClock() * wheelSpeed);
+    wheels.push_back(-wheelClock(nowMillis) * wheelSpeed);
 }
 
 void MoebiusStrip::removeFirstWheel() {
@@ -125,8 +124,8 @@ void MoebiusStrip::clearWheels() {
     std::vector<double>().swap(wheels);
 }
 
-std::vector<double> MoebiusStrip::wheelPositions() {
-    const double e = wheelClock() * wheelSpeed;
+std::vector<double> MoebiusStrip::wheelPositions(int nowMillis) {
+    const double e = wheelClock(nowMillis) * wheelSpeed;
     std::vector<double> positions;
     positions.reserve(wheels.size());
     for (double phase : wheels)

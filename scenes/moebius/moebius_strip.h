@@ -5,8 +5,9 @@
 // (radians; π makes the Moebius strip). Every drawing is built from one frame
 // at a position x along the band, 0 to 1 (and beyond, for the wheels).
 //
-// The geometry (frames, twist, lift, the wheel list) is pure; the drawing is
-// DrawnMoebiusStrip's (drawn_moebius_strip.h), the only part that calls GL.
+// The geometry (frames, twist, lift, the wheel list) is pure: the time comes
+// in as an argument, read by the caller. The drawing is DrawnMoebiusStrip's
+// (drawn_moebius_strip.h), the only part that calls GL.
 
 #include "geom/vec.h"
 #include "scenes/moebius/strip_faces.h"
@@ -60,23 +61,21 @@ class MoebiusStrip {
     // The face sample at a frame of position x, with the lift offset.
     FaceSample faceSample(const StripFace& face, const StripFrame& frame, double x) const;
     // The same with a constant offset (g, h) across and along the normal, no lift.
-    static FaceSample shiftedSample(const StripFace& face, double g, double h,
+    static FaceSample shiftedSample(const FaceSection& face, double g, double h,
                                     const StripFrame& frame);
 
     // The wheels: each entry is a phase, the position of a wheel being
     // wheelClock * 0.0001 + phase + 1 (0.1 of the band per second). Adding is
     // refused at maxWheels, since every wheel is drawn every frame: 30 are
     // more than stand end to end on the band (15 long, a wheel 0.6 across)
-    // and still draw well within a frame.
+    // and still draw well within a frame. nowMillis is the program's clock
+    // (elapsedMillis) at the call.
     static constexpr int maxWheels = 30;
-    void addWheel();
+    void addWheel(int nowMillis);
     void removeFirstWheel();
     void clearWheels();
-    // The positions of the wheels now, oldest first.
-    std::vector<double> wheelPositions();
-    // The elapsed milliseconds, unwrapped: it runs on smoothly where the
-    // 32-bit clock wraps (after 24.8 days).
-    double wheelClock();
+    // The positions of the wheels at nowMillis, oldest first.
+    std::vector<double> wheelPositions(int nowMillis);
     // The angle a wheel has turned through after rolling distance along the
     // band (model units), degrees in (-360, 360): reduced in double, so that it
     // stays exact in a float however long the exhibit runs.
@@ -103,6 +102,9 @@ class MoebiusStrip {
     mutable double framesFlat = 0;
     mutable double framesClosed = 0;
 
+    // The clock readings handed in, unwrapped: runs on smoothly where the
+    // 32-bit clock wraps (after 24.8 days).
+    double wheelClock(int nowMillis);
     double clockMillis = 0;
     int lastClockReading = 0;
     bool clockStarted = false;

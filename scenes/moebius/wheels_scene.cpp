@@ -1,5 +1,6 @@
 #include "scenes/moebius/wheels_scene.h"
 
+#include "geom/clock.h"
 #include "scenes/moebius/strip_selectors.h"
 #include "ui/widget_panel.h"
 
@@ -31,7 +32,7 @@ void AddWheelButton::draw() {
 }
 
 void AddWheelButton::activate() {
-    strip->addWheel();
+    strip->addWheel(elapsedMillis());
 }
 
 void RemoveWheelButton::draw() {
@@ -67,7 +68,7 @@ void ClearWheelsButton::activate() {
 
 WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, rotator) {
     strip.setTwistFromAngle(pi);
-    strip.addWheel();
+    strip.addWheel(elapsedMillis());
     panel->add(placed(new AddWheelButton(strip), BottomLeft, {100, 20}));
     panel->add(placed(new RemoveWheelButton(strip), BottomLeft, {120, 20}));
     panel->add(placed(new ClearWheelsButton(strip), BottomLeft, {140, 20}));
@@ -82,8 +83,5 @@ void WheelsScene::reset() {
 }
 
 void WheelsScene::readControls() {
-    const int style = styleSelector->selected;
-    if (style != strip.bandStyle)
-        strip.listDirty = true;
-    strip.bandStyle = style;
+    strip.bandStyle = styleSelector->selected;
 }

@@ -45,6 +45,6 @@ class WheelsScene : public MoebiusScene {
     BandStyleSelector* styleSelector = nullptr;
 
   protected:
-    // A new band style has the band's display list recorded again.
+    // The band style from its icons.
     void readControls() override;
 };

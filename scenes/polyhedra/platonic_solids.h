@@ -6,7 +6,7 @@
 
 #include "scenes/polyhedra/half_edge_mesh.h"
 
-// 4 vertices at (+-1, +-1, +-1) with an even count of minus signs, 4 faces.
+// 4 vertices at (+-1, +-1, +-1) with an odd count of minus signs, 4 faces.
 HalfEdgeMesh makeTetrahedron();
 // 8 vertices: vertex i at x = +1 when bit 0 of i is set, else -1; y from
 // bit 1, z from bit 2. 6 faces.

@@ -64,42 +64,51 @@ void PolyhedraScene::updateMorph(double s) {
 }
 
 void PolyhedraScene::drawModel() {
-    updateMorph(blendOf(morphSlider->value));
+    const double s = blendOf(morphSlider->value);
     glPushMatrix();
     {
         glTranslated(0, 0, -6);
         applyViewRotation();
-        // Each triangle's colour is its ambient and diffuse material. Set
-        // through glColor it travels with the vertices: a glMaterial call
-        // between triangles would make the renderer start over for each.
-        glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-        glEnable(GL_COLOR_MATERIAL);
-        glBegin(GL_TRIANGLES);
-        {
-            for (std::size_t i = 0; i < morphed.size(); ++i) {
-                glColor3d(colours[i].x, colours[i].y, colours[i].z);
-                glNormal3dv(morphed[i].normal.data());
-                for (const Vec3& x : morphed[i].corners)
-                    glVertex3dv(x.data());
-            }
-        }
-        glEnd();
-        // The outlines, all black, in one call after the triangles they
-        // frame; with depth testing the order does not show.
-        glColor3d(0, 0, 0);
-        glDisable(GL_COLOR_MATERIAL);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_NORMAL_ARRAY);
-        glVertexPointer(3, GL_FLOAT, 0, outlines.positions.data());
-        glNormalPointer(GL_FLOAT, 0, outlines.normals.data());
-        // Each tube's inside is never seen at this width, and the software
-        // renderer pays for every thin triangle it sets up.
-        glEnable(GL_CULL_FACE);
-        glDrawElements(GL_TRIANGLES, GLsizei(outlines.indices.size()), GL_UNSIGNED_INT,
-                       outlines.indices.data());
-        glDisable(GL_CULL_FACE);
-        glDisableClientState(GL_NORMAL_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
+        // The surface changes only with the slider: once it has rested for a
+        // frame the surface is replayed from its list.
+        surface.draw({DrawingKey::of(s)}, [&] {
+            updateMorph(s);
+            drawMorph();
+        });
     }
     glPopMatrix();
+}
+
+void PolyhedraScene::drawMorph() const {
+    // Each triangle's colour is its ambient and diffuse material. Set
+    // through glColor it travels with the vertices: a glMaterial call
+    // between triangles would make the renderer start over for each.
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glBegin(GL_TRIANGLES);
+    {
+        for (std::size_t i = 0; i < morphed.size(); ++i) {
+            glColor3d(colours[i].x, colours[i].y, colours[i].z);
+            glNormal3dv(morphed[i].normal.data());
+            for (const Vec3& x : morphed[i].corners)
+                glVertex3dv(x.data());
+        }
+    }
+    glEnd();
+    // The outlines, all black, in one call after the triangles they frame;
+    // with depth testing the order does not show.
+    glColor3d(0, 0, 0);
+    glDisable(GL_COLOR_MATERIAL);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, outlines.positions.data());
+    glNormalPointer(GL_FLOAT, 0, outlines.normals.data());
+    // Each tube's inside is never seen at this width, and the software
+    // renderer pays for every thin triangle it sets up.
+    glEnable(GL_CULL_FACE);
+    glDrawElements(GL_TRIANGLES, GLsizei(outlines.indices.size()), GL_UNSIGNED_INT,
+                   outlines.indices.data());
+    glDisable(GL_CULL_FACE);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
 }

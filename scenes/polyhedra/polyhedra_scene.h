@@ -6,6 +6,7 @@
 // between position and colour are blended. The three turn with one Rotator.
 
 #include "app/scene.h"
+#include "geom/retained_drawing.h"
 #include "scenes/polyhedra/duality_subdivision.h"
 #include "scenes/polyhedra/half_edge_mesh.h"
 #include "scenes/polyhedra/outline_tubes.h"
@@ -39,8 +40,10 @@ class PolyhedraScene : public Scene {
 
   private:
     // The triangles, their colours and outlines at blend s, worked out again
-    // only when s has changed since the last frame.
+    // only when s has changed since they were last worked out.
     void updateMorph(double s);
+    // The triangles and their outlines as updateMorph left them.
+    void drawMorph() const;
 
     HalfEdgeMesh solidMesh;
     DualitySubdivision dual;
@@ -53,4 +56,6 @@ class PolyhedraScene : public Scene {
     std::vector<MorphedTriangle> morphed;
     std::vector<Vec3> colours;
     TubeMesh outlines;
+    // Everything drawMorph draws, keyed by the blend.
+    RetainedDrawing surface{RetainedDrawing::WhenRepeated};
 };

@@ -4,7 +4,8 @@
 // band turns three half-turns about that line, so that it closes with its two
 // sides exchanged and has a single edge, which closes after t has run to 2.
 // The two passes cross at right angles and pass through each other's
-// elliptical windows. Everything here is pure sampling: no GL.
+// elliptical windows. Everything here is pure sampling: no GL. Which faces the
+// drawing may cull is the drawing's own business (ring_culling.h).
 
 #include "geom/vec.h"
 
@@ -81,17 +82,5 @@ constexpr double edgeStep = 0.01;
 int edgeSegmentCount(double cut);
 // The strip of segment i, whose ends have the frames start and end.
 void edgeSegmentStrip(const RingFrame& start, const RingFrame& end, std::vector<StripPair>& out);
-
-// Where the slab of the band is closed, so that its inside never shows and
-// the faces turned inwards can be left out. The face sheets and rims close
-// it everywhere but along the outer edge, which the edge tube covers as far
-// as it reaches; a tube that is cut is open at its ends as well. The
-// parameter of the edge point at pair i is t_i on the +across side and
-// t_i + 1 on the other; the margin, in tube segments, is room for a look
-// into an open end.
-constexpr int sealMargin = 10;
-double edgeParameter(int pair, bool plusSide);
-bool edgeSealed(double parameter, int segmentCount);
-bool segmentSealed(int segment, int segmentCount);
 
 } // namespace ring

@@ -1,6 +1,7 @@
 #include "scenes/ring/ring_scene.h"
 
 #include "geom/draw.h"
+#include "scenes/ring/ring_culling.h"
 #include "scenes/ring/ring_geometry.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -21,6 +22,12 @@ constexpr double faceColour[4] = {0.5, 0.55, 0.8, 0.8};
 constexpr double edgeColour[4] = {0.8, 0.8, 0.9, 1.0};
 constexpr double cutColour[4] = {1.0, 0.1, 0.1, 1.0};
 constexpr double cutFaceColour[4] = {1.0, 0.5, 0.5, 1.0};
+
+// The sheets in the order they are drawn: the window rims of the +across
+// side, then of the other; the face sheets above the mid-surface on the
+// +across side and on the other, then those below on both sides.
+constexpr int rimSheets[] = {sheetRims | sheetSide, sheetRims};
+constexpr int faceSheets[] = {sheetSide | sheetUpper, sheetUpper, sheetSide, 0};
 
 void setColour(const double (&c)[4]) {
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c[0], c[1], c[2], c[3]);
@@ -138,10 +145,10 @@ void drawBand(double cut, double edgeCut, double phi) {
     std::vector<StripPair> strip;
     setColour(rimColour);
     const int edgeSegmentsKept = edgeSegmentCount(edgeCut);
-    for (int mode : {6, 4})
+    for (int mode : rimSheets)
         drawSheet(mode, frames, cut > 0, edgeSegmentsKept, strip);
     setColour(faceColour);
-    for (int mode : {3, 1, 2, 0})
+    for (int mode : faceSheets)
         drawSheet(mode, frames, cut > 0, edgeSegmentsKept, strip);
     setColour(edgeColour);
     drawEdgeTube(phi, edgeCut, strip);
@@ -178,29 +185,11 @@ void RingScene::drawModel() {
     {
         glTranslated(0, 0, -10);
         applyViewRotation();
-        // The model changes only with the controls. Once they have rested
-        // for a frame the band goes into a display list and is drawn from
-        // it until they move again; while they move (a spinning dial) it is
-        // drawn directly, as compiling it every frame would only add work.
-        const BandState state{cut, edgeCut, phi};
-        const bool resting = state == previousState;
-        previousState = state;
-        if (bandList == 0 || !glIsList(bandList)) {
-            bandList = glGenLists(1);
-            listValid = false;
-        }
-        if (!resting) {
-            drawBand(cut, edgeCut, phi);
-        } else {
-            if (!listValid || !(state == listState)) {
-                glNewList(bandList, GL_COMPILE);
-                drawBand(cut, edgeCut, phi);
-                glEndList();
-                listState = state;
-                listValid = true;
-            }
-            glCallList(bandList);
-        }
+        // The model changes only with the controls: once they have rested
+        // for a frame it is replayed from its list until they move again;
+        // while they move (a spinning dial) it is drawn directly.
+        band.draw({DrawingKey::of(cut), DrawingKey::of(edgeCut), DrawingKey::of(phi)},
+                  [&] { drawBand(cut, edgeCut, phi); });
     }
     glPopMatrix();
 }

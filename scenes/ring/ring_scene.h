@@ -5,6 +5,7 @@
 // phaseDial turns the band about its own centre line.
 
 #include "app/scene.h"
+#include "geom/retained_drawing.h"
 #include "geom/rotator.h"
 
 class Slider;
@@ -26,16 +27,6 @@ class RingScene : public Scene {
     Dial* phaseDial = nullptr;
 
   private:
-    // The control values the band is drawn for.
-    struct BandState {
-        double cut = 0, edgeCut = 0, phase = 0;
-        bool operator==(const BandState& o) const {
-            return cut == o.cut && edgeCut == o.edgeCut && phase == o.phase;
-        }
-    };
-    BandState previousState; // of the last frame
-    // The display list of the band, and the values it was made for.
-    unsigned bandList = 0;
-    bool listValid = false;
-    BandState listState;
+    // The band, keyed by the control values it is drawn for.
+    RetainedDrawing band{RetainedDrawing::WhenRepeated};
 };

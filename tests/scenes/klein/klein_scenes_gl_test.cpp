@@ -215,7 +215,7 @@ TEST_F(KleinScenesTest, CutBottleIsWholeAgainAfterEveryFrame) {
         SCOPED_TRACE(v);
         halves().control->value = v;
         const Frame frame = drawFrame();
-        EXPECT_EQ(halves().tube.cut, 0);
+        EXPECT_EQ(halves().tube.halfFlattening, 0);
         ASSERT_EQ(halves().tube.vertices.size(), whole.vertices.size());
         for (std::size_t k = 0; k < whole.vertices.size(); ++k) {
             const Vec3 a = halves().tube.vertices[k], b = whole.vertices[k];

@@ -173,27 +173,27 @@ TEST(KleinTube, MirroredBottleIsTheWholeBottleReflectedInX) {
 
 TEST(KleinTube, HalvesMotionMovesApartFirstAndFlattensSecond) {
     EXPECT_EQ(halvesMotion(0).apart, 0);
-    EXPECT_EQ(halvesMotion(0).cut, 0);
+    EXPECT_EQ(halvesMotion(0).flattening, 0);
     EXPECT_EQ(halvesMotion(0.25).apart, 0.5);
-    EXPECT_EQ(halvesMotion(0.25).cut, 0.00001);
+    EXPECT_EQ(halvesMotion(0.25).flattening, 0.00001);
     EXPECT_EQ(halvesMotion(0.5).apart, 1);
     EXPECT_EQ(halvesMotion(0.75).apart, 1);
-    EXPECT_EQ(halvesMotion(0.75).cut, 0.5);
-    EXPECT_EQ(halvesMotion(1).cut, 1);
+    EXPECT_EQ(halvesMotion(0.75).flattening, 0.5);
+    EXPECT_EQ(halvesMotion(1).flattening, 1);
     for (double v : {-1.0, 2.0, double(NAN), double(INFINITY)}) {
         const HalvesMotion m = halvesMotion(v);
-        EXPECT_TRUE(m.apart >= 0 && m.apart <= 1 && m.cut >= 0 && m.cut <= 1) << v;
+        EXPECT_TRUE(m.apart >= 0 && m.apart <= 1 && m.flattening >= 0 && m.flattening <= 1) << v;
     }
 }
 
 TEST(KleinTube, HalvesAreTheWholeBottleAtZeroAndTwoMoebiusBandsAtOne) {
     KleinTube whole(CutBottle), half(CutBottle);
-    half.cut = 0;
+    half.halfFlattening = 0;
     half.buildSurface();
     EXPECT_EQ(meshGap(whole, half), 0);
 
     // Just cut: the upper half of the tube, every point on the tube's circle.
-    half.cut = 0.00001;
+    half.halfFlattening = 0.00001;
     half.buildSurface();
     expectWellFormed(half, 1e-9);
     for (int j = 0; j < rows; ++j)
@@ -206,7 +206,7 @@ TEST(KleinTube, HalvesAreTheWholeBottleAtZeroAndTwoMoebiusBandsAtOne) {
 
     // Flattened: a band of width 1 along the loop, its edges exchanged where
     // the loop closes.
-    half.cut = 1;
+    half.halfFlattening = 1;
     half.buildSurface();
     expectWellFormed(half, 1e-9);
     for (int j = 0; j < rows; ++j)
@@ -227,7 +227,7 @@ TEST(KleinTube, HalvesAreTheWholeBottleAtZeroAndTwoMoebiusBandsAtOne) {
 
     // Every cut between stays finite.
     for (int k = 0; k <= 200; ++k) {
-        half.cut = halvesMotion(k / 200.0).cut;
+        half.halfFlattening = halvesMotion(k / 200.0).flattening;
         half.buildSurface();
         expectWellFormed(half, 1e-9);
     }

@@ -1,5 +1,6 @@
 #include "app/events.h"
 #include "app/scene_manager.h"
+#include "geom/clock.h"
 #include "geom/draw.h"
 #include "geom/rotator.h"
 #include "scenes/moebius/cut_strip_scenes.h"
@@ -238,25 +239,25 @@ TEST_F(MoebiusScenesTest, WheelsBandIsRecordedOnlyWhenItsStyleChanges) {
     scene.strip.clearWheels();
     scene.styleSelector->selected = 0;
     drawFrame();
-    const int recorded = scene.strip.listRecordings;
+    const int recorded = scene.strip.bandRecordings();
     const Frame whole = drawFrame();
-    EXPECT_EQ(scene.strip.listRecordings, recorded);
+    EXPECT_EQ(scene.strip.bandRecordings(), recorded);
 
     scene.styleSelector->selected = 1;
     const Frame pieces = drawFrame();
-    EXPECT_EQ(scene.strip.listRecordings, recorded + 1);
+    EXPECT_EQ(scene.strip.bandRecordings(), recorded + 1);
     EXPECT_LT(pieces.middleCoverage(), whole.middleCoverage());
     drawFrame();
-    EXPECT_EQ(scene.strip.listRecordings, recorded + 1);
+    EXPECT_EQ(scene.strip.bandRecordings(), recorded + 1);
 
     scene.styleSelector->selected = 2;
     const Frame translucent = drawFrame();
-    EXPECT_EQ(scene.strip.listRecordings, recorded + 2);
+    EXPECT_EQ(scene.strip.bandRecordings(), recorded + 2);
     EXPECT_GT(differences(whole, translucent), 5000);
 
     scene.styleSelector->selected = 0;
     EXPECT_LT(differences(whole, drawFrame()), 50);
-    EXPECT_EQ(scene.strip.listRecordings, recorded + 3);
+    EXPECT_EQ(scene.strip.bandRecordings(), recorded + 3);
 }
 
 TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
@@ -265,7 +266,7 @@ TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
     scene.styleSelector->selected = 0;
     scene.strip.clearWheels();
     const Frame bare = drawFrame();
-    scene.strip.addWheel();
+    scene.strip.addWheel(elapsedMillis());
     const Frame one = drawFrame();
     EXPECT_GT(differences(bare, one), 300) << "a new wheel at the seam";
     test_clock::advance(2000);
@@ -278,7 +279,7 @@ TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
     EXPECT_GT(differences(weekOn, drawFrame()), 300);
 
     for (int i = 0; i < 2 * MoebiusStrip::maxWheels; ++i) {
-        scene.strip.addWheel();
+        scene.strip.addWheel(elapsedMillis());
         test_clock::advance(97);
     }
     EXPECT_EQ(scene.strip.wheels.size(), std::size_t(MoebiusStrip::maxWheels));
@@ -505,7 +506,7 @@ TEST_F(MoebiusScenesTest, DISABLED_FrameTimes) {
     for (int count : {0, MoebiusStrip::maxWheels / 2, MoebiusStrip::maxWheels}) {
         rolling.strip.clearWheels();
         for (int i = 0; i < count; ++i) {
-            rolling.strip.addWheel();
+            rolling.strip.addWheel(elapsedMillis());
             test_clock::advance(10000 / MoebiusStrip::maxWheels);
         }
         for (int style = 0; style < 3; ++style) {

@@ -1,0 +1,31 @@
+// The wheels rolling on the band, batched on the CPU and drawn in three materials.
+
+#include "scenes/moebius/drawn_moebius_strip.h"
+
+#include "geom/draw.h"
+
+#include <GL/gl.h>
+
+void DrawnMoebiusStrip::placeWheels(int nowMillis) {
+    wheelBatches.clear();
+    const WheelModel& model = wheelModel();
+    for (double x : wheelPositions(nowMillis))
+        wheelBatches.add(model, wheelPlacement(stripFrame(x), thickness, x * closedLength));
+}
+
+void DrawnMoebiusStrip::drawWheels() const {
+    if (wheels.empty())
+        return;
+    const float tyre[4] = {0.5f, 0.5f, 0.7f, 1};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, tyre);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tyre);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 120);
+    const WheelModel& model = wheelModel();
+    wheelBatches.tyres.draw(model.tyre.outsideCounterClockwise);
+    wheelBatches.rims.draw(model.rim.outsideCounterClockwise);
+    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.5, 0.5, 0.9, 1);
+    wheelBatches.topSides.draw(model.topSide.outsideCounterClockwise);
+    wheelBatches.bottomSides.draw(model.bottomSide.outsideCounterClockwise);
+    setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.8, 0.7, 0.8, 1);
+    wheelBatches.spokes.draw(model.spokes.outsideCounterClockwise);
+}
