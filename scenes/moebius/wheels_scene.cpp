@@ -79,7 +79,7 @@ WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, ro
 void WheelsScene::reset() {
     MoebiusScene::reset();
     strip.clearWheels();
-    strip.addWheel();
+    strip.addWheel(elapsedMillis());
 }
 
 void WheelsScene::readControls() {
