@@ -17,8 +17,25 @@ int windowWidth = 0;
 int windowHeight = 0;
 Vec2 pointerPoint;
 Widget* pointerTarget = nullptr;
+bool drawOnDemand = true;
 
 namespace {
+
+bool idleInstalled = false;
+
+// Installs or removes the idle handler; GLUT is told only of a change.
+void keepDrawing(bool keep) {
+    if (keep == idleInstalled)
+        return;
+    idleInstalled = keep;
+    glutIdleFunc(keep ? onIdle : nullptr);
+}
+
+// Everything an event can change shows in the next frame, and so does
+// whatever starts moving because of it.
+void eventChangesPicture() {
+    glutPostRedisplay();
+}
 
 constexpr int flingWindowMillis = 100;
 
@@ -50,7 +67,8 @@ void installHandlers() {
     glutMouseFunc(onMouse);
     glutPassiveMotionFunc(onPassiveMotion);
     glutMotionFunc(onMotion);
-    glutIdleFunc(onIdle);
+    idleInstalled = false;
+    keepDrawing(true);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecialKey);
 }
@@ -83,11 +101,19 @@ void renderFrame() {
     glMatrixMode(GL_MODELVIEW);
 }
 
+bool drawingContinues() {
+    return idleInstalled;
+}
+
 void onDisplay() {
-    if (!currentScene())
+    Scene* scene = currentScene();
+    if (!scene)
         return;
     renderFrame();
     glutSwapBuffers();
+    // Asked after the frame, so that an animation reaching its rest in this
+    // frame has been drawn at rest before the frames stop.
+    keepDrawing(!drawOnDemand || scene->isAnimating());
 }
 
 void onReshape(int width, int height) {
@@ -98,6 +124,7 @@ void onReshape(int width, int height) {
         scene->reshape(width, height);
         scene->panel->layout(width, height);
     }
+    eventChangesPicture();
 }
 
 void updatePointerTarget() {
@@ -128,6 +155,7 @@ void onMouse(int, int state, int x, int y) {
         if (velocity && pointerTarget)
             pointerTarget->fling(pointerPoint, *velocity);
     }
+    eventChangesPicture();
 }
 
 void onMotion(int x, int y) {
@@ -135,7 +163,7 @@ void onMotion(int x, int y) {
     if (pointerTarget)
         pointerTarget->drag(pointerPoint);
     appendSample(pointerPoint, elapsedMillis());
-    glutPostRedisplay();
+    eventChangesPicture();
 }
 
 void onPassiveMotion(int x, int y) {
@@ -143,6 +171,7 @@ void onPassiveMotion(int x, int y) {
     updatePointerTarget();
     if (pointerTarget)
         pointerTarget->hover(pointerPoint);
+    eventChangesPicture();
 }
 
 void onIdle() {
@@ -156,6 +185,7 @@ void onKeyboard(unsigned char key, int, int) {
         if (Scene* scene = currentScene())
             scene->panel->colourEditor->hidden = !scene->panel->colourEditor->hidden;
     }
+    eventChangesPicture();
 }
 
 void onSpecialKey(int key, int, int) {
@@ -178,6 +208,7 @@ void onSpecialKey(int key, int, int) {
     default:
         break;
     }
+    eventChangesPicture();
 }
 
 void restartSamples(Vec2 point, int time) {

@@ -2,6 +2,7 @@
 
 #include "app/scene_manager.h"
 #include "geom/rotator.h"
+#include "ui/widget.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
@@ -60,6 +61,15 @@ Widget* Scene::pickAt(Vec2 p) {
     if (Widget* hit = panel->pick(p))
         return hit;
     return backgroundElement();
+}
+
+bool Scene::isAnimating() const {
+    if (panel->isAnimating())
+        return true;
+    // backgroundElement hands out a pointer the event layer may act on, so it
+    // is not const; asking it for its element changes nothing.
+    const Widget* background = const_cast<Scene*>(this)->backgroundElement();
+    return background && background->isAnimating();
 }
 
 void Scene::applyViewRotation() {

@@ -34,6 +34,9 @@ class Scene {
     virtual Widget* backgroundElement() = 0;
     // The panel's pick of p, else backgroundElement.
     virtual Widget* pickAt(Vec2 p);
+    // Whether the next frame can differ from the last one with no event in
+    // between: a shown item of the panel or the background element moves.
+    virtual bool isAnimating() const;
 
     // Applies backgroundElement as the scene's Rotator (see geom/rotator.h).
     void applyViewRotation();

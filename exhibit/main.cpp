@@ -6,6 +6,7 @@
 #include "app/heap_policy.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "app/swap_interval.h"
 
 #include <GL/freeglut.h>
 
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(800, 600);
     glutCreateWindow("Lembovari");
+    // The tools draw as fast as they can; the exhibit draws no faster than
+    // the screen shows, where the implementation lets it say so.
+    askForOneSwapPerRefresh();
     installHandlers();
     initialise();
     glutMainLoop();

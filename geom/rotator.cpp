@@ -120,7 +120,12 @@ void Rotator::release(Vec2 p) {
     if (!reference)
         return;
     const int interval = millisBetween(reference->time, now);
-    if (interval > 0)
-        spinRate = {double(end.x - reference->x) / interval,
-                    double(end.y - reference->y) / interval};
+    if (interval <= 0)
+        return;
+    const bool wasResting = !isAnimating();
+    spinRate = {double(end.x - reference->x) / interval, double(end.y - reference->y) / interval};
+    // A view at rest may not have been drawn for a long while; its spin
+    // starts now, as it would after a frame drawn just before the release.
+    if (wasResting && applied)
+        lastApplyTime = now;
 }

@@ -28,6 +28,8 @@ class Rotator : public Widget {
     void press(Vec2 p) override;
     void drag(Vec2 p) override;
     void release(Vec2 p) override;
+    // While it spins.
+    bool isAnimating() const override { return spinRate.x != 0.0 || spinRate.y != 0.0; }
 
     float matrix[16];
     Vec2 spinRate;  // degrees per millisecond: x about vertical, y about horizontal

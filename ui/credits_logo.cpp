@@ -53,6 +53,13 @@ double CreditsLogo::armAngle() const {
     return (1 - openness) * 1.151 + openness * (pi - firstArm);
 }
 
+void CreditsLogo::setHovered(bool value) {
+    const bool wasResting = !isAnimating();
+    hovered = value;
+    if (wasResting && isAnimating())
+        lastTime = elapsedMillis();
+}
+
 void CreditsLogo::advance(int now) {
     // A difference that reads negative is a logo last drawn (or, from its
     // start at 0, never drawn) more than 2^31 ms ago, when the exhibit has run

@@ -39,7 +39,18 @@ void SceneMenu::press(Vec2) {
     SceneManager& manager = SceneManager::instance();
     if (hoveredIndex >= 0 && hoveredIndex < manager.count())
         manager.select(hoveredIndex);
-    direction = -1;
+    foldTowards(-1);
+}
+
+bool SceneMenu::isAnimating() const {
+    return (direction > 0 && openness < 1) || (direction < 0 && openness > 0);
+}
+
+void SceneMenu::foldTowards(double newDirection) {
+    const bool wasResting = !isAnimating();
+    direction = newDirection;
+    if (wasResting && isAnimating())
+        lastTime = elapsedMillis();
 }
 
 void SceneMenu::advanceFold(int now) {

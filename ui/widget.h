@@ -15,4 +15,8 @@ class Widget {
     virtual void hover(Vec2) {}
     // Right after release, with the pointer speed of the last 100 ms.
     virtual void fling(Vec2, Vec2) {}
+    // True while the element moves by itself with time, so that the next
+    // frame would show it elsewhere; false once the frame that shows it at
+    // rest has been drawn.
+    virtual bool isAnimating() const { return false; }
 };

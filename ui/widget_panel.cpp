@@ -4,6 +4,7 @@
 #include "ui/credits_logo.h"
 #include "ui/nav_button.h"
 #include "ui/scene_menu.h"
+#include "ui/widget.h"
 
 #include <GL/gl.h>
 
@@ -40,6 +41,16 @@ void WidgetPanel::draw() const {
             item->draw();
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
+}
+
+bool WidgetPanel::isAnimating() const {
+    // A hidden item is not drawn, so it cannot move on screen.
+    for (const auto& item : itemList) {
+        const auto* widget = dynamic_cast<const Widget*>(item.get());
+        if (!item->hidden && widget && widget->isAnimating())
+            return true;
+    }
+    return false;
 }
 
 void WidgetPanel::layout(int width, int height) const {

@@ -29,6 +29,8 @@ class WidgetPanel {
     Widget* pick(Vec2 p) const;
     void draw() const;
     void layout(int width, int height) const;
+    // Whether a shown item moves by itself with time.
+    bool isAnimating() const;
 
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
     ColourEditor* colourEditor = nullptr;

@@ -75,6 +75,10 @@ WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, ro
     panel->add(styleSelector);
 }
 
+bool WheelsScene::isAnimating() const {
+    return !strip.wheels.empty() || MoebiusScene::isAnimating();
+}
+
 void WheelsScene::readControls() {
     const int style = styleSelector->selected;
     if (style != strip.bandStyle)
