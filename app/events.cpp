@@ -50,6 +50,17 @@ Scene* currentScene() {
     return SceneManager::instance().current();
 }
 
+// Called first by every event handler. While the frames have stopped, the
+// scene's clocks stopped with them; the continuous exhibit would have drawn
+// a frame just before this event, so they are brought up to now as that
+// frame would have, and a motion the event starts begins now.
+void endPause() {
+    if (idleInstalled)
+        return;
+    if (Scene* scene = currentScene())
+        scene->restUntil(elapsedMillis());
+}
+
 // Window coordinates have y downwards; the overlay has it upwards.
 void setPointer(int x, int y) {
     pointerPoint = {double(x), double(windowHeight - y)};
@@ -117,6 +128,7 @@ void onDisplay() {
 }
 
 void onReshape(int width, int height) {
+    endPause();
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
@@ -142,6 +154,7 @@ void updatePointerTarget() {
 }
 
 void onMouse(int, int state, int x, int y) {
+    endPause();
     setPointer(x, y);
     if (state == GLUT_DOWN) {
         updatePointerTarget();
@@ -159,6 +172,7 @@ void onMouse(int, int state, int x, int y) {
 }
 
 void onMotion(int x, int y) {
+    endPause();
     setPointer(x, y);
     if (pointerTarget)
         pointerTarget->drag(pointerPoint);
@@ -167,6 +181,7 @@ void onMotion(int x, int y) {
 }
 
 void onPassiveMotion(int x, int y) {
+    endPause();
     setPointer(x, y);
     updatePointerTarget();
     if (pointerTarget)
@@ -179,6 +194,7 @@ void onIdle() {
 }
 
 void onKeyboard(unsigned char key, int, int) {
+    endPause();
     if (key == 27)
         quit();
     if (key == 'S' || key == 's') {
@@ -189,6 +205,7 @@ void onKeyboard(unsigned char key, int, int) {
 }
 
 void onSpecialKey(int key, int, int) {
+    endPause();
     SceneManager& manager = SceneManager::instance();
     switch (key) {
     case GLUT_KEY_F1:

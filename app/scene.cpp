@@ -72,6 +72,12 @@ bool Scene::isAnimating() const {
     return background && background->isAnimating();
 }
 
+void Scene::restUntil(int now) {
+    panel->restUntil(now);
+    if (Widget* background = backgroundElement())
+        background->restUntil(now);
+}
+
 void Scene::applyViewRotation() {
     if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
         rotator->apply();

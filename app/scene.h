@@ -37,6 +37,10 @@ class Scene {
     // Whether the next frame can differ from the last one with no event in
     // between: a shown item of the panel or the background element moves.
     virtual bool isAnimating() const;
+    // Widget::restUntil for the panel's shown items and the background
+    // element: the event layer calls it when an event ends a pause in the
+    // frames, so that what the event sets moving starts from now.
+    void restUntil(int now);
 
     // Applies backgroundElement as the scene's Rotator (see geom/rotator.h).
     void applyViewRotation();

@@ -99,6 +99,11 @@ void Rotator::apply() {
         turn(spinRate.x * interval, spinRate.y * interval);
 }
 
+void Rotator::restUntil(int now) {
+    if (applied && !isAnimating())
+        lastApplyTime = now;
+}
+
 void Rotator::press(Vec2 p) {
     spinRate = {0, 0};
     lastPoint = p;
@@ -120,12 +125,7 @@ void Rotator::release(Vec2 p) {
     if (!reference)
         return;
     const int interval = millisBetween(reference->time, now);
-    if (interval <= 0)
-        return;
-    const bool wasResting = !isAnimating();
-    spinRate = {double(end.x - reference->x) / interval, double(end.y - reference->y) / interval};
-    // A view at rest may not have been drawn for a long while; its spin
-    // starts now, as it would after a frame drawn just before the release.
-    if (wasResting && applied)
-        lastApplyTime = now;
+    if (interval > 0)
+        spinRate = {double(end.x - reference->x) / interval,
+                    double(end.y - reference->y) / interval};
 }

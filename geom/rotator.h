@@ -30,6 +30,7 @@ class Rotator : public Widget {
     void release(Vec2 p) override;
     // While it spins.
     bool isAnimating() const override { return spinRate.x != 0.0 || spinRate.y != 0.0; }
+    void restUntil(int now) override;
 
     float matrix[16];
     Vec2 spinRate;  // degrees per millisecond: x about vertical, y about horizontal

@@ -53,11 +53,9 @@ double CreditsLogo::armAngle() const {
     return (1 - openness) * 1.151 + openness * (pi - firstArm);
 }
 
-void CreditsLogo::setHovered(bool value) {
-    const bool wasResting = !isAnimating();
-    hovered = value;
-    if (wasResting && isAnimating())
-        lastTime = elapsedMillis();
+void CreditsLogo::restUntil(int now) {
+    if (!isAnimating())
+        lastTime = now;
 }
 
 void CreditsLogo::advance(int now) {

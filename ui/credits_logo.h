@@ -13,14 +13,12 @@ class CreditsLogo : public PanelItem, public Widget {
     bool contains(Vec2 p) const override;
     void draw() override;
 
-    void enter() override { setHovered(true); }
-    void leave() override { setHovered(false); }
+    void enter() override { hovered = true; }
+    void leave() override { hovered = false; }
     // While it opens or closes, until the frame that shows it wholly open or
     // closed has been drawn.
     bool isAnimating() const override { return hovered ? openness < 1 : openness > 0; }
-    // A logo at rest starts moving from now, however long ago its last frame
-    // was drawn.
-    void setHovered(bool value);
+    void restUntil(int now) override;
 
     // Opens by 0.002 per ms while hovered, closes by 0.005 per ms otherwise.
     void advance(int now);

@@ -39,18 +39,16 @@ void SceneMenu::press(Vec2) {
     SceneManager& manager = SceneManager::instance();
     if (hoveredIndex >= 0 && hoveredIndex < manager.count())
         manager.select(hoveredIndex);
-    foldTowards(-1);
+    direction = -1;
 }
 
 bool SceneMenu::isAnimating() const {
     return (direction > 0 && openness < 1) || (direction < 0 && openness > 0);
 }
 
-void SceneMenu::foldTowards(double newDirection) {
-    const bool wasResting = !isAnimating();
-    direction = newDirection;
-    if (wasResting && isAnimating())
-        lastTime = elapsedMillis();
+void SceneMenu::restUntil(int now) {
+    if (!isAnimating())
+        lastTime = now;
 }
 
 void SceneMenu::advanceFold(int now) {

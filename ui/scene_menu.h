@@ -15,12 +15,13 @@ class SceneMenu : public PanelItem, public Widget {
     // Advances the fold, then draws the square or the list.
     void draw() override;
 
-    void enter() override { foldTowards(1); }
-    void leave() override { foldTowards(-1); }
+    void enter() override { direction = 1; }
+    void leave() override { direction = -1; }
     void press(Vec2 p) override;
     // While it folds or unfolds, until the frame that shows it wholly folded
     // or unfolded has been drawn.
     bool isAnimating() const override;
+    void restUntil(int now) override;
 
     // Moves openness towards the direction by elapsed time (1 per 100 ms).
     void advanceFold(int now);
@@ -30,9 +31,6 @@ class SceneMenu : public PanelItem, public Widget {
         int hi;
     };
     Row rowOf(int index, int sceneCount) const;
-    // Sets the direction; a menu at rest starts folding from now, however
-    // long ago its last frame was drawn.
-    void foldTowards(double newDirection);
 
     double openness = 0.0;
     double direction = -1.0;

@@ -19,4 +19,8 @@ class Widget {
     // frame would show it elsewhere; false once the frame that shows it at
     // rest has been drawn.
     virtual bool isAnimating() const { return false; }
+    // For an element at rest whose frames have stopped: takes now (elapsed
+    // milliseconds) as the time of its last frame, as frames drawn at rest
+    // until now would have, so that a motion starting now starts from now.
+    virtual void restUntil(int) {}
 };

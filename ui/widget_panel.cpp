@@ -53,6 +53,12 @@ bool WidgetPanel::isAnimating() const {
     return false;
 }
 
+void WidgetPanel::restUntil(int now) const {
+    for (const auto& item : itemList)
+        if (auto* widget = dynamic_cast<Widget*>(item.get()); widget && !item->hidden)
+            widget->restUntil(now);
+}
+
 void WidgetPanel::layout(int width, int height) const {
     for (const auto& item : itemList)
         item->layout(width, height);

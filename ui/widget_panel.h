@@ -31,6 +31,8 @@ class WidgetPanel {
     void layout(int width, int height) const;
     // Whether a shown item moves by itself with time.
     bool isAnimating() const;
+    // Widget::restUntil for every shown item.
+    void restUntil(int now) const;
 
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
     ColourEditor* colourEditor = nullptr;
