@@ -19,8 +19,25 @@ int windowWidth = 0;
 int windowHeight = 0;
 Vec2 pointerPoint;
 Widget* pointerTarget = nullptr;
+bool drawOnDemand = true;
 
 namespace {
+
+bool idleInstalled = false;
+
+// Installs or removes the idle handler; GLUT is told only of a change.
+void keepDrawing(bool keep) {
+    if (keep == idleInstalled)
+        return;
+    idleInstalled = keep;
+    glutIdleFunc(keep ? onIdle : nullptr);
+}
+
+// Everything an event can change shows in the next frame, and so does
+// whatever starts moving because of it.
+void eventChangesPicture() {
+    glutPostRedisplay();
+}
 
 constexpr int flingWindowMillis = 100;
 
@@ -33,6 +50,17 @@ PointerTrail& pointerSamples() {
 
 Scene* currentScene() {
     return SceneManager::instance().current();
+}
+
+// Called first by every event handler. While the frames have stopped, the
+// scene's clocks stopped with them; the continuous exhibit would have drawn
+// a frame just before this event, so they are brought up to now as that
+// frame would have, and a motion the event starts begins now.
+void endPause() {
+    if (idleInstalled)
+        return;
+    if (Scene* scene = currentScene())
+        scene->restUntil(elapsedMillis());
 }
 
 void setPointer(int x, int y) {
@@ -51,7 +79,8 @@ void installHandlers() {
     glutMouseFunc(onMouse);
     glutPassiveMotionFunc(onPassiveMotion);
     glutMotionFunc(onMotion);
-    glutIdleFunc(onIdle);
+    idleInstalled = false;
+    keepDrawing(true);
     glutKeyboardFunc(onKeyboard);
     glutSpecialFunc(onSpecialKey);
 }
@@ -91,14 +120,23 @@ void renderFrame() {
     glMatrixMode(GL_MODELVIEW);
 }
 
+bool drawingContinues() {
+    return idleInstalled;
+}
+
 void onDisplay() {
-    if (!currentScene())
+    Scene* scene = currentScene();
+    if (!scene)
         return;
     renderFrame();
     glutSwapBuffers();
+    // Asked after the frame, so that an animation reaching its rest in this
+    // frame has been drawn at rest before the frames stop.
+    keepDrawing(!drawOnDemand || scene->isAnimating());
 }
 
 void onReshape(int width, int height) {
+    endPause();
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
@@ -108,6 +146,7 @@ void onReshape(int width, int height) {
         const Vec2 size = overlayScale.overlaySize(width, height);
         scene->panel->layout(size.x, size.y);
     }
+    eventChangesPicture();
 }
 
 void updatePointerTarget() {
@@ -126,6 +165,7 @@ void updatePointerTarget() {
 
 void onMouse(int button, int state, int x, int y) {
     noteButton(button, state == GLUT_DOWN);
+    endPause();
     setPointer(x, y);
     if (state == GLUT_DOWN) {
         updatePointerTarget();
@@ -139,23 +179,27 @@ void onMouse(int button, int state, int x, int y) {
         if (velocity && pointerTarget)
             pointerTarget->fling(pointerPoint, *velocity);
     }
+    eventChangesPicture();
 }
 
 void onMotion(int x, int y) {
     noteInput();
+    endPause();
     setPointer(x, y);
     if (pointerTarget)
         pointerTarget->drag(pointerPoint);
     appendSample(pointerPoint, elapsedMillis());
-    glutPostRedisplay();
+    eventChangesPicture();
 }
 
 void onPassiveMotion(int x, int y) {
     noteInput();
+    endPause();
     setPointer(x, y);
     updatePointerTarget();
     if (pointerTarget)
         pointerTarget->hover(pointerPoint);
+    eventChangesPicture();
 }
 
 void onIdle() {
@@ -164,16 +208,19 @@ void onIdle() {
 
 void onKeyboard(unsigned char key, int, int) {
     noteInput();
+    endPause();
     if (key == 27)
         quit();
     if (key == 'S' || key == 's') {
         if (Scene* scene = currentScene())
             scene->panel->colourEditor->hidden = !scene->panel->colourEditor->hidden;
     }
+    eventChangesPicture();
 }
 
 void onSpecialKey(int key, int, int) {
     noteInput();
+    endPause();
     SceneManager& manager = SceneManager::instance();
     switch (key) {
     case GLUT_KEY_F1:
@@ -194,6 +241,7 @@ void onSpecialKey(int key, int, int) {
     default:
         break;
     }
+    eventChangesPicture();
 }
 
 void restartSamples(Vec2 point, int time) {

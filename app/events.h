@@ -18,18 +18,29 @@ extern Vec2 pointerPoint;
 // Everything it can point at lives until exit, so it never dangles.
 extern Widget* pointerTarget;
 
-// Creates nothing: installs every handler on the current GLUT window.
+// Creates nothing: installs every handler on the current GLUT window, the
+// idle handler among them, so that frames follow each other until the first
+// one finds nothing moving.
 void installHandlers();
 // Builds the scene list and gives the first scene its projection and lighting.
 void initialise();
 
 // Everything the display handler draws, without the buffer swap.
 void renderFrame();
+
+// True (as the exhibit runs): after each frame the idle handler stays only
+// while the current scene is animating, and every event asks for one frame;
+// with nothing moving the program sleeps until the next event. False: frame
+// after frame whatever moves, as comparisons with the continuous way want.
+extern bool drawOnDemand;
+// Whether the idle handler is installed, asking for one frame after another.
+bool drawingContinues();
 void onDisplay();
 void onReshape(int width, int height);
 void onMouse(int button, int state, int x, int y);
 void onMotion(int x, int y);
 void onPassiveMotion(int x, int y);
+// Asks for the next frame.
 void onIdle();
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecialKey(int key, int x, int y);

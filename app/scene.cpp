@@ -4,6 +4,7 @@
 #include "geom/rotator.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
+#include "ui/widget.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
@@ -78,6 +79,21 @@ void Scene::reset() {
     panel->reset();
     if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
         rotator->reset();
+}
+
+bool Scene::isAnimating() const {
+    if (panel->isAnimating())
+        return true;
+    // backgroundElement hands out a pointer the event layer may act on, so it
+    // is not const; asking it for its element changes nothing.
+    const Widget* background = const_cast<Scene*>(this)->backgroundElement();
+    return background && background->isAnimating();
+}
+
+void Scene::restUntil(int now) {
+    panel->restUntil(now);
+    if (Widget* background = backgroundElement())
+        background->restUntil(now);
 }
 
 void Scene::applyViewRotation() {

@@ -36,6 +36,13 @@ class Scene {
     virtual Widget* backgroundElement() = 0;
     // The panel's pick of p, else backgroundElement.
     virtual Widget* pickAt(Vec2 p);
+    // Whether the next frame can differ from the last one with no event in
+    // between: a shown item of the panel or the background element moves.
+    virtual bool isAnimating() const;
+    // Widget::restUntil for the panel's shown items and the background
+    // element: the event layer calls it when an event ends a pause in the
+    // frames, so that what the event sets moving starts from now.
+    void restUntil(int now);
 
     // The start-up state, for an exhibit that returns to it when left alone.
     // rememberStart keeps the panel's values and the view's orientation as

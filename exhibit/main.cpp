@@ -7,6 +7,7 @@
 #include "app/idle_reset.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "app/swap_interval.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
 
@@ -70,6 +71,9 @@ int main(int argc, char** argv) {
         glutFullScreen();
     if (choice.hideCursor)
         glutSetCursor(GLUT_CURSOR_NONE);
+    // The tools draw as fast as they can; the exhibit draws no faster than
+    // the screen shows, where the implementation lets it say so.
+    askForOneSwapPerRefresh();
     installHandlers();
     initialise();
     if (choice.idleResetSeconds > 0)

@@ -115,6 +115,11 @@ void Rotator::reset() {
     applied = false;
 }
 
+void Rotator::restUntil(int now) {
+    if (applied && !isAnimating())
+        lastApplyTime = now;
+}
+
 void Rotator::press(Vec2 p) {
     spinRate = {0, 0};
     lastPoint = p;

@@ -32,6 +32,9 @@ class Rotator : public Widget {
     void press(Vec2 p) override;
     void drag(Vec2 p) override;
     void release(Vec2 p) override;
+    // While it spins.
+    bool isAnimating() const override { return spinRate.x != 0.0 || spinRate.y != 0.0; }
+    void restUntil(int now) override;
 
     float matrix[16];
     float startMatrix[16];

@@ -53,6 +53,11 @@ double CreditsLogo::armAngle() const {
     return (1 - openness) * 1.151 + openness * (pi - firstArm);
 }
 
+void CreditsLogo::restUntil(int now) {
+    if (!isAnimating())
+        lastTime = now;
+}
+
 void CreditsLogo::advance(int now) {
     // A difference that reads negative is a logo last drawn (or, from its
     // start at 0, never drawn) more than 2^31 ms ago, when the exhibit has run

@@ -20,6 +20,10 @@ class CreditsLogo : public PanelItem, public Widget {
         hovered = false;
         openness = 0.0;
     }
+    // While it opens or closes, until the frame that shows it wholly open or
+    // closed has been drawn.
+    bool isAnimating() const override { return hovered ? openness < 1 : openness > 0; }
+    void restUntil(int now) override;
 
     // Opens by 0.002 per ms while hovered, closes by 0.005 per ms otherwise.
     void advance(int now);

@@ -28,6 +28,8 @@ class Dial : public PanelItem, public Widget {
 
     // Advances the angle by the spin over the time since the last step.
     void advanceSpin();
+    // While it spins.
+    bool isAnimating() const override { return angularVelocity != 0; }
 
     double angle = 0.0;
     double startAngle = 0.0;

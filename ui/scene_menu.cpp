@@ -48,6 +48,15 @@ void SceneMenu::reset() {
     hoveredIndex = -1;
 }
 
+bool SceneMenu::isAnimating() const {
+    return (direction > 0 && openness < 1) || (direction < 0 && openness > 0);
+}
+
+void SceneMenu::restUntil(int now) {
+    if (!isAnimating())
+        lastTime = now;
+}
+
 void SceneMenu::advanceFold(int now) {
     const int dt = millisBetween(lastTime, now);
     lastTime = now;

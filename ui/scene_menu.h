@@ -20,6 +20,10 @@ class SceneMenu : public PanelItem, public Widget {
     void press(Vec2 p) override;
     // Folded at once.
     void reset() override;
+    // While it folds or unfolds, until the frame that shows it wholly folded
+    // or unfolded has been drawn.
+    bool isAnimating() const override;
+    void restUntil(int now) override;
 
     // Moves openness towards the direction by elapsed time (1 per 100 ms).
     void advanceFold(int now);

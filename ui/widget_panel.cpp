@@ -4,6 +4,7 @@
 #include "ui/credits_logo.h"
 #include "ui/nav_button.h"
 #include "ui/scene_menu.h"
+#include "ui/widget.h"
 
 #include <GL/gl.h>
 
@@ -50,6 +51,22 @@ void WidgetPanel::rememberStart() const {
 void WidgetPanel::reset() const {
     for (const auto& item : itemList)
         item->reset();
+}
+
+bool WidgetPanel::isAnimating() const {
+    // A hidden item is not drawn, so it cannot move on screen.
+    for (const auto& item : itemList) {
+        const auto* widget = dynamic_cast<const Widget*>(item.get());
+        if (!item->hidden && widget && widget->isAnimating())
+            return true;
+    }
+    return false;
+}
+
+void WidgetPanel::restUntil(int now) const {
+    for (const auto& item : itemList)
+        if (auto* widget = dynamic_cast<Widget*>(item.get()); widget && !item->hidden)
+            widget->restUntil(now);
 }
 
 void WidgetPanel::layout(double width, double height) const {

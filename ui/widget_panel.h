@@ -32,6 +32,10 @@ class WidgetPanel {
     void rememberStart() const;
     void reset() const;
     void layout(double width, double height) const;
+    // Whether a shown item moves by itself with time.
+    bool isAnimating() const;
+    // Widget::restUntil for every shown item.
+    void restUntil(int now) const;
 
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
     ColourEditor* colourEditor = nullptr;

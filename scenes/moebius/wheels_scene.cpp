@@ -82,6 +82,10 @@ void WheelsScene::reset() {
     strip.addWheel(elapsedMillis());
 }
 
+bool WheelsScene::isAnimating() const {
+    return !strip.wheels.empty() || MoebiusScene::isAnimating();
+}
+
 void WheelsScene::readControls() {
     strip.bandStyle = styleSelector->selected;
 }

@@ -38,6 +38,8 @@ class WheelsScene : public MoebiusScene {
   public:
     explicit WheelsScene(Rotator& rotator);
     std::string caption() const override { return "Rotelline sul nastro"; }
+    // The wheels roll on for as long as there are any.
+    bool isAnimating() const override;
 
     // The controls, and one wheel starting again.
     void reset() override;

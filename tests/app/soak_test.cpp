@@ -52,17 +52,21 @@ void frame() {
 }
 
 // A quick drag on the background through the event layer, released at speed:
-// the view spins until the next press. Then every dial is flung.
+// the view spins until the next press. Then every dial is flung. The map takes
+// the press itself and keeps still after a quick release; it is left alone so
+// that the view it shares keeps the spin the other scenes gave it.
 void setSpinning(Scene& scene, std::mt19937& random) {
     const int y = soakHeight / 2;
     int x = soakWidth / 2;
-    onMouse(0, GLUT_DOWN, x, y);
-    for (int step = 0; step < 6; ++step) {
-        test_clock::advance(10);
-        x += 4 + int(random() % 6);
-        onMotion(x, y + step);
+    if (scene.pickAt({double(x), double(soakHeight - y)}) == scene.backgroundElement()) {
+        onMouse(0, GLUT_DOWN, x, y);
+        for (int step = 0; step < 6; ++step) {
+            test_clock::advance(10);
+            x += 4 + int(random() % 6);
+            onMotion(x, y + step);
+        }
+        onMouse(0, GLUT_UP, x, y + 6);
     }
-    onMouse(0, GLUT_UP, x, y + 6);
     for (const auto& item : scene.panel->items())
         if (auto* dial = dynamic_cast<Dial*>(item.get())) {
             const Vec2 rim = dial->position + Vec2{15, 0};

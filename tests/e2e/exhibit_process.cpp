@@ -275,10 +275,10 @@ void ExhibitProcess::startServer(const std::string& xvfbProgram, const std::stri
         return;
     }
     number.pop_back();
-    displayName = ":" + number;
-    display = XOpenDisplay(displayName.c_str());
+    displayName_ = ":" + number;
+    display = XOpenDisplay(displayName_.c_str());
     if (display == nullptr) {
-        fail("could not connect to the X server on " + displayName);
+        fail("could not connect to the X server on " + displayName_);
         return;
     }
     // The program must not hold our connection open after we close it.
@@ -301,7 +301,7 @@ void ExhibitProcess::startProgram(const std::string& program,
     }
     if (programPid == 0) {
         dieWithParent(parent);
-        setenv("DISPLAY", displayName.c_str(), 1);
+        setenv("DISPLAY", displayName_.c_str(), 1);
         setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
         execv(program.c_str(), argv.data());
         _exit(127);

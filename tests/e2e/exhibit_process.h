@@ -93,6 +93,10 @@ class ExhibitProcess {
     bool started() const { return failure_.empty(); }
     const std::string& failure() const { return failure_; }
 
+    // The X display the program runs on, and its window there.
+    const std::string& displayName() const { return displayName_; }
+    WindowId windowId() const { return window; }
+
     // The window's size as the X server reports it.
     int windowWidth() const { return width; }
     int windowHeight() const { return height; }
@@ -131,7 +135,7 @@ class ExhibitProcess {
     pid_t serverPid = -1;
     pid_t programPid = -1;
     int programStatus = -1;
-    std::string displayName;
+    std::string displayName_;
     _XDisplay* display = nullptr;
     WindowId window = 0;
     int width = 0;

@@ -1,13 +1,17 @@
 // lembovari-bench: how long each scene takes to draw a frame.
 //
-//   lembovari-bench [--frames N] [KEY [CONTROL=VALUE ...] ...]
+//   lembovari-bench [--frames N] [--moving] [KEY [CONTROL=VALUE ...] ...]
 //
 // For every named scene (by default every registered one, in start-up order)
 // it draws N frames (300 unless told) in the exhibit's 800 by 600 window
 // after a warm-up, waiting for each to finish, at the scene's default state
 // and, where the scene has a slider, with its first slider half way along.
 // A key followed by settings (named as the snapshot tool names them) is
-// measured in that state alone.
+// measured in that state alone. With --moving, each named scene (from its
+// settings, if any) is measured instead while its first slider sweeps back
+// and forth, or where it has none its first dial turns, one step before every
+// frame, so that the model is built again every frame as under a visitor's
+// drag.
 // Prints the renderer on a comment line, then one line per scene and state:
 // key, state, mean and 95th-percentile milliseconds per frame. Exit status 2
 // for bad arguments.
@@ -16,6 +20,7 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
+#include "ui/dial.h"
 #include "ui/slider.h"
 
 #include <GL/freeglut.h>
@@ -26,13 +31,18 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* usage = "usage: lembovari-bench [--frames N] [KEY [CONTROL=VALUE ...] ...]";
+constexpr const char* usage =
+    "usage: lembovari-bench [--frames N] [--moving] [KEY [CONTROL=VALUE ...] ...]";
 constexpr int warmUpFrames = 30;
+// A moving slider crosses its range in this many frames, then comes back; a
+// moving dial turns a whole turn in twice as many.
+constexpr int sweepFrames = 100;
 
 [[noreturn]] void fail(const std::string& message) {
     std::fprintf(stderr, "lembovari-bench: %s\n", message.c_str());
@@ -47,6 +57,7 @@ struct Request {
 
 struct Arguments {
     int frames = 300;
+    bool moving = false;
     std::vector<Request> requests;
 };
 
@@ -62,6 +73,8 @@ Arguments parseArguments(int argc, char** argv) {
             const auto [stop, status] = std::from_chars(text.data(), end, a.frames);
             if (text.empty() || status != std::errc() || stop != end || a.frames < 1)
                 fail("--frames " + text + ": expected a whole number above 0");
+        } else if (argument == "--moving") {
+            a.moving = true;
         } else if (argument.rfind("--", 0) == 0) {
             fail("unknown option " + argument + "; " + usage);
         } else if (argument.find('=') != std::string::npos) {
@@ -100,12 +113,18 @@ void drawFrame() {
     glFinish();
 }
 
-Timing measure(int frames) {
-    for (int i = 0; i < warmUpFrames; ++i)
+// With a step, the step is taken before every frame and timed with it.
+Timing measure(int frames, const std::function<void()>& step = {}) {
+    for (int i = 0; i < warmUpFrames; ++i) {
+        if (step)
+            step();
         drawFrame();
+    }
     std::vector<double> millis;
     for (int i = 0; i < frames; ++i) {
         const auto start = std::chrono::steady_clock::now();
+        if (step)
+            step();
         drawFrame();
         const std::chrono::duration<double, std::milli> spent =
             std::chrono::steady_clock::now() - start;
@@ -125,11 +144,37 @@ void report(const std::string& key, const std::string& state, Timing t) {
     std::fflush(stdout);
 }
 
-Slider* firstSlider(const Scene& scene) {
+template <typename Control> Control* firstOf(const Scene& scene) {
     for (PanelItem* control : ownControls(scene))
-        if (auto* slider = dynamic_cast<Slider*>(control))
-            return slider;
+        if (auto* found = dynamic_cast<Control*>(control))
+            return found;
     return nullptr;
+}
+
+// The scene while a visitor moves its first slider, or its first dial; a
+// scene with neither is measured as it stands. The control is left where it
+// started.
+void measureMoving(Scene& scene, int frames) {
+    if (auto* slider = firstOf<Slider>(scene)) {
+        const double before = slider->value;
+        const double stride = (slider->maximum - slider->minimum) / sweepFrames;
+        int frame = 0;
+        auto step = [&] {
+            // Back and forth along the whole track: 0, 1, ..., sweepFrames, ..., 1, 0.
+            const int phase = frame++ % (2 * sweepFrames);
+            const int along = phase <= sweepFrames ? phase : 2 * sweepFrames - phase;
+            slider->value = slider->minimum + along * stride;
+        };
+        report(scene.name, "moving slider0", measure(frames, step));
+        slider->value = before;
+    } else if (auto* dial = firstOf<Dial>(scene)) {
+        const double before = dial->angle;
+        auto step = [&] { dial->angle += pi / sweepFrames; };
+        report(scene.name, "moving dial0", measure(frames, step));
+        dial->angle = before;
+    } else {
+        report(scene.name, "still: no slider or dial", measure(frames));
+    }
 }
 
 } // namespace
@@ -159,14 +204,22 @@ int main(int argc, char** argv) {
             const auto parsed = parseSettings(describeControls(controls), settings, error);
             for (const ControlSetting& setting : *parsed)
                 applySetting(setting, controls[setting.control]);
+            if (arguments.moving) {
+                measureMoving(scene, arguments.frames);
+                continue;
+            }
             std::string state;
             for (const std::string& setting : settings)
                 state += (state.empty() ? "" : " ") + setting;
             report(scene.name, state, measure(arguments.frames));
             continue;
         }
+        if (arguments.moving) {
+            measureMoving(scene, arguments.frames);
+            continue;
+        }
         report(scene.name, "default", measure(arguments.frames));
-        if (Slider* slider = firstSlider(scene)) {
+        if (Slider* slider = firstOf<Slider>(scene)) {
             const double before = slider->value;
             slider->value = slider->minimum + 0.5 * (slider->maximum - slider->minimum);
             char state[40];
