@@ -5,7 +5,7 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "ui/widget.h"
 
 #include <GL/freeglut.h>

@@ -1,7 +1,7 @@
 #include "app/scene.h"
 
 #include "app/scene_manager.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
 #include "ui/widget.h"

@@ -51,7 +51,7 @@ class Scene {
     void rememberStart();
     virtual void reset();
 
-    // Applies backgroundElement as the scene's Rotator (see geom/rotator.h).
+    // Applies backgroundElement as the scene's Rotator (see ui/rotator.h).
     void applyViewRotation();
     // The name given with glLoadName of the nearest item drawForSelection
     // draws under the overlay point p, or 0 for none.

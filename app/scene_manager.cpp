@@ -12,7 +12,14 @@ SceneManager& SceneManager::instance() {
     // Created on the first registration, during static construction of the
     // first scene, whatever the order of the translation units.
     static SceneManager manager;
+    if (!sceneList())
+        setSceneList(&manager);
     return manager;
+}
+
+std::string SceneManager::captionAt(int index) const {
+    const Scene* scene = sceneAt(index);
+    return scene ? scene->shownCaption() : std::string();
 }
 
 void SceneManager::registerScene(Scene* scene) {

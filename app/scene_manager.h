@@ -3,6 +3,8 @@
 // through, and the position of the current scene in it. Holds no ownership:
 // scenes are static objects that live until exit.
 
+#include "ui/scene_list.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -10,9 +12,10 @@
 
 class Scene;
 
-class SceneManager {
+class SceneManager : public SceneList {
   public:
-    // The process-wide manager, created on first use (the first registration).
+    // The process-wide manager, created on first use (the first registration);
+    // it is also the list the navigation controls ask.
     static SceneManager& instance();
 
     // Keeps the first scene of a key; a later one of the same key is unreachable by it.
@@ -27,11 +30,14 @@ class SceneManager {
 
     Scene* current() const { return sceneAt(currentIndex); }
     Scene* sceneAt(int index) const;
-    int count() const { return static_cast<int>(order.size()); }
+    int count() const override { return static_cast<int>(order.size()); }
+    int shownIndex() const override { return currentIndex; }
+    // The shown caption of the scene at index; empty out of range.
+    std::string captionAt(int index) const override;
     // Makes the scene at index current: switch notifications, projection,
     // lighting and panel layout from the viewport, colour editor hidden.
     // Out of range or already current: nothing.
-    void select(int index);
+    void select(int index) override;
 
     Scene* byKey(const std::string& key) const;
     // Every registered scene in the order of registration.

@@ -2,7 +2,7 @@
 // defines them all so that the order holds by construction: each shared
 // Rotator is built before the scenes that turn with it.
 
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/moebius/cut_strip_scenes.h"
 #include "scenes/moebius/moebius_scene.h"

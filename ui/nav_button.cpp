@@ -1,15 +1,18 @@
 #include "ui/nav_button.h"
 
-#include "app/scene_manager.h"
 #include "ui/palette.h"
+#include "ui/scene_list.h"
 
 #include <GL/gl.h>
 
 int NavButton::target() const {
-    const SceneManager& manager = SceneManager::instance();
+    const SceneList* list = sceneList();
+    if (!list)
+        return -1;
+    const int shown = list->shownIndex();
     if (direction == 0)
-        return manager.currentIndex > 0 ? manager.currentIndex - 1 : -1;
-    return manager.currentIndex < manager.count() - 1 ? manager.currentIndex + 1 : -1;
+        return shown > 0 ? shown - 1 : -1;
+    return shown < list->count() - 1 ? shown + 1 : -1;
 }
 
 void NavButton::draw() {
@@ -34,5 +37,5 @@ void NavButton::draw() {
 void NavButton::activate() {
     const int index = target();
     if (index >= 0)
-        SceneManager::instance().select(index);
+        sceneList()->select(index);
 }

@@ -1,9 +1,8 @@
 #include "ui/scene_menu.h"
 
-#include "app/scene.h"
-#include "app/scene_manager.h"
 #include "geom/clock.h"
 #include "geom/draw.h"
+#include "ui/scene_list.h"
 
 #include <GL/freeglut.h>
 
@@ -36,9 +35,9 @@ Widget* SceneMenu::pick(Vec2 p) {
 }
 
 void SceneMenu::press(Vec2) {
-    SceneManager& manager = SceneManager::instance();
-    if (hoveredIndex >= 0 && hoveredIndex < manager.count())
-        manager.select(hoveredIndex);
+    SceneList* list = sceneList();
+    if (list && hoveredIndex >= 0 && hoveredIndex < list->count())
+        list->select(hoveredIndex);
     direction = -1;
 }
 
@@ -82,13 +81,12 @@ void SceneMenu::draw() {
             glPopMatrix();
             return;
         }
-        const SceneManager& manager = SceneManager::instance();
-        const int n = manager.count();
+        const SceneList* list = sceneList();
+        const int n = list ? list->count() : 0;
         double widest = 0;
         for (int i = 0; i < n; ++i)
-            widest = std::max(
-                widest, strokeTextWidth(GLUT_STROKE_ROMAN, manager.sceneAt(i)->shownCaption()) *
-                            captionScale);
+            widest = std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, list->captionAt(i)) *
+                                          captionScale);
         const double w = widest + 20;
         blendedRect(-5, 52 * openness - 5, w + 5, (rowHeight * n + 52) * openness + 5, 0.8, 0.7,
                     0.1, 0.8);
@@ -102,7 +100,7 @@ void SceneMenu::draw() {
                 blendedRect(0, row.lo, rowWidth, row.hi, 0.4, 0.6, 0.2, 0.5);
                 hoveredIndex = i;
             }
-            if (i == manager.currentIndex) {
+            if (i == list->shownIndex()) {
                 glColor3d(0.4, 0.6, 0.2);
                 glBegin(GL_LINE_STRIP);
                 {
@@ -119,7 +117,7 @@ void SceneMenu::draw() {
             {
                 glTranslated(10, row.lo + 7, 0);
                 glScaled(captionScale, captionScale, captionScale);
-                strokeText(GLUT_STROKE_ROMAN, manager.sceneAt(i)->shownCaption());
+                strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
             }
             glPopMatrix();
         }

@@ -1,6 +1,6 @@
 #include "scenes/klein/klein_scenes.h"
 
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "scenes/klein/style_selector.h"
 #include "ui/dial.h"
 #include "ui/slider.h"

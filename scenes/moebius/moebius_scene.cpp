@@ -1,6 +1,6 @@
 #include "scenes/moebius/moebius_scene.h"
 
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"

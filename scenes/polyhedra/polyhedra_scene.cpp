@@ -1,7 +1,7 @@
 #include "scenes/polyhedra/polyhedra_scene.h"
 
 #include "geom/draw.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "scenes/polyhedra/polyhedra_colours.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"

@@ -6,7 +6,7 @@
 // band, drawn in the colour of the two boundary points it joins.
 
 #include "app/scene.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "geom/vec.h"
 
 class Slider;

@@ -5,7 +5,7 @@
 // stripes or not at all.
 
 #include "app/scene.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 
 class Slider;
 class SurfaceModeSelector;

@@ -6,7 +6,7 @@
 
 #include "app/scene.h"
 #include "geom/retained_drawing.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 
 class Slider;
 class Dial;

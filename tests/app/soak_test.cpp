@@ -9,7 +9,7 @@
 #include "app/heap_policy.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "tests/support/exhibit_checks.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"

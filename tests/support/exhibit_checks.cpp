@@ -2,7 +2,7 @@
 
 #include "app/scene.h"
 #include "app/scene_manager.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/dial.h"

@@ -4,7 +4,7 @@
 // framework called.
 
 #include "app/scene.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "ui/dial.h"
 #include "ui/option_row.h"
 #include "ui/push_button.h"

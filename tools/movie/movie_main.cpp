@@ -14,7 +14,7 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
 #include "tools/common/temporary_file.h"

@@ -5,7 +5,7 @@
 
 #include "app/events.h"
 #include "app/scene_manager.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/klein/style_selector.h"
 #include "tests/support/gl_window.h"

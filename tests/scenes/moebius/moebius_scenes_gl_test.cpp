@@ -2,7 +2,7 @@
 #include "app/scene_manager.h"
 #include "geom/clock.h"
 #include "geom/draw.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "scenes/moebius/cut_strip_scenes.h"
 #include "scenes/moebius/moebius_scene.h"
 #include "scenes/moebius/strip_map_scene.h"

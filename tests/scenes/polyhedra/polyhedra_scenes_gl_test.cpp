@@ -1,6 +1,6 @@
 #include "app/events.h"
 #include "app/scene_manager.h"
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "scenes/polyhedra/platonic_solids.h"
 #include "scenes/polyhedra/polyhedra_colours.h"
 #include "scenes/polyhedra/polyhedra_scene.h"

@@ -1,4 +1,4 @@
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 
 #include "geom/clock.h"
 

@@ -1,4 +1,4 @@
-#include "geom/rotator.h"
+#include "ui/rotator.h"
 #include "tests/support/test_clock.h"
 
 #include <gtest/gtest.h>
