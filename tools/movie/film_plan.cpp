@@ -1,5 +1,7 @@
 #include "tools/movie/film_plan.h"
 
+#include "tools/common/parse_whole.h"
+
 #include "tools/snapshot/png_writer.h"
 
 #include <algorithm>
@@ -10,16 +12,6 @@
 namespace {
 
 constexpr double pi = 3.14159265358979323846;
-
-// The whole text as a number, or nothing: no blanks, no trailing characters.
-template <typename T> std::optional<T> parseWhole(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, status] = std::from_chars(text.data(), end, value);
-    if (text.empty() || status != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
 
 // Checks one option's value into options; an empty string or the reason.
 std::string setOption(FilmOptions& options, const std::string& option, const std::string& text) {

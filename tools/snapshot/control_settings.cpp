@@ -1,5 +1,7 @@
 #include "tools/snapshot/control_settings.h"
 
+#include "tools/common/parse_whole.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -25,16 +27,6 @@ std::string number(double v) {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, v).ptr;
     return std::string(text, end);
-}
-
-// The whole text as a number, or nothing: no blanks, no trailing characters.
-template <typename T> std::optional<T> parseWhole(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, status] = std::from_chars(text.data(), end, value);
-    if (text.empty() || status != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
 }
 
 bool isNumber(const std::string& text) {
