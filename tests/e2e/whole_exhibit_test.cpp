@@ -85,7 +85,17 @@ TEST_F(WholeExhibitTest, RightStepsThroughEverySceneAndTheMenuReachesEachOne) {
         exhibit->moveToOverlay(20, 20);
         ASSERT_TRUE(waitFor(unfolded, timeout)) << "the menu does not unfold into every row";
         exhibit->glideToOverlay(40, rowCentre(i), 8, 20ms);
-        std::this_thread::sleep_for(150ms);
+        // The menu goes to the row it last drew lit, so the press waits for it.
+        ASSERT_TRUE(waitFor(
+            [&] {
+                const Picture picture = exhibit->capture();
+                for (int x : {17, 21, 25})
+                    if (near(picture.atOverlay(x, rowCentre(i)), menuRowHovered, 12))
+                        return true;
+                return false;
+            },
+            timeout))
+            << "the menu's row " << i << " does not light up under the pointer";
         exhibit->pressButton();
         exhibit->releaseButton();
         exhibit->moveToOverlay(700, 300);
