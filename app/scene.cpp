@@ -1,9 +1,9 @@
 #include "app/scene.h"
 
 #include "app/scene_manager.h"
-#include "ui/rotator.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
+#include "ui/rotator.h"
 #include "ui/widget.h"
 #include "ui/widget_panel.h"
 

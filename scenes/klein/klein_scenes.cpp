@@ -1,8 +1,8 @@
 #include "scenes/klein/klein_scenes.h"
 
-#include "ui/rotator.h"
 #include "scenes/klein/style_selector.h"
 #include "ui/dial.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 

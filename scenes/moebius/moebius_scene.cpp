@@ -1,7 +1,7 @@
 #include "scenes/moebius/moebius_scene.h"
 
-#include "ui/rotator.h"
 #include "ui/dial.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 

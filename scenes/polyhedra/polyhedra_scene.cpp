@@ -1,8 +1,8 @@
 #include "scenes/polyhedra/polyhedra_scene.h"
 
 #include "geom/draw.h"
-#include "ui/rotator.h"
 #include "scenes/polyhedra/polyhedra_colours.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 

@@ -6,8 +6,8 @@
 // band, drawn in the colour of the two boundary points it joins.
 
 #include "app/scene.h"
-#include "ui/rotator.h"
 #include "geom/vec.h"
+#include "ui/rotator.h"
 
 class Slider;
 class Dial;

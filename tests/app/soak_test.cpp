@@ -9,11 +9,11 @@
 #include "app/heap_policy.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
-#include "ui/rotator.h"
 #include "tests/support/exhibit_checks.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 

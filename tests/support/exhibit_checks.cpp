@@ -2,11 +2,11 @@
 
 #include "app/scene.h"
 #include "app/scene_manager.h"
-#include "ui/rotator.h"
 #include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/dial.h"
 #include "ui/option_row.h"
+#include "ui/rotator.h"
 #include "ui/scene_menu.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"

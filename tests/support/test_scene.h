@@ -4,10 +4,10 @@
 // framework called.
 
 #include "app/scene.h"
-#include "ui/rotator.h"
 #include "ui/dial.h"
 #include "ui/option_row.h"
 #include "ui/push_button.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 
 #include <string>

@@ -14,13 +14,13 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
-#include "ui/rotator.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
 #include "tools/common/temporary_file.h"
 #include "tools/movie/film_plan.h"
 #include "tools/movie/movie_writer.h"
 #include "tools/snapshot/control_settings.h"
+#include "ui/rotator.h"
 #include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>

@@ -5,13 +5,13 @@
 
 #include "app/events.h"
 #include "app/scene_manager.h"
-#include "ui/rotator.h"
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/klein/style_selector.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 

@@ -2,7 +2,6 @@
 #include "app/scene_manager.h"
 #include "geom/clock.h"
 #include "geom/draw.h"
-#include "ui/rotator.h"
 #include "scenes/moebius/cut_strip_scenes.h"
 #include "scenes/moebius/moebius_scene.h"
 #include "scenes/moebius/strip_map_scene.h"
@@ -16,6 +15,7 @@
 #include "ui/dial.h"
 #include "ui/option_row.h"
 #include "ui/overlay_scale.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 

@@ -1,12 +1,12 @@
 #include "app/events.h"
 #include "app/scene_manager.h"
-#include "ui/rotator.h"
 #include "scenes/polyhedra/platonic_solids.h"
 #include "scenes/polyhedra/polyhedra_colours.h"
 #include "scenes/polyhedra/polyhedra_scene.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
+#include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
