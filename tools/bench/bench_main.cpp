@@ -20,13 +20,13 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
+#include "tools/common/parse_whole.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
 #include <GL/freeglut.h>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -69,10 +69,10 @@ Arguments parseArguments(int argc, char** argv) {
             if (i + 1 == argc)
                 fail("--frames needs a number");
             const std::string text = argv[++i];
-            const char* end = text.data() + text.size();
-            const auto [stop, status] = std::from_chars(text.data(), end, a.frames);
-            if (text.empty() || status != std::errc() || stop != end || a.frames < 1)
+            const auto frames = parseWhole<int>(text);
+            if (!frames || *frames < 1)
                 fail("--frames " + text + ": expected a whole number above 0");
+            a.frames = *frames;
         } else if (argument == "--moving") {
             a.moving = true;
         } else if (argument.rfind("--", 0) == 0) {
