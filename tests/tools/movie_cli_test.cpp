@@ -39,13 +39,7 @@ TEST_F(MovieTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", out, "--fps", "121"},
         {"ProjectivePlane1", (work / "missing" / "film.mp4").string()},
     };
-    for (const auto& arguments : commandLines) {
-        std::string shown;
-        for (const std::string& a : arguments)
-            shown += " " + a;
-        const Outcome outcome = run(arguments);
-        expectRefused(outcome, "lembovari-movie", written(), shown);
-    }
+    expectEachRefused("lembovari-movie", commandLines);
 }
 
 TEST_F(MovieTool, ATwoSecondFilmDecodesBackAndTheSameCommandGivesTheSameFilm) {

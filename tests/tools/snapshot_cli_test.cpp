@@ -56,13 +56,7 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", (work / "missing" / "picture.png").string()},
         {"ProjectivePlane1", work.string()},
     };
-    for (const auto& arguments : commandLines) {
-        std::string shown;
-        for (const std::string& a : arguments)
-            shown += " " + a;
-        const Outcome outcome = run(arguments);
-        expectRefused(outcome, "lembovari-snapshot", written(), shown);
-    }
+    expectEachRefused("lembovari-snapshot", commandLines);
 }
 
 TEST_F(SnapshotTool, AnErrorLeavesAnEarlierPictureAlone) {

@@ -72,3 +72,14 @@ void expectRefused(const Outcome& outcome, const std::string& programName,
     EXPECT_FALSE(outcome.err.empty() || outcome.err.back() != '\n') << shown;
     EXPECT_TRUE(writtenAfter.empty()) << shown;
 }
+
+void ToolTest::expectEachRefused(const std::string& programName,
+                                 const std::vector<std::vector<std::string>>& commandLines) const {
+    for (const auto& arguments : commandLines) {
+        std::string shown;
+        for (const std::string& a : arguments)
+            shown += " " + a;
+        const Outcome outcome = run(arguments);
+        expectRefused(outcome, programName, written(), shown);
+    }
+}

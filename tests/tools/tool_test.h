@@ -28,6 +28,10 @@ class ToolTest : public testing::Test {
     std::string output(const char* name) const { return (work / name).string(); }
     // The names of the files in that folder, sorted.
     std::vector<std::string> written() const;
+    // Runs the program with each command line and expects every one refused
+    // as expectRefused says.
+    void expectEachRefused(const std::string& programName,
+                           const std::vector<std::vector<std::string>>& commandLines) const;
 
     std::string program;
     std::filesystem::path folder;
