@@ -8,7 +8,6 @@
 #include "scenes/moebius/strip_selectors.h"
 #include "scenes/moebius/wheel_model.h"
 #include "scenes/moebius/wheels_scene.h"
-#include "scenes/projective/cross_cap_scene.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
@@ -23,10 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -403,120 +400,6 @@ TEST_F(MoebiusScenesTest, RandomEventsLeaveEverythingInRange) {
     EXPECT_EQ(gl_test::stateProblems(), "");
     sane();
     wheels().strip.clearWheels();
-}
-
-// Not a check but a measurement, run by hand with
-// --gtest_also_run_disabled_tests: mean and 95th-percentile milliseconds per
-// frame of every Moebius scene at its telling states, as the bench measures
-// them (300 frames after 30, glFinish after each), the states written as
-// the snapshot tool's settings. The wheels are spread along the band. On a
-// busy machine the figures swing; each state is also given as a share of
-// the cross-cap's default state measured right before it.
-TEST_F(MoebiusScenesTest, DISABLED_FrameTimes) {
-    static CrossCapScene reference;
-    auto millisPerFrame = [](std::vector<double>& millis) {
-        for (int frame = 0; frame < 330; ++frame) {
-            test_clock::advance(16);
-            const auto start = std::chrono::steady_clock::now();
-            renderFrame();
-            glutSwapBuffers();
-            glFinish();
-            const std::chrono::duration<double, std::milli> spent =
-                std::chrono::steady_clock::now() - start;
-            if (frame >= 30)
-                millis.push_back(spent.count());
-        }
-        double mean = 0;
-        for (double m : millis)
-            mean += m / millis.size();
-        std::sort(millis.begin(), millis.end());
-        return mean;
-    };
-    auto measure = [&](Scene& scene, const char* state) {
-        SceneManager& manager = SceneManager::instance();
-        std::vector<double> referenceMillis;
-        manager.clearOrder();
-        manager.appendByName(reference.name);
-        gl_test::reshapeToWindow();
-        reference.setupGL();
-        const double referenceMean = millisPerFrame(referenceMillis);
-        manager.clearOrder();
-        manager.appendByName(scene.name);
-        gl_test::reshapeToWindow();
-        scene.setupGL();
-        std::vector<double> millis;
-        const double mean = millisPerFrame(millis);
-        std::printf("%-9s %-28s %6.2f %6.2f   %4.2f of the cross-cap's %5.2f\n", scene.name.c_str(),
-                    state, mean, millis[millis.size() * 95 / 100 - 1], mean / referenceMean,
-                    referenceMean);
-    };
-    char state[64];
-
-    SquareToMoebiusScene& bend = square();
-    makeCurrent(bend);
-    for (double v : {0.0, 0.5, 1.0})
-        for (double angle : {pi, 2 * pi}) {
-            bend.bendSlider->value = v;
-            bend.twistDial->angle = angle;
-            std::snprintf(state, sizeof state, "slider0=%g dial0=%.4f", v, angle);
-            measure(bend, state);
-        }
-    bend.bendSlider->value = 0;
-    bend.twistDial->angle = pi;
-
-    CutInTwoScene& two = cutInTwo();
-    makeCurrent(two);
-    for (double v : {0.0, 0.3333, 1.0}) {
-        two.liftSlider->value = v;
-        std::snprintf(state, sizeof state, "slider0=%g", v);
-        measure(two, state);
-    }
-    two.liftSlider->value = 0;
-
-    SlidingStripScene& slide = sliding();
-    makeCurrent(slide);
-    for (double angle : {0.0, pi / 2, pi}) {
-        slide.slideDial->angle = angle;
-        std::snprintf(state, sizeof state, "dial1=%.4f", angle);
-        measure(slide, state);
-    }
-
-    CutInThreeScene& three = cutInThree();
-    makeCurrent(three);
-    for (double v : {0.0, 0.5, 1.0})
-        for (int style = 0; style < 3; ++style) {
-            three.liftSlider->value = v;
-            three.cutSelector->selected = style;
-            std::snprintf(state, sizeof state, "slider0=%g row0=%d", v, style);
-            measure(three, state);
-        }
-    three.liftSlider->value = 0;
-    three.cutSelector->selected = 0;
-
-    StripMapScene& atlas = map();
-    makeCurrent(atlas);
-    measure(atlas, "default");
-    for (int k = 1; k <= 6; ++k)
-        atlas.strip.regionState[k - 1] = k;
-    measure(atlas, "every region coloured");
-    std::fill(std::begin(atlas.strip.regionState), std::end(atlas.strip.regionState), 0);
-
-    WheelsScene& rolling = wheels();
-    makeCurrent(rolling);
-    for (int count : {0, MoebiusStrip::maxWheels / 2, MoebiusStrip::maxWheels}) {
-        rolling.strip.clearWheels();
-        for (int i = 0; i < count; ++i) {
-            rolling.strip.addWheel(elapsedMillis());
-            test_clock::advance(10000 / MoebiusStrip::maxWheels);
-        }
-        for (int style = 0; style < 3; ++style) {
-            rolling.styleSelector->selected = style;
-            std::snprintf(state, sizeof state, "%d wheels row0=%d", count, style);
-            measure(rolling, state);
-        }
-    }
-    rolling.strip.clearWheels();
-    rolling.styleSelector->selected = 0;
 }
 
 } // namespace
