@@ -9,10 +9,11 @@
 
 namespace {
 
-StartupChoice refused(std::string why) {
+// The reason and, in brackets, where to look for what would be right.
+StartupChoice refused(const std::string& why, const std::string& hint = "see lembovari --help") {
     StartupChoice choice;
     choice.action = StartupChoice::Action::Refuse;
-    choice.error = std::move(why);
+    choice.error = why + " (" + hint + ")";
     return choice;
 }
 
@@ -87,6 +88,10 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
     std::optional<std::string> sceneList;
     std::optional<std::string> idleReset;
     std::vector<std::string> rest;
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        choice.action = StartupChoice::Action::Help;
+        return choice;
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (i == 0) {
@@ -97,7 +102,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
             versionAsked = true;
         } else if (arg == "--scenes") {
             if (i + 1 == args.size())
-                return refused("--scenes needs a list of scene keys (or all)");
+                return refused("--scenes needs a list of scene keys (or all)",
+                               "lembovari --list shows them");
             sceneList = args[++i];
         } else if (startsWith(arg, "--scenes=")) {
             sceneList = arg.substr(std::string("--scenes=").size());
@@ -118,9 +124,14 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
             if (std::find(codes.begin(), codes.end(), *language) == codes.end())
                 return refused("--language needs one of " + languageList() + notThat(*language));
             choice.language = *language;
+        } else if (arg == "--no-quit-keys") {
+            choice.quitKeys = false;
+        } else if (auto file = optionValue(args, i, "--visit-log")) {
+            if (file->empty() || startsWith(*file, "--"))
+                return refused("--visit-log needs the name of a file" + notThat(*file));
+            choice.visitLog = *file;
         } else if (startsWith(arg, "--")) {
-            return refused("unknown option " + arg +
-                           " (try --scenes KEY,..., --list or --version)");
+            return refused("unknown option " + arg);
         } else {
             rest.push_back(arg);
         }
@@ -138,7 +149,7 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
                     return refused("--scenes list has an empty key: " + *sceneList);
                 if (std::find(registeredKeys.begin(), registeredKeys.end(), key) ==
                     registeredKeys.end())
-                    return refused("unknown scene key " + key + " (--list shows them)");
+                    return refused("unknown scene key " + key, "lembovari --list shows them");
             }
         }
         if (choice.keys->empty())
@@ -153,6 +164,8 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
     }
     if (choice.attract && !idleReset)
         return refused("--attract needs --idle-reset SECONDS");
+    if (choice.visitLog && !idleReset)
+        return refused("--visit-log needs --idle-reset SECONDS, whose resets end the visits");
     if (versionAsked)
         choice.action = StartupChoice::Action::Version;
     args = std::move(rest);

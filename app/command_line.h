@@ -11,7 +11,10 @@
 //   --overlay-scale F      the overlay F times its size (0.5 to 8)
 //   --hide-cursor          no pointer drawn over the window (touch screens)
 //   --language CODE        captions and credits in it, en, de, fr or es
+//   --no-quit-keys         Escape and F1 to F3 do nothing (a kiosk)
+//   --visit-log FILE       appends one line per visit (needs --idle-reset)
 //   --version              prints the program's name and version
+//   --help                 prints every option
 // Without them the exhibit shows the list it was built with.
 
 #include <optional>
@@ -19,7 +22,7 @@
 #include <vector>
 
 struct StartupChoice {
-    enum class Action { Run, List, Version, Refuse };
+    enum class Action { Run, List, Version, Help, Refuse };
     Action action = Action::Run;
     // The scene list to show; none for the built-in one.
     std::optional<std::vector<std::string>> keys;
@@ -34,6 +37,10 @@ struct StartupChoice {
     bool hideCursor = false;
     // The code of the language of captions and credits.
     std::string language = "it";
+    // Whether Escape and F1 to F3 end the program.
+    bool quitKeys = true;
+    // The file each visit's line is appended to; none for no such file.
+    std::optional<std::string> visitLog;
     // Why the command line was refused: one line, no newline.
     std::string error;
 };
@@ -43,7 +50,12 @@ struct StartupChoice {
 // key, an empty list or an empty key refuses the command line, and so does
 // an unknown option of the program's double-dash form, an idle time that is
 // not a whole number of seconds from 1 to 86,400, --attract without it, and
-// a bad scale or language. A refusal wins over --version, and --version over
-// --list.
+// a bad scale or language, and --visit-log without a file or without
+// --idle-reset. --help wins over everything, a refusal over --version, and
+// --version over --list.
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys);
+
+// What --help prints: every option with its values and default, one or more
+// lines each, ending in a newline.
+std::string startupHelp();

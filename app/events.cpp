@@ -20,6 +20,7 @@ int windowHeight = 0;
 Vec2 pointerPoint;
 Widget* pointerTarget = nullptr;
 bool drawOnDemand = true;
+bool quitKeys = true;
 
 namespace {
 
@@ -209,7 +210,7 @@ void onIdle() {
 void onKeyboard(unsigned char key, int, int) {
     noteInput();
     endPause();
-    if (key == 27)
+    if (key == 27 && quitKeys)
         quit();
     if (key == 'S' || key == 's') {
         if (Scene* scene = currentScene())
@@ -226,7 +227,8 @@ void onSpecialKey(int key, int, int) {
     case GLUT_KEY_F1:
     case GLUT_KEY_F2:
     case GLUT_KEY_F3:
-        quit();
+        if (quitKeys)
+            quit();
         break;
     case GLUT_KEY_LEFT:
     case GLUT_KEY_PAGE_UP:

@@ -33,6 +33,8 @@ void renderFrame();
 // with nothing moving the program sleeps until the next event. False: frame
 // after frame whatever moves, as comparisons with the continuous way want.
 extern bool drawOnDemand;
+// Whether Escape and F1 to F3 end the program (true unless a kiosk says not).
+extern bool quitKeys;
 // Whether the idle handler is installed, asking for one frame after another.
 bool drawingContinues();
 void onDisplay();

@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/events.h"
+#include "app/exhibit_service.h"
 #include "app/heap_policy.h"
 #include "app/idle_reset.h"
 #include "app/scene.h"
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
     // is refused without a window and --list and --version work without a
     // display.
     std::vector<std::string> args(argv, argv + argc);
+    StartFacts facts;
+    facts.options.assign(args.begin() + 1, args.end());
     const StartupChoice choice = takeStartupOptions(args, registeredKeys);
     useLanguage(choice.language);
     switch (choice.action) {
@@ -40,6 +43,9 @@ int main(int argc, char** argv) {
     case StartupChoice::Action::Version:
         std::cout << "lembovari " LEMBOVARI_VERSION "\n";
         return 0;
+    case StartupChoice::Action::Help:
+        std::cout << startupHelp();
+        return 0;
     case StartupChoice::Action::Run:
         break;
     }
@@ -52,6 +58,7 @@ int main(int argc, char** argv) {
     glutArgs.push_back(nullptr);
     int glutArgc = int(args.size());
     keepFreedHeapForNextFrames();
+    prepareService();
     // The size before glutInit is the default that its -geometry overrides.
     glutInitWindowSize(800, 600);
     glutInit(&glutArgc, glutArgs.data());
@@ -73,11 +80,14 @@ int main(int argc, char** argv) {
         glutSetCursor(GLUT_CURSOR_NONE);
     // The tools draw as fast as they can; the exhibit draws no faster than
     // the screen shows, where the implementation lets it say so.
-    askForOneSwapPerRefresh();
+    if (const char* swapControl = askForOneSwapPerRefresh())
+        facts.swapControl = swapControl;
     installHandlers();
+    quitKeys = choice.quitKeys;
     initialise();
     if (choice.idleResetSeconds > 0)
         enableIdleReset(choice.idleResetSeconds, choice.attract);
+    startService(std::move(facts));
     glutMainLoop();
     return 0;
 }

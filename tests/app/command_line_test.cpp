@@ -111,3 +111,31 @@ TEST(StartupOptions, BadScalesAndLanguagesAreRefusedNamingTheOption) {
 }
 
 } // namespace
+
+TEST(StartupOptions, KioskKeysVisitLogAndHelp) {
+    Args args{"lembovari", "--no-quit-keys", "--idle-reset", "60", "--visit-log", "v.csv"};
+    const StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    EXPECT_EQ(choice.action, Action::Run);
+    EXPECT_FALSE(choice.quitKeys);
+    EXPECT_EQ(choice.visitLog, "v.csv");
+    Args plain{"lembovari"};
+    const StartupChoice usual = takeStartupOptions(plain, registeredKeys);
+    EXPECT_TRUE(usual.quitKeys);
+    EXPECT_FALSE(usual.visitLog);
+
+    for (const Args& given : std::vector<Args>{{"--visit-log", "v.csv"},
+                                               {"--idle-reset", "9", "--visit-log"},
+                                               {"--idle-reset", "9", "--visit-log="}}) {
+        Args line{"lembovari"};
+        line.insert(line.end(), given.begin(), given.end());
+        const StartupChoice refused = takeStartupOptions(line, registeredKeys);
+        EXPECT_EQ(refused.action, Action::Refuse);
+        EXPECT_NE(refused.error.find("--visit-log"), std::string::npos) << refused.error;
+        EXPECT_NE(refused.error.find("--help"), std::string::npos) << refused.error;
+    }
+    Args help{"lembovari", "--scenes", "Nope", "--help"};
+    EXPECT_EQ(takeStartupOptions(help, registeredKeys).action, Action::Help);
+    for (const char* option : {"--scenes", "--visit-log", "--no-quit-keys", "--idle-reset",
+                               "--attract", "--overlay-scale", "--language", "--version"})
+        EXPECT_NE(startupHelp().find(option), std::string::npos) << option;
+}

@@ -79,6 +79,19 @@ TEST(CommandLine, VersionIsTheProjectsAndNeedsNoDisplay) {
     EXPECT_EQ(outcome.err, "");
 }
 
+TEST(CommandLine, HelpNeedsNoDisplayAndRefusalsPointToIt) {
+    const Outcome help = run("--help");
+    EXPECT_EQ(help.status, 0) << help.err;
+    EXPECT_NE(help.out.find("--visit-log FILE"), std::string::npos) << help.out;
+    EXPECT_EQ(help.err, "");
+    const Outcome unknown = run("--foo");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "lembovari: unknown option --foo (see lembovari --help)\n");
+    const Outcome alone = run("--visit-log visits.csv");
+    EXPECT_EQ(alone.status, 2);
+    EXPECT_EQ(lineCount(alone.err), 1) << alone.err;
+}
+
 TEST(CommandLine, BadListsAreOneLineAndStatusTwoWithoutAWindow) {
     for (const std::string arguments :
          {"--scenes NoSuchScene", "--scenes ''", "--scenes ProjectivePlane1,", "--scenes",

@@ -163,12 +163,12 @@ bool waitFor(const std::function<bool()>& condition, milliseconds timeout) {
 
 ExhibitProcess::ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
                                const std::string& windowTitle,
-                               const std::vector<std::string>& arguments,
-                               const std::string& screen) {
+                               const std::vector<std::string>& arguments, const std::string& screen,
+                               const Launch& launch) {
     XSetErrorHandler(ignoreXError);
     startServer(xvfbProgram, screen);
     if (started()) {
-        startProgram(program, arguments);
+        startProgram(program, arguments, launch);
     }
     if (started()) {
         findWindow(windowTitle);
@@ -286,7 +286,7 @@ void ExhibitProcess::startServer(const std::string& xvfbProgram, const std::stri
 }
 
 void ExhibitProcess::startProgram(const std::string& program,
-                                  const std::vector<std::string>& arguments) {
+                                  const std::vector<std::string>& arguments, const Launch& launch) {
     // Built before the fork: the child only execs.
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& argument : arguments) {
@@ -303,6 +303,15 @@ void ExhibitProcess::startProgram(const std::string& program,
         dieWithParent(parent);
         setenv("DISPLAY", displayName_.c_str(), 1);
         setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+        for (const std::string& entry : launch.environment)
+            putenv(const_cast<char*>(entry.c_str()));
+        if (!launch.standardError.empty()) {
+            int file = open(launch.standardError.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+            if (file >= 0) {
+                dup2(file, STDERR_FILENO);
+                close(file);
+            }
+        }
         execv(program.c_str(), argv.data());
         _exit(127);
     }

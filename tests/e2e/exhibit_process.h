@@ -75,6 +75,14 @@ int countDifferences(const Picture& a, const Picture& b, Box box, int tolerance)
 // passes; answers whether it held.
 bool waitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
 
+// What the program gets besides its arguments.
+struct Launch {
+    // NAME=VALUE entries added to its environment.
+    std::vector<std::string> environment;
+    // The file its standard error goes to; empty for the test's own.
+    std::string standardError;
+};
+
 class ExhibitProcess {
   public:
     // Starts a virtual X server (xvfbProgram) on a display number of its own
@@ -84,7 +92,7 @@ class ExhibitProcess {
     // -screen option takes it.
     ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
                    const std::string& windowTitle, const std::vector<std::string>& arguments = {},
-                   const std::string& screen = "1024x768x24");
+                   const std::string& screen = "1024x768x24", const Launch& launch = {});
     ~ExhibitProcess();
     ExhibitProcess(const ExhibitProcess&) = delete;
     ExhibitProcess& operator=(const ExhibitProcess&) = delete;
@@ -92,6 +100,9 @@ class ExhibitProcess {
     // Whether everything came up; when not, failure says what did not.
     bool started() const { return failure_.empty(); }
     const std::string& failure() const { return failure_; }
+
+    // The program's process, to send signals to; -1 once it has ended.
+    pid_t programId() const { return programPid; }
 
     // The X display the program runs on, and its window there.
     const std::string& displayName() const { return displayName_; }
@@ -126,7 +137,8 @@ class ExhibitProcess {
 
   private:
     void startServer(const std::string& xvfbProgram, const std::string& screen);
-    void startProgram(const std::string& program, const std::vector<std::string>& arguments);
+    void startProgram(const std::string& program, const std::vector<std::string>& arguments,
+                      const Launch& launch);
     void findWindow(const std::string& windowTitle);
     void fail(const std::string& why);
     void reap(pid_t& pid);

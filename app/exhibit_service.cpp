@@ -1,0 +1,99 @@
+#include "app/exhibit_service.h"
+
+#include "app/events.h"
+#include "app/service_notify.h"
+#include "app/stop_signals.h"
+#include "ui/overlay_scale.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+#include <X11/Xlib.h>
+
+#include <csignal>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+StartFacts startFacts;
+bool firstFrameDrawn = false;
+
+std::string glString(GLenum name) {
+    const GLubyte* text = glGetString(name);
+    return text ? reinterpret_cast<const char*>(text) : "unknown";
+}
+
+void reportStart() {
+    // The frame is on the screen, not just queued, when READY=1 says so.
+    glFinish();
+    startFacts.screenWidth = glutGet(GLUT_SCREEN_WIDTH);
+    startFacts.screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
+    startFacts.windowWidth = windowWidth;
+    startFacts.windowHeight = windowHeight;
+    startFacts.overlayScale = overlayScale.factor();
+    startFacts.renderer = glString(GL_RENDERER);
+    startFacts.glVersion = glString(GL_VERSION);
+    journalNote(startLine(startFacts));
+    notifyReady();
+}
+
+// A fault that recurs every frame would otherwise fill the journal.
+void reportGlErrors() {
+    static std::set<GLenum> reported;
+    for (GLenum error = glGetError(); error != GL_NO_ERROR; error = glGetError()) {
+        if (!reported.insert(error).second)
+            continue;
+        const GLubyte* name = gluErrorString(error);
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%04x", error);
+        journalProblem(std::string("GL error ") + code + " (" +
+                       (name ? reinterpret_cast<const char*>(name) : "unknown") +
+                       ") after a frame; later ones of this kind are not reported");
+    }
+}
+
+void onDisplayWatched() {
+    onDisplay();
+    if (!firstFrameDrawn) {
+        firstFrameDrawn = true;
+        reportStart();
+    }
+    reportGlErrors();
+}
+
+void stop(int signal) {
+    journalNote(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
+    notifyStopping();
+    std::exit(0);
+}
+
+int onDisplayLost(Display* display) {
+    journalProblem(std::string("lost the X display ") + DisplayString(display) +
+                   "; ending with status 1");
+    std::exit(1);
+}
+
+void onGlutError(const char* format, va_list arguments) {
+    char message[512];
+    std::vsnprintf(message, sizeof message, format, arguments);
+    journalProblem(std::string("freeglut: ") + message + "; ending with status 1");
+    // GLUT goes on after its error handler returns, as if nothing happened.
+    std::exit(1);
+}
+
+} // namespace
+
+void prepareService() {
+    catchStopSignals();
+    glutInitErrorFunc(onGlutError);
+}
+
+void startService(StartFacts facts) {
+    startFacts = std::move(facts);
+    glutDisplayFunc(onDisplayWatched);
+    XSetIOErrorHandler(onDisplayLost);
+    startWatchdogPings();
+    stopOnSignal(stop);
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The exhibit's log for the technician: a few lines on standard error, which
+// a systemd unit sends to the journal. One line at start, one per idle reset,
+// one for anything that goes wrong; never one per frame or per event. Under
+// systemd each line carries its priority (sd-daemon's "<N>" prefix) and the
+// journal adds the program's name; elsewhere the line starts with the name.
+
+#include <string>
+#include <vector>
+
+// What the start line tells.
+struct StartFacts {
+    std::vector<std::string> options; // the command line after the program's name
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int windowWidth = 0;
+    int windowHeight = 0;
+    double overlayScale = 1;
+    std::string renderer;  // GL_RENDERER
+    std::string glVersion; // GL_VERSION
+    // The extension that granted one swap per refresh; empty when none did.
+    std::string swapControl;
+};
+
+// The start line, without the program's name: version, options, sizes,
+// scale, renderer and swap interval.
+std::string startLine(const StartFacts& facts);
+
+// Writes one line as information, or as an error, in a single write.
+void journalNote(const std::string& line);
+void journalProblem(const std::string& line);
