@@ -4,6 +4,7 @@
 #include "app/idle_timer.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "app/visits.h"
 #include "geom/clock.h"
 #include "ui/rotator.h"
 #include "ui/widget.h"
@@ -61,6 +62,7 @@ void enableIdleReset(int seconds, bool attract) {
         scene->rememberStart();
     attractAfterReset = attract;
     idleTimer = std::make_unique<IdleTimer>(seconds * 1000, elapsedMillis());
+    startVisits();
     armTimer();
 }
 
@@ -68,6 +70,7 @@ void noteInput() {
     if (!idleTimer)
         return;
     stopAttracting();
+    visitInput();
     idleTimer->input(elapsedMillis());
     armTimer();
 }
@@ -76,15 +79,20 @@ void noteButton(int button, bool down) {
     if (!idleTimer)
         return;
     stopAttracting();
-    if (down)
+    if (down) {
+        visitPress();
         idleTimer->buttonDown(button, elapsedMillis());
-    else
+    } else {
+        visitInput();
         idleTimer->buttonUp(button, elapsedMillis());
+    }
     armTimer();
 }
 
 void resetExhibit() {
     SceneManager& manager = SceneManager::instance();
+    // Ended before the first scene comes back, which is no visitor's choice.
+    endVisit(VisitEnd::IdleReset);
     stopAttracting();
     // The element under the pointer is picked again at the next motion, so
     // that hover states and the menu's unfolding start afresh.

@@ -5,6 +5,7 @@
 
 #include "ui/scene_list.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,6 +39,10 @@ class SceneManager : public SceneList {
     // lighting and panel layout from the viewport, colour editor hidden.
     // Out of range or already current: nothing.
     void select(int index) override;
+    // Called with each scene that select makes current, after it is set up.
+    void watchSelection(std::function<void(const Scene&)> watcher) {
+        selectionWatcher = std::move(watcher);
+    }
 
     Scene* byKey(const std::string& key) const;
     // Every registered scene in the order of registration.
@@ -53,4 +58,5 @@ class SceneManager : public SceneList {
     std::map<std::string, Scene*> byName;
     std::vector<Scene*> registrationOrder;
     std::optional<std::vector<std::string>> startupKeys;
+    std::function<void(const Scene&)> selectionWatcher;
 };

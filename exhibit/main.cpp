@@ -9,6 +9,7 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "app/swap_interval.h"
+#include "app/visits.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
 
@@ -87,6 +88,8 @@ int main(int argc, char** argv) {
     initialise();
     if (choice.idleResetSeconds > 0)
         enableIdleReset(choice.idleResetSeconds, choice.attract);
+    if (choice.visitLog)
+        writeVisitsTo(*choice.visitLog);
     startService(std::move(facts));
     glutMainLoop();
     return 0;

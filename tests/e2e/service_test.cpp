@@ -7,7 +7,9 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <poll.h>
 #include <sstream>
@@ -112,6 +114,54 @@ TEST(Service, TellsSystemdItIsReadyPingsWhileTheLoopTurnsAndStopsOnSigterm) {
               std::string::npos)
         << lines;
     EXPECT_NE(lines.find("\nlembovari: stopping on SIGTERM\n"), std::string::npos) << lines;
+}
+
+int count(const std::string& text, const std::string& part) {
+    int found = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
+TEST(Service, OneVisitOfRealInputIsOneLineWithItsScenesAndTheJournalSaysSo) {
+    ScratchFolder scratch;
+    const std::string journal = scratch.path + "/journal";
+    const std::string log = scratch.path + "/visits.csv";
+    ExhibitProcess exhibit(
+        LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM, "Lembovari",
+        {"--scenes", "ProjectivePlane1,Moebius", "--idle-reset", "2", "--visit-log", log},
+        "1024x768x24", {{}, journal});
+    ASSERT_TRUE(exhibit.started()) << exhibit.failure();
+    // The pointer's first move onto the window may have started a visit:
+    // the first reset ends it, whatever it was.
+    ASSERT_TRUE(waitFor([&] { return count(readAll(journal), "idle reset: ") == 1; }, 15s));
+    const int linesBefore = count(readAll(log), "\n");
+
+    exhibit.moveToOverlay(600, 300);
+    exhibit.pressButton();
+    exhibit.glideToOverlay(650, 320, 5, 10ms);
+    exhibit.releaseButton();
+    exhibit.tapKey(XK_Right);
+    ASSERT_TRUE(waitFor([&] { return count(readAll(journal), "idle reset: ") == 2; }, 15s));
+    kill(exhibit.programId(), SIGTERM);
+    EXPECT_EQ(exhibit.waitForExit(5s), 0);
+
+    const std::string lines = readAll(log);
+    EXPECT_EQ(lines.rfind("start,seconds,interactions,scenes\n", 0), 0u) << lines;
+    EXPECT_EQ(count(lines, "\n"), std::max(linesBefore, 1) + 1) << lines;
+    const std::string visit = lines.substr(lines.rfind('\n', lines.size() - 2) + 1);
+    int year = 0, month = 0, day = 0, interactions = 0;
+    double seconds = 0, first = 0, second = 0;
+    ASSERT_EQ(
+        std::sscanf(visit.c_str(),
+                    "%d-%d-%dT%*d:%*d:%*d%*[+-]%*d:%*d,%lf,%d,ProjectivePlane1:%lf Moebius:%lf",
+                    &year, &month, &day, &seconds, &interactions, &first, &second),
+        7)
+        << visit;
+    EXPECT_EQ(interactions, 2) << "a press with its drag, and a key";
+    EXPECT_GE(second, 2.0) << "the last scene lasts until the reset";
+    EXPECT_NEAR(seconds, first + second, 0.15);
+    EXPECT_NE(readAll(journal).find("idle reset: visit from "), std::string::npos);
 }
 
 class KioskKeysTest : public ExhibitTest {
