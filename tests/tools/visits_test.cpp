@@ -1,0 +1,116 @@
+// The curator's report: its figures from a small log worked out by hand, and
+// the real lembovari-visits on a made-up week written by the exhibit's own
+// visit lines, with a torn and a foreign line, a missing file and refusals.
+
+#include "app/visit_record.h"
+#include "tests/tools/png_reader.h"
+#include "tests/tools/tool_test.h"
+#include "tools/visits/visit_log_reader.h"
+#include "tools/visits/visit_statistics.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+TEST(VisitReport, FiguresOfASmallLogWithTornAndForeignLines) {
+    std::istringstream log("start,seconds,interactions,scenes\n"
+                           "2026-12-01T10:15:00+01:00,60.0,3,A:20.0 B:40.0\n"
+                           "2026-12-01T10:50:00+01:00,30.0,1,A:10.0 B:5.0 A:15.0\n"
+                           "not a visit,at,all,x\n"
+                           "2026-12-03T15:05:00+01:00,90.0,5,A:90.0\n"
+                           "start,seconds,interactions,scenes\n"
+                           "2026-12-03T15:40:00+01:00,45.0,2,A:20.0 B:2\n"
+                           "2026-12-03T16:00:00+01:00,12.0,1,A:12.0");
+    const LogReading reading = readVisitLog(log);
+    EXPECT_EQ(reading.unreadable, 3);
+    EXPECT_EQ(reading.firstUnreadableAt, 4);
+    const VisitFigures figures = summarise(reading.visits);
+    ASSERT_EQ(figures.visits, 3);
+    ASSERT_EQ(figures.days.size(), 3u);
+    EXPECT_EQ(figures.days[1].date, "2026-12-02");
+    EXPECT_EQ(figures.days[1].visits, 0);
+    EXPECT_EQ(figures.days[0].visits, 2);
+    EXPECT_DOUBLE_EQ(figures.medianSeconds, 60);
+    EXPECT_DOUBLE_EQ(figures.meanSeconds, 60);
+    ASSERT_EQ(figures.scenes.size(), 2u);
+    EXPECT_EQ(figures.scenes[0].key, "A");
+    EXPECT_DOUBLE_EQ(figures.scenes[0].share, 1);
+    EXPECT_DOUBLE_EQ(figures.scenes[0].medianSeconds, 25) << "both stays of a visit together";
+    EXPECT_DOUBLE_EQ(figures.scenes[1].medianSeconds, 22.5);
+    EXPECT_EQ(busiestHours(figures, 3), (std::vector<int>{10, 15}));
+    EXPECT_EQ(nextDay("2028-02-28"), "2028-02-29");
+    EXPECT_FALSE(isDate("2026-02-29"));
+}
+
+// A week of visits as the exhibit writes them, the museum closed on
+// Monday, then a foreign line and a line torn by a power cut.
+void writeMadeUpWeek(const std::string& path) {
+    setenv("TZ", "CET-1", 1);
+    tzset();
+    std::ofstream log(path);
+    log << visitCsvHeader() << "\n";
+    const char* const keys[] = {"ProjectivePlane1", "ProjectivePlane2", "KleinBottle1", "Moebius",
+                                "Moebius5",         "cubeocta",         "ring"};
+    unsigned random = 12345;
+    const auto next = [&](unsigned below) {
+        random = random * 1103515245u + 12345u;
+        return (random >> 16) % below;
+    };
+    const std::time_t sunday = 1795950000; // 2026-11-29 12:00 CET
+    for (int day = 0; day < 7; ++day) {
+        if (day == 1)
+            continue;
+        const int visits = 25 + int(next(30)) + (day >= 5 ? 30 : 0);
+        for (int v = 0; v < visits; ++v) {
+            const int hour = 10 + int(next(4) + next(5));
+            VisitRecord record("ProjectivePlane1");
+            int now = 0;
+            record.input(now, sunday + (day * 24 + hour - 12) * 3600 + int(next(3600)));
+            for (unsigned scene = 1, seen = 1 + next(4) + next(3); scene < seen; ++scene) {
+                now += 5000 + int(next(40000) * next(4));
+                record.interaction(now, 0);
+                record.sceneShown(keys[next(7)], now);
+            }
+            log << visitCsvLine(*record.end(now + 120000 + int(next(60000)))) << "\n";
+        }
+    }
+    log << "Lembovari,curator,notes\n2026-12-06T17:59:58+01:00,131.0,4,Moebius:13";
+}
+
+class VisitsTool : public ToolTest {
+  protected:
+    VisitsTool() : ToolTest(LEMBOVARI_VISITS) {}
+};
+
+TEST_F(VisitsTool, AWeeksReportAndPictureFromOneCommandAndRefusals) {
+    // Kept in the build folder: README's picture is drawn from it.
+    writeMadeUpWeek("visits-week.csv");
+    expectEachRefused("lembovari-visits", {{},
+                                           {"--from", "2026-13-01", "visits-week.csv"},
+                                           {"--to"},
+                                           {"--plot", output("week.svg"), "visits-week.csv"},
+                                           {"--from", "2026-12-02", "--to", "2026-12-01", "x"},
+                                           {"--bogus", "visits-week.csv"}});
+    EXPECT_EQ(run({"--help"}).status, 0);
+    const Outcome week = run({"--plot", output("week.png"), "--from", "2026-11-29", "--to",
+                              "2026-12-05", "visits-week.csv"});
+    EXPECT_EQ(week.status, 0) << week.err;
+    EXPECT_EQ(week.err, "");
+    for (const char* shown : {"2 unreadable lines (the first is line ", "2026-11-30 Mon      0\n",
+                              "Holding time\n", "  ProjectivePlane1   100 %", "Busiest hours\n"})
+        EXPECT_NE(week.out.find(shown), std::string::npos) << shown << "\n" << week.out;
+    const auto picture = readPng(output("week.png"));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, 1000);
+
+    const Outcome days = run({"--from", "2026-12-04", "--to", "2026-12-04", "visits-week.csv"});
+    EXPECT_NE(days.out.find("visits from 2026-12-04 to 2026-12-04"), std::string::npos) << days.out;
+
+    const Outcome missing = run({"visits-week.csv", output("none.csv")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1) << missing.err;
+    EXPECT_NE(missing.out.find("Visits per day"), std::string::npos);
+}
+
+} // namespace
