@@ -7,6 +7,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 
 #include <csignal>
@@ -69,6 +70,18 @@ void stop(int signal) {
     std::exit(0);
 }
 
+// The close message a stop signal has the X server send; a window manager's
+// own close goes on to GLUT's exit. GLUT closes the window again while the
+// process exits, which must not stop it twice.
+void onWindowClosed() {
+    static bool stopping = false;
+    const int signal = caughtStopSignal();
+    if (signal == 0 || stopping)
+        return;
+    stopping = true;
+    stop(signal);
+}
+
 int onDisplayLost(Display* display) {
     journalProblem(std::string("lost the X display ") + DisplayString(display) +
                    "; ending with status 1");
@@ -95,5 +108,6 @@ void startService(StartFacts facts) {
     glutDisplayFunc(onDisplayWatched);
     XSetIOErrorHandler(onDisplayLost);
     startWatchdogPings();
-    stopOnSignal(stop);
+    glutCloseFunc(onWindowClosed);
+    wakeOnStopSignal(glXGetCurrentDisplay(), glXGetCurrentDrawable());
 }
