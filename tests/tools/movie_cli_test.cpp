@@ -72,6 +72,20 @@ TEST_F(MovieTool, ATwoSecondFilmDecodesBackAndTheSameCommandGivesTheSameFilm) {
     EXPECT_EQ(readText(output("a.mp4")), readText(output("b.mp4")));
 }
 
+// The wheels roll by the film's clock from its first frame, so the same
+// command films them the same way every time.
+TEST_F(MovieTool, TheWheelsRollAlikeInEveryFilmOfTheSameCommand) {
+    const auto film = [&](const char* name) {
+        return run({"Moebius2", output(name), "--seconds", "1", "--fps", "10", "--scale", "0.5"});
+    };
+    ASSERT_EQ(film("a.mp4").status, 0);
+    ASSERT_EQ(film("b.mp4").status, 0);
+    const auto a = readMovie(output("a.mp4"));
+    ASSERT_TRUE(a);
+    EXPECT_GT(differing(a->frames.front(), a->frames.back()), 100) << "the wheels do not roll";
+    EXPECT_EQ(readText(output("a.mp4")), readText(output("b.mp4")));
+}
+
 TEST_F(MovieTool, GifAndWebpFilmsAreWritten) {
     ASSERT_EQ(run({"cubeocta", output("c.gif"), "slider0=0:1", "--seconds", "1", "--fps", "8",
                    "--scale", "0.25", "--no-overlay"})
