@@ -57,6 +57,14 @@ AVDictionary* dictionaryOf(const std::vector<std::pair<const char*, const char*>
     return dictionary;
 }
 
+// The muxers' loop option for a film played `plays` times (0: for ever).
+// WebP counts plays; GIF counts repeats after the first, with -1 for none.
+int loopOption(FilmFormat format, int plays) {
+    if (format == FilmFormat::gif && plays > 0)
+        return plays == 1 ? -1 : plays - 1;
+    return plays;
+}
+
 } // namespace
 
 struct MovieWriter::Encoder {
@@ -119,7 +127,7 @@ MovieWriter::MovieWriter() = default;
 MovieWriter::~MovieWriter() = default;
 
 std::string MovieWriter::open(const std::string& path, FilmFormat format, int width, int height,
-                              int fps, Rgb8 flat) {
+                              int fps, Rgb8 flat, int plays) {
     // Every problem comes back as the reason; FFmpeg's own chatter would
     // only repeat it on lines of its own.
     av_log_set_level(AV_LOG_QUIET);
@@ -188,6 +196,8 @@ std::string MovieWriter::open(const std::string& path, FilmFormat format, int wi
     if ((status = avio_open(&e.muxer->pb, e.file->path().c_str(), AVIO_FLAG_WRITE)) < 0)
         return reasonOf(status);
     AVDictionary* muxerOptions = dictionaryOf(recipe.muxerOptions);
+    if (format != FilmFormat::mp4)
+        av_dict_set_int(&muxerOptions, "loop", loopOption(format, plays), 0);
     status = avformat_write_header(e.muxer, &muxerOptions);
     av_dict_free(&muxerOptions);
     return status < 0 ? reasonOf(status) : "";
