@@ -1,6 +1,7 @@
 #include "tools/movie/movie_writer.h"
 
 #include "tools/common/temporary_file.h"
+#include "tools/movie/frame_spool.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -76,6 +77,11 @@ struct MovieWriter::Encoder {
     SwsContext* converter = nullptr;
     AVFrame* frame = nullptr;
     AVPacket* packet = nullptr;
+    // A GIF film's frames wait here, their shades counted, until its
+    // palette can be fitted to them all.
+    std::unique_ptr<FrameSpool> spool;
+    ColourHistogram shades;
+    std::vector<Rgb8> exact;
     std::unique_ptr<GifPalette> palette;
     std::int64_t nextPts = 0;
 
@@ -108,6 +114,22 @@ struct MovieWriter::Encoder {
             status = av_interleaved_write_frame(muxer, packet);
         }
         return reasonOf(status);
+    }
+
+    // Encodes image as count frames.
+    std::string encodeEach(const RgbImage& image, int count) {
+        for (int i = 0; i < count; ++i) {
+            // The encoder may still hold the previous frame's buffers.
+            const int status = av_frame_make_writable(frame);
+            if (status < 0)
+                return reasonOf(status);
+            fill(image);
+            frame->pts = nextPts++;
+            const std::string reason = encode(frame);
+            if (!reason.empty())
+                return reason;
+        }
+        return "";
     }
 
     // The picture converted into frame's pixels.
@@ -190,7 +212,8 @@ std::string MovieWriter::open(const std::string& path, FilmFormat format, int wi
         if (!e.converter)
             return "cannot convert RGB to YUV";
     } else {
-        e.palette = std::make_unique<GifPalette>(std::vector<Rgb8>{flat});
+        e.spool = std::make_unique<FrameSpool>();
+        e.exact = {flat};
     }
 
     if ((status = avio_open(&e.muxer->pb, e.file->path().c_str(), AVIO_FLAG_WRITE)) < 0)
@@ -204,24 +227,24 @@ std::string MovieWriter::open(const std::string& path, FilmFormat format, int wi
 }
 
 std::string MovieWriter::add(const RgbImage& image, int count) {
-    Encoder& e = *encoder;
-    for (int i = 0; i < count; ++i) {
-        // The encoder may still hold the previous frame's buffers.
-        const int status = av_frame_make_writable(e.frame);
-        if (status < 0)
-            return reasonOf(status);
-        e.fill(image);
-        e.frame->pts = e.nextPts++;
-        const std::string reason = e.encode(e.frame);
-        if (!reason.empty())
-            return reason;
+    if (encoder->spool) {
+        encoder->shades.add(image, encoder->exact, count);
+        return encoder->spool->keep(image, count);
     }
-    return "";
+    return encoder->encodeEach(image, count);
 }
 
 std::string MovieWriter::finish() {
     Encoder& e = *encoder;
-    std::string reason = e.encode(nullptr);
+    std::string reason;
+    if (e.spool) {
+        e.palette =
+            std::make_unique<GifPalette>(e.exact, e.shades.medianCut(256 - GifPalette::exactSlots));
+        reason = e.spool->replay(
+            [&e](const RgbImage& image, int count) { return e.encodeEach(image, count); });
+    }
+    if (reason.empty())
+        reason = e.encode(nullptr);
     if (reason.empty()) {
         const int status = av_write_trailer(e.muxer);
         if (status < 0)
