@@ -74,11 +74,8 @@ Arguments parseArguments(int argc, char** argv) {
              a.frames = *frames;
              return std::string();
          }},
-        {"--moving", "", "each scene measured while its first slider or dial moves", "still",
-         [&a](const std::string&) {
-             a.moving = true;
-             return std::string();
-         }},
+        switchOption("--moving", "each scene measured while its first slider or dial moves",
+                     "still", a.moving, true),
     };
     std::string error;
     const auto read = readCommandLine(specs, {argv + 1, argv + argc}, error);

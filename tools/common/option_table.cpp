@@ -10,6 +10,15 @@ std::string withHint(const std::string& reason) {
 
 } // namespace
 
+OptionSpec switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
+                        bool on) {
+    return {std::move(name), "", std::move(meaning), std::move(byDefault),
+            [&flag, on](const std::string&) {
+                flag = on;
+                return std::string();
+            }};
+}
+
 std::optional<ReadCommandLine> readCommandLine(const std::vector<OptionSpec>& options,
                                                const std::vector<std::string>& arguments,
                                                std::string& error) {

@@ -20,6 +20,10 @@ struct OptionSpec {
     std::function<std::string(const std::string&)> take;
 };
 
+// An option without a value that sets flag to on.
+OptionSpec switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
+                        bool on);
+
 // The words of a command line that are not options, in order.
 struct ReadCommandLine {
     std::vector<std::string> words;

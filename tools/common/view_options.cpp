@@ -22,13 +22,6 @@ std::string sizeInto(ViewOptions& view, const std::string& text) {
     return "";
 }
 
-std::string languages() {
-    std::string list;
-    for (const std::string& code : languageCodes())
-        list += (list.empty() ? "" : ", ") + code;
-    return list;
-}
-
 } // namespace
 
 std::optional<int> downscaleFor(const std::string& text, std::string& error) {
@@ -60,12 +53,12 @@ std::vector<OptionSpec> viewOptionSpecs(ViewOptions& view) {
         {"--size", "WxH",
          "a window of that size, each side 100 to 8192, the overlay scaled to fit it", "800x600",
          [&view](const std::string& text) { return sizeInto(view, text); }},
-        {"--language", "CODE", "captions and credits in that language: " + languages(),
+        {"--language", "CODE", "captions and credits in that language: " + languageList(),
          languageCodes().front(),
          [&view](const std::string& code) {
              const auto& codes = languageCodes();
              if (std::find(codes.begin(), codes.end(), code) == codes.end())
-                 return "--language " + code + ": expected " + languages();
+                 return "--language " + code + ": expected " + languageList();
              view.language = code;
              return std::string();
          }},

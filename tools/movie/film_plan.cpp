@@ -62,11 +62,7 @@ std::vector<OptionSpec> filmOptionSpecs(FilmOptions& options) {
              options.plays = *plays;
              return std::string();
          }},
-        {"--no-overlay", "", "the controls left out", "shown",
-         [&options](const std::string&) {
-             options.overlay = false;
-             return std::string();
-         }},
+        switchOption("--no-overlay", "the controls left out", "shown", options.overlay, false),
     };
     for (OptionSpec& spec : viewOptionSpecs(options.view))
         specs.push_back(std::move(spec));

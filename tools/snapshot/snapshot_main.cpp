@@ -60,11 +60,8 @@ struct Arguments {
 
 std::vector<OptionSpec> optionSpecs(Arguments& a) {
     std::vector<OptionSpec> specs = {
-        {"--list", "", "every scene's key, caption and controls, instead of a picture", "off",
-         [&a](const std::string&) {
-             a.list = true;
-             return std::string();
-         }},
+        switchOption("--list", "every scene's key, caption and controls, instead of a picture",
+                     "off", a.list, true),
     };
     for (OptionSpec& spec : viewOptionSpecs(a.view))
         specs.push_back(std::move(spec));
