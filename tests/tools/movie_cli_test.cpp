@@ -48,6 +48,9 @@ TEST_F(MovieTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", (work / "missing" / "film.mp4").string()},
     };
     expectEachRefused("lembovari-movie", commandLines);
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--size WxH"), std::string::npos) << help.out;
 }
 
 TEST_F(MovieTool, ATwoSecondFilmDecodesBackAndTheSameCommandGivesTheSameFilm) {

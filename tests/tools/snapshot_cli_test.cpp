@@ -59,6 +59,9 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", work.string()},
     };
     expectEachRefused("lembovari-snapshot", commandLines);
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--scale F"), std::string::npos) << help.out;
 }
 
 TEST_F(SnapshotTool, AnErrorLeavesAnEarlierPictureAlone) {
