@@ -22,7 +22,6 @@
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
 #include "tools/common/option_table.h"
-#include "tools/common/parse_whole.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
@@ -42,6 +41,8 @@ namespace {
 constexpr const char* usage =
     "usage: lembovari-bench [--frames N] [--moving] [KEY [CONTROL=VALUE ...] ...]";
 constexpr int warmUpFrames = 30;
+// More frames than anyone waits for: anything beyond is a typo.
+constexpr int mostFrames = 1000000;
 // A moving slider crosses its range in this many frames, then comes back; a
 // moving dial turns a whole turn in twice as many.
 constexpr int sweepFrames = 100;
@@ -66,14 +67,9 @@ struct Arguments {
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
     const std::vector<OptionSpec> specs = {
-        {"--frames", "N", "frames measured of each scene and state, after 30 to warm up", "300",
-         [&a](const std::string& text) {
-             const auto frames = parseWhole<int>(text);
-             if (!frames || *frames < 1)
-                 return "--frames " + text + ": expected a whole number above 0";
-             a.frames = *frames;
-             return std::string();
-         }},
+        wholeNumberOption("--frames",
+                          "frames measured of each scene and state, after 30 to warm up", "300",
+                          a.frames, 1, mostFrames),
         switchOption("--moving", "each scene measured while its first slider or dial moves",
                      "still", a.moving, true),
     };

@@ -1,5 +1,7 @@
 #include "tools/common/option_table.h"
 
+#include "tools/common/parse_whole.h"
+
 #include <algorithm>
 
 namespace {
@@ -15,6 +17,19 @@ OptionSpec switchOption(std::string name, std::string meaning, std::string byDef
     return {std::move(name), "", std::move(meaning), std::move(byDefault),
             [&flag, on](const std::string&) {
                 flag = on;
+                return std::string();
+            }};
+}
+
+OptionSpec wholeNumberOption(std::string name, std::string meaning, std::string byDefault,
+                             int& number, int lowest, int highest) {
+    return {name, "N", std::move(meaning), std::move(byDefault),
+            [name, &number, lowest, highest](const std::string& text) {
+                const auto value = parseWhole<int>(text);
+                if (!value || *value < lowest || *value > highest)
+                    return name + " " + text + ": expected a whole number from " +
+                           std::to_string(lowest) + " to " + std::to_string(highest);
+                number = *value;
                 return std::string();
             }};
 }

@@ -24,6 +24,11 @@ struct OptionSpec {
 OptionSpec switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
                         bool on);
 
+// An option whose value is a whole number from lowest to highest, read into
+// number.
+OptionSpec wholeNumberOption(std::string name, std::string meaning, std::string byDefault,
+                             int& number, int lowest, int highest);
+
 // The words of a command line that are not options, in order.
 struct ReadCommandLine {
     std::vector<std::string> words;

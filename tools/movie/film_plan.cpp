@@ -33,14 +33,7 @@ std::vector<OptionSpec> filmOptionSpecs(FilmOptions& options) {
          [&options](const std::string& text) {
              return secondsInto(options.seconds, "--seconds", text, false);
          }},
-        {"--fps", "N", "frames a second, a whole number from 1 to 120", "30",
-         [&options](const std::string& text) {
-             const auto fps = parseWhole<int>(text);
-             if (!fps || *fps < 1 || *fps > fastestFps)
-                 return "--fps " + text + ": expected a whole number of frames a second, 1 to 120";
-             options.fps = *fps;
-             return std::string();
-         }},
+        wholeNumberOption("--fps", "frames a second, 1 to 120", "30", options.fps, 1, fastestFps),
         {"--hold", "S", "still frames before and after the motion, in seconds", "0",
          [&options](const std::string& text) {
              return secondsInto(options.holdSeconds, "--hold", text, true);
@@ -53,15 +46,9 @@ std::vector<OptionSpec> filmOptionSpecs(FilmOptions& options) {
              options.turnDegrees = *degrees;
              return std::string();
          }},
-        {"--loop", "N", "times a WebP or GIF film plays, 0 for ever; MP4 films have none", "0",
-         [&options](const std::string& text) {
-             const auto plays = parseWhole<int>(text);
-             if (!plays || *plays < 0 || *plays > mostPlays)
-                 return "--loop " + text + ": expected a whole number of plays, 0 (for ever) to " +
-                        std::to_string(mostPlays);
-             options.plays = *plays;
-             return std::string();
-         }},
+        wholeNumberOption("--loop",
+                          "times a WebP or GIF film plays, up to 65535, 0 for ever; MP4 has none",
+                          "0", options.plays, 0, mostPlays),
         switchOption("--no-overlay", "the controls left out", "shown", options.overlay, false),
     };
     for (OptionSpec& spec : viewOptionSpecs(options.view))
