@@ -52,17 +52,6 @@ Scene* currentScene() {
     return SceneManager::instance().current();
 }
 
-// Called first by every event handler. While the frames have stopped, the
-// scene's clocks stopped with them; the continuous exhibit would have drawn
-// a frame just before this event, so they are brought up to now as that
-// frame would have, and a motion the event starts begins now.
-void endPause() {
-    if (idleInstalled)
-        return;
-    if (Scene* scene = currentScene())
-        scene->restUntil(elapsedMillis());
-}
-
 void setPointer(int x, int y) {
     pointerPoint = overlayScale.toOverlay(x, y, windowHeight);
 }
@@ -94,6 +83,7 @@ void initialise() {
 }
 
 void renderFrame() {
+    const ClockMoment moment;
     Scene* scene = currentScene();
     if (!scene)
         return;
@@ -125,18 +115,19 @@ bool drawingContinues() {
 }
 
 void onDisplay() {
+    const ClockMoment moment;
     Scene* scene = currentScene();
     if (!scene)
         return;
     renderFrame();
     glutSwapBuffers();
-    // Asked after the frame, so that an animation reaching its rest in this
-    // frame has been drawn at rest before the frames stop.
-    keepDrawing(!drawOnDemand || scene->isAnimating());
+    // Asked at the moment the frame showed, so that an animation reaching
+    // its rest in this frame has been drawn at rest before the frames stop.
+    keepDrawing(!drawOnDemand || scene->isAnimating(clockMillis()));
 }
 
 void onReshape(int width, int height) {
-    endPause();
+    const ClockMoment moment;
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
@@ -164,8 +155,8 @@ void updatePointerTarget() {
 }
 
 void onMouse(int button, int state, int x, int y) {
+    const ClockMoment moment;
     noteButton(button, state == GLUT_DOWN);
-    endPause();
     setPointer(x, y);
     if (state == GLUT_DOWN) {
         updatePointerTarget();
@@ -183,8 +174,8 @@ void onMouse(int button, int state, int x, int y) {
 }
 
 void onMotion(int x, int y) {
+    const ClockMoment moment;
     noteInput();
-    endPause();
     setPointer(x, y);
     if (pointerTarget)
         pointerTarget->drag(pointerPoint);
@@ -193,8 +184,8 @@ void onMotion(int x, int y) {
 }
 
 void onPassiveMotion(int x, int y) {
+    const ClockMoment moment;
     noteInput();
-    endPause();
     setPointer(x, y);
     updatePointerTarget();
     if (pointerTarget)
@@ -207,8 +198,8 @@ void onIdle() {
 }
 
 void onKeyboard(unsigned char key, int, int) {
+    const ClockMoment moment;
     noteInput();
-    endPause();
     if (key == 27)
         quit();
     if (key == 'S' || key == 's') {
@@ -219,8 +210,8 @@ void onKeyboard(unsigned char key, int, int) {
 }
 
 void onSpecialKey(int key, int, int) {
+    const ClockMoment moment;
     noteInput();
-    endPause();
     SceneManager& manager = SceneManager::instance();
     switch (key) {
     case GLUT_KEY_F1:
@@ -253,14 +244,10 @@ void appendSample(Vec2 point, int time) {
 }
 
 std::optional<Vec2> flingVelocity(Vec2 point, int now) {
-    const auto reference = pointerSamples().reference(now);
-    if (!reference)
+    const auto perMilli = pointerSamples().velocity(point, now);
+    if (!perMilli)
         return std::nullopt;
-    const int elapsed = millisBetween(reference->time, now);
-    if (elapsed <= 0)
-        return std::nullopt;
-    const Vec2 displacement = point - Vec2{double(reference->x), double(reference->y)};
-    return displacement * 1000.0 * (1.0 / elapsed);
+    return *perMilli * 1000.0;
 }
 
 int pointerSampleCount() {

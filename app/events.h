@@ -51,7 +51,7 @@ void updatePointerTarget();
 // The pointer samples of the current or last press.
 void restartSamples(Vec2 point, int time);
 void appendSample(Vec2 point, int time);
-// Pointer velocity at release over the last 100 ms, in pixels per second
+// Pointer velocity at release over the last 100 ms, in overlay units per second
 // (y upwards), or none when the pointer was not seen moving in that window.
 std::optional<Vec2> flingVelocity(Vec2 point, int now);
 // How many samples are kept (bounded however long a drag lasts).

@@ -50,7 +50,7 @@ void onIdleTimer(int) {
 
 void stopAttracting() {
     if (attracting)
-        attracting->spinRate = {0, 0};
+        attracting->spin({0, 0}, clockMillis());
     attracting = nullptr;
 }
 
@@ -97,7 +97,7 @@ void resetExhibit() {
     if (attractAfterReset && manager.current()) {
         attracting = dynamic_cast<Rotator*>(manager.current()->backgroundElement());
         if (attracting)
-            attracting->spinRate = {attractDegreesPerMilli, 0};
+            attracting->spin({attractDegreesPerMilli, 0}, clockMillis());
     }
     glutPostRedisplay();
 }

@@ -1,6 +1,7 @@
 #include "app/scene.h"
 
 #include "app/scene_manager.h"
+#include "geom/field_of_view.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
 #include "ui/rotator.h"
@@ -30,7 +31,7 @@ void Scene::reshape(int width, int height) {
     // Before the window system's first reshape the size is 0 by 0; any aspect
     // will do until then, but a division by zero would poison the matrix.
     const double aspect = height > 0 ? double(width) / double(height) : 1.0;
-    gluPerspective(45, aspect > 0 ? aspect : 1.0, 1, 20);
+    gluPerspective(verticalFieldOfView(aspect), aspect > 0 ? aspect : 1.0, 1, 20);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
@@ -81,19 +82,13 @@ void Scene::reset() {
         rotator->reset();
 }
 
-bool Scene::isAnimating() const {
-    if (panel->isAnimating())
+bool Scene::isAnimating(Millis now) const {
+    if (panel->isAnimating(now))
         return true;
     // backgroundElement hands out a pointer the event layer may act on, so it
     // is not const; asking it for its element changes nothing.
     const Widget* background = const_cast<Scene*>(this)->backgroundElement();
-    return background && background->isAnimating();
-}
-
-void Scene::restUntil(int now) {
-    panel->restUntil(now);
-    if (Widget* background = backgroundElement())
-        background->restUntil(now);
+    return background && background->isAnimating(now);
 }
 
 void Scene::applyViewRotation() {
@@ -141,7 +136,7 @@ int Scene::selectAt(Vec2 p) {
         const Vec2 at = overlayScale.toWindow(p);
         gluPickMatrix(at.x, at.y, 5, 5, viewport);
         const double aspect = viewport[3] > 0 ? double(viewport[2]) / viewport[3] : 1.0;
-        gluPerspective(45, aspect, 1, 20);
+        gluPerspective(verticalFieldOfView(aspect), aspect, 1, 20);
         glMatrixMode(GL_MODELVIEW);
         glPushMatrix();
         drawForSelection();

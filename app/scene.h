@@ -3,6 +3,7 @@
 // panel, driven by the event layer through its virtual operations. The
 // constructor registers the scene with the SceneManager.
 
+#include "geom/clock.h"
 #include "geom/vec.h"
 
 #include <memory>
@@ -22,7 +23,8 @@ class Scene {
     virtual std::string caption() const;
     // The caption in the language the exhibit speaks (ui/captions.h).
     std::string shownCaption() const;
-    // Perspective of 45 degrees, near 1, far 20; leaves the modelview identity.
+    // Perspective of 45 degrees (wider on a window narrower than 4:3, see
+    // geom/field_of_view.h), near 1, far 20; leaves the modelview identity.
     virtual void reshape(int width, int height);
     // One light fixed to the viewer at (0, 10, 10), two-sided lighting.
     virtual void setupGL();
@@ -36,13 +38,10 @@ class Scene {
     virtual Widget* backgroundElement() = 0;
     // The panel's pick of p, else backgroundElement.
     virtual Widget* pickAt(Vec2 p);
-    // Whether the next frame can differ from the last one with no event in
-    // between: a shown item of the panel or the background element moves.
-    virtual bool isAnimating() const;
-    // Widget::restUntil for the panel's shown items and the background
-    // element: the event layer calls it when an event ends a pause in the
-    // frames, so that what the event sets moving starts from now.
-    void restUntil(int now);
+    // Whether a frame drawn at now (clockMillis) would differ from one drawn
+    // a moment later with no event in between: a shown item of the panel or
+    // the background element moves.
+    virtual bool isAnimating(Millis now) const;
 
     // The start-up state, for an exhibit that returns to it when left alone.
     // rememberStart keeps the panel's values and the view's orientation as

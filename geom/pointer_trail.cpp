@@ -26,6 +26,17 @@ std::optional<PointerSample> PointerTrail::reference(int now) const {
     return found;
 }
 
+std::optional<Vec2> PointerTrail::velocity(Vec2 point, int now) const {
+    const auto from = reference(now);
+    if (!from)
+        return std::nullopt;
+    const int interval = millisBetween(from->time, now);
+    if (interval <= 0)
+        return std::nullopt;
+    const PointerSample to = sampleAt(point, now);
+    return Vec2{double(to.x - from->x) / interval, double(to.y - from->y) / interval};
+}
+
 void PointerTrail::prune() {
     // Any release comes at or after the newest sample, so a sample that is a
     // whole window older than the newest is old at every release; the walk

@@ -1,7 +1,7 @@
 #pragma once
-// The positions and times of one drag, oldest first, and the rule that turns
-// them into a pointer speed. Shared by the event layer's fling and the view
-// rotation's spin, which differ only in the length of their window.
+// The positions and times of one drag, oldest first, and the one rule that
+// turns them into a pointer speed. Shared by the event layer's fling and the
+// view rotation's spin, which differ only in the length of their window.
 
 #include "geom/vec.h"
 
@@ -27,6 +27,12 @@ class PointerTrail {
     // younger, the first one. None when the trail is empty or the newest
     // sample is already too old.
     std::optional<PointerSample> reference(int now) const;
+
+    // The pointer's speed at a release at point and now, in overlay units per
+    // millisecond (y upwards): from the reference sample to the release,
+    // both truncated to whole units as every sample is. None without a
+    // reference, or when no time has passed since it.
+    std::optional<Vec2> velocity(Vec2 point, int now) const;
 
     const std::vector<PointerSample>& samples() const { return trail; }
 

@@ -49,37 +49,39 @@ bool CreditsLogo::contains(Vec2 p) const {
     return d.x * d.x + d.y * d.y < 900;
 }
 
-double CreditsLogo::armAngle() const {
+double CreditsLogo::armAngle(double openness) {
     return (1 - openness) * 1.151 + openness * (pi - firstArm);
 }
 
-void CreditsLogo::restUntil(int now) {
-    if (!isAnimating())
-        lastTime = now;
+void CreditsLogo::enter() {
+    hovered = true;
+    opening.steer(0.002, clockMillis());
 }
 
-void CreditsLogo::advance(int now) {
-    // A difference that reads negative is a logo last drawn (or, from its
-    // start at 0, never drawn) more than 2^31 ms ago, when the exhibit has run
-    // for weeks: it waits where it was rather than fold backwards past its
-    // ends.
-    const int dt = std::max(millisBetween(lastTime, now), 0);
-    lastTime = now;
-    if (hovered)
-        openness = std::min(openness + dt * 0.002, 1.0);
-    else
-        openness = std::max(openness - dt * 0.005, 0.0);
+void CreditsLogo::leave() {
+    hovered = false;
+    opening.steer(-0.005, clockMillis());
+}
+
+void CreditsLogo::reset() {
+    hovered = false;
+    opening.set(0);
+}
+
+void CreditsLogo::showOpen() {
+    hovered = true;
+    opening.set(1);
 }
 
 void CreditsLogo::draw() {
-    advance(elapsedMillis());
-    const double a = armAngle();
+    const double openness = opennessAt(clockMillis());
+    const double a = armAngle(openness);
     const double bisector = (a + firstArm) / 2;
 
     glPushMatrix();
     {
         glTranslated(position.x, position.y, 0);
-        if (showsText())
+        if (showsText(openness))
             drawCredits();
 
         // The ring runs counter-clockwise from just past the moving arm round

@@ -4,6 +4,7 @@
 // within 500 ms, turning the V half over about its bisector, and at full
 // openness shows the exhibit's name; it closes within 200 ms. Takes no clicks.
 
+#include "geom/ramp.h"
 #include "ui/panel_item.h"
 #include "ui/widget.h"
 
@@ -13,26 +14,26 @@ class CreditsLogo : public PanelItem, public Widget {
     bool contains(Vec2 p) const override;
     void draw() override;
 
-    void enter() override { hovered = true; }
-    void leave() override { hovered = false; }
-    // Closed at once.
-    void reset() override {
-        hovered = false;
-        openness = 0.0;
-    }
-    // While it opens or closes, until the frame that shows it wholly open or
-    // closed has been drawn.
-    bool isAnimating() const override { return hovered ? openness < 1 : openness > 0; }
-    void restUntil(int now) override;
-
     // Opens by 0.002 per ms while hovered, closes by 0.005 per ms otherwise.
-    void advance(int now);
-    // The angle of the V's second arm, radians: 1.151 closed, pi - 0.415 open.
-    double armAngle() const;
+    void enter() override;
+    void leave() override;
+    // Closed at once.
+    void reset() override;
+    // Wholly open at once, as a pointer resting on it leaves it.
+    void showOpen();
+    // While it opens or closes, until the moment it is wholly open or closed.
+    bool isAnimating(Millis now) const override { return opening.moves(now); }
+
+    // How far it is open at now: 0 closed, 1 open.
+    double opennessAt(Millis now) const { return opening.at(now); }
+    // The angle of the V's second arm at an openness, radians: 1.151 closed,
+    // pi - 0.415 open.
+    static double armAngle(double openness);
     // The credits show only when the emblem is wholly open.
-    bool showsText() const { return openness == 1.0; }
+    static bool showsText(double openness) { return openness == 1.0; }
 
     bool hovered = false;
-    int lastTime = 0;
-    double openness = 0.0;
+
+  private:
+    Ramp opening{0.0, 0.0, 1.0};
 };

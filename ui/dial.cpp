@@ -14,7 +14,7 @@ bool Dial::contains(Vec2 p) const {
 
 void Dial::press(Vec2 p) {
     lastPointer = p;
-    angularVelocity = 0;
+    turning.steer(0, clockMillis());
     dragging = true;
 }
 
@@ -24,38 +24,32 @@ void Dial::drag(Vec2 p) {
     lastPointer = p;
     const double g = std::sqrt((a.x * a.x + a.y * a.y) * (b.x * b.x + b.y * b.y));
     if (g > 0)
-        angle += (a.x * b.y - a.y * b.x) / g;
+        setAngle(angle() + (a.x * b.y - a.y * b.x) / g);
 }
 
 void Dial::fling(Vec2 p, Vec2 v) {
     if (v.x * v.x + v.y * v.y < 0.01)
         return;
+    const Millis now = clockMillis();
     const Vec2 r0 = p - position;
     const double r0Length = std::sqrt(r0.x * r0.x + r0.y * r0.y);
     // Released exactly on the centre there is no direction to spin about.
     if (r0Length == 0.0) {
-        angularVelocity = 0;
+        turning.steer(0, now);
         return;
     }
     const Vec2 r1 = r0 + v * 0.001; // where the pointer would be a millisecond later
     const Vec2 u = r0 * (1.0 / r0Length);
-    angularVelocity = std::atan2(u.x * r1.y - u.y * r1.x, u.x * r1.x + u.y * r1.y) * 1000;
-    if (std::fabs(angularVelocity) < 0.01)
-        angularVelocity = 0;
-    lastTime = elapsedMillis();
+    const double radiansPerMilli = std::atan2(u.x * r1.y - u.y * r1.x, u.x * r1.x + u.y * r1.y);
+    turning.steer(std::fabs(radiansPerMilli) < 0.00001 ? 0 : radiansPerMilli, now);
 }
 
-void Dial::advanceSpin() {
-    if (angularVelocity == 0)
-        return;
-    const int now = elapsedMillis();
-    angle += millisBetween(lastTime, now) * angularVelocity * 0.001;
-    lastTime = now;
+void Dial::setAngle(double angle) {
+    turning.set(angle);
 }
 
 void Dial::reset() {
-    angle = startAngle;
-    angularVelocity = 0;
+    setAngle(startAngle);
     dragging = false;
 }
 
@@ -69,7 +63,7 @@ void Dial::draw() {
         gluDisk(quadric, 10, 20, 40, 20);
         glPushMatrix();
         {
-            glRotated(angle * toDegrees, 0, 0, 1);
+            glRotated(angle() * toDegrees, 0, 0, 1);
             glTranslated(15, 0, 0);
             if (dragging)
                 glColor3d(0.8, 0.6, 0.75);
@@ -81,7 +75,6 @@ void Dial::draw() {
         }
         glPopMatrix();
         gluDeleteQuadric(quadric);
-        advanceSpin();
     }
     glPopMatrix();
 }

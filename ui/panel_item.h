@@ -30,7 +30,7 @@ class PanelItem {
 
     // position = offset + the anchor's corner of a window width by height
     // overlay units large.
-    void layout(double width, double height);
+    virtual void layout(double width, double height);
 
     Vec2 offset;
     Vec2 position;

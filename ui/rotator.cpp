@@ -35,6 +35,37 @@ Mat3 axisRotation(double degrees, const Vec3& a) {
              {a.z * a.x * k - a.y * s, a.z * a.y * k + a.x * s, a.z * a.z * k + c}}};
 }
 
+// Left-multiplies the rotation part of the column-major m by the rotation
+// of angle degrees about the unit axis n.
+void rotateColumns(float* m, const Vec3& n, double angle) {
+    // Build the plane of the rotation from the coordinate axis least aligned with n.
+    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
+    Vec3 e;
+    if (ax < ay)
+        e = ax < az ? Vec3{1, 0, 0} : Vec3{0, 0, 1};
+    else
+        e = az <= ay ? Vec3{0, 0, 1} : Vec3{0, 1, 0};
+    const Vec3 u = normalised(e - dot(e, n) * n);
+    const Vec3 w = cross(n, u);
+    const double rad = angle * degreesToRadians;
+    const double c = std::cos(rad), s = std::sin(rad);
+    for (int col = 0; col < 3; ++col)
+        storeColumn(m, col, rotateInPlane(column(m, col), u, w, c, s));
+}
+
+// Stores into m the rotation whose first two columns are about c0 and c1.
+// Products of rotations stored in single precision drift away from a
+// rotation by a little each time; an exhibit turned for days would shear and
+// shrink its model. Gram-Schmidt in double precision keeps the orientation a
+// rotation however often it is turned.
+void storeRotation(float* m, Vec3 c0, Vec3 c1) {
+    c0 = normalised(c0);
+    c1 = normalised(c1 - dot(c0, c1) * c0);
+    storeColumn(m, 0, c0);
+    storeColumn(m, 1, c1);
+    storeColumn(m, 2, cross(c0, c1));
+}
+
 Vec3 times(const Mat3& m, const Vec3& v) {
     return {m.r[0][0] * v.x + m.r[0][1] * v.y + m.r[0][2] * v.z,
             m.r[1][0] * v.x + m.r[1][1] * v.y + m.r[1][2] * v.z,
@@ -54,53 +85,45 @@ Rotator::Rotator(double yaw, double pitch) : Rotator() {
 }
 
 void Rotator::rotateAboutAxis(const Vec3& axis, double angle) {
-    const Vec3 n = axis * (1.0 / length(axis));
-    // Build the plane of the rotation from the coordinate axis least aligned with n.
-    const double ax = std::fabs(n.x), ay = std::fabs(n.y), az = std::fabs(n.z);
-    Vec3 e;
-    if (ax < ay)
-        e = ax < az ? Vec3{1, 0, 0} : Vec3{0, 0, 1};
-    else
-        e = az <= ay ? Vec3{0, 0, 1} : Vec3{0, 1, 0};
-    const Vec3 u = normalised(e - dot(e, n) * n);
-    const Vec3 w = cross(n, u);
-    const double rad = angle * degreesToRadians;
-    const double c = std::cos(rad), s = std::sin(rad);
-    for (int col = 0; col < 3; ++col)
-        storeColumn(matrix, col, rotateInPlane(column(matrix, col), u, w, c, s));
+    rotateColumns(matrix, axis * (1.0 / length(axis)), angle);
 }
 
 void Rotator::turn(double dx, double dy) {
     // The angles pass through float, as they would on their way into glRotatef;
-    // whole turns are taken off first so that the long interval of a scene
-    // shown again after hours keeps its precision.
+    // whole turns are taken off first so that a long turn keeps its precision.
     const Mat3 r = axisRotation(static_cast<float>(std::fmod(dx, 360.0)), {0, 1, 0});
     const Mat3 p = axisRotation(static_cast<float>(std::fmod(-dy, 360.0)), {1, 0, 0});
-    Vec3 c0 = times(r, times(p, column(matrix, 0)));
-    Vec3 c1 = times(r, times(p, column(matrix, 1)));
-    // Products of rotations stored in single precision drift away from a
-    // rotation by a little every frame; an exhibit left spinning for a day
-    // would shear and shrink its model. Gram-Schmidt in double precision
-    // keeps the orientation a rotation however long it spins.
-    c0 = normalised(c0);
-    c1 = normalised(c1 - dot(c0, c1) * c0);
-    storeColumn(matrix, 0, c0);
-    storeColumn(matrix, 1, c1);
-    storeColumn(matrix, 2, cross(c0, c1));
+    storeRotation(matrix, times(r, times(p, column(matrix, 0))),
+                  times(r, times(p, column(matrix, 1))));
 }
 
-void Rotator::apply() {
-    glMultMatrixf(matrix);
-    const int now = elapsedMillis();
-    if (!applied) {
-        applied = true;
-        lastApplyTime = now;
-        return;
+void Rotator::apply() const {
+    glMultMatrixf(orientationAt(clockMillis()).data());
+}
+
+std::array<float, 16> Rotator::orientationAt(Millis now) const {
+    std::array<float, 16> m;
+    std::copy(matrix, matrix + 16, m.begin());
+    if (angle.rate() != 0.0)
+        rotateColumns(m.data(), axis, std::fmod(angle.at(now), 360.0));
+    return m;
+}
+
+void Rotator::spin(Vec2 newRate, Millis now) {
+    // The spin so far becomes the orientation the next one starts from.
+    const std::array<float, 16> here = orientationAt(now);
+    std::copy(here.begin(), here.end(), matrix);
+    storeRotation(matrix, column(matrix, 0), column(matrix, 1));
+    rate = newRate;
+    angle.set(0);
+    // A drag turns by x about the vertical axis and by -y about the
+    // horizontal one; a spin at a constant rate turns about their sum.
+    const Vec3 turning{-rate.y, rate.x, 0};
+    const double speed = length(turning);
+    if (speed > 0) {
+        axis = turning * (1.0 / speed);
+        angle.steer(speed, now);
     }
-    const int interval = millisBetween(lastApplyTime, now);
-    lastApplyTime = now;
-    if (spinRate.x != 0.0 || spinRate.y != 0.0)
-        turn(spinRate.x * interval, spinRate.y * interval);
 }
 
 void Rotator::rememberStart() {
@@ -109,19 +132,13 @@ void Rotator::rememberStart() {
 
 void Rotator::reset() {
     std::copy(startMatrix, startMatrix + 16, matrix);
-    spinRate = {0, 0};
-    // The next apply starts timing afresh, so that a spin set after the reset
-    // does not make up for the time since the view was last drawn.
-    applied = false;
-}
-
-void Rotator::restUntil(int now) {
-    if (applied && !isAnimating())
-        lastApplyTime = now;
+    rate = {0, 0};
+    angle.set(0);
 }
 
 void Rotator::press(Vec2 p) {
-    spinRate = {0, 0};
+    const Millis now = clockMillis();
+    spin({0, 0}, now);
     lastPoint = p;
     samples.restart(p, elapsedMillis());
 }
@@ -135,13 +152,6 @@ void Rotator::drag(Vec2 p) {
 }
 
 void Rotator::release(Vec2 p) {
-    const int now = elapsedMillis();
-    const PointerSample end = sampleAt(p, now);
-    const auto reference = samples.reference(now);
-    if (!reference)
-        return;
-    const int interval = millisBetween(reference->time, now);
-    if (interval > 0)
-        spinRate = {double(end.x - reference->x) / interval,
-                    double(end.y - reference->y) / interval};
+    if (const auto velocity = samples.velocity(p, elapsedMillis()))
+        spin(*velocity, clockMillis());
 }

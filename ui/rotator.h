@@ -4,8 +4,11 @@
 // spinning at the release speed until the next press.
 
 #include "geom/pointer_trail.h"
+#include "geom/ramp.h"
 #include "geom/vec.h"
 #include "ui/widget.h"
+
+#include <array>
 
 class Rotator : public Widget {
   public:
@@ -19,11 +22,21 @@ class Rotator : public Widget {
     void rotateAboutAxis(const Vec3& axis, double angle);
     // New orientation = rotation by dx about (0, 1, 0) * rotation by -dy about
     // (1, 0, 0) * old orientation; degrees. Re-orthonormalised every time so
-    // that a spin lasting days stays a pure rotation. No GL call.
+    // that turns added up for days stay a pure rotation. No GL call. While it
+    // spins, this turns the orientation the spin started from.
     void turn(double dx, double dy);
-    // Multiplies the current GL matrix by the orientation, then advances the
-    // spin by the time since the previous apply.
-    void apply();
+    // Multiplies the current GL matrix by the orientation at this moment.
+    void apply() const;
+
+    // The orientation at now (clockMillis), column-major: the one the spin
+    // started from, turned about the spin's axis by its rate times the time
+    // since. No GL call.
+    std::array<float, 16> orientationAt(Millis now) const;
+    // From now on it spins at rate, in degrees per millisecond: x about the
+    // vertical axis, y about the horizontal one, as a drag of that many
+    // pixels per millisecond turns it; (0, 0) stops it where it stands.
+    void spin(Vec2 rate, Millis now);
+    Vec2 spinRate() const { return rate; }
 
     // Keeps the orientation as it is now; reset returns to it, not spinning.
     void rememberStart();
@@ -33,12 +46,10 @@ class Rotator : public Widget {
     void drag(Vec2 p) override;
     void release(Vec2 p) override;
     // While it spins.
-    bool isAnimating() const override { return spinRate.x != 0.0 || spinRate.y != 0.0; }
-    void restUntil(int now) override;
+    bool isAnimating(Millis) const override { return angle.rate() != 0.0; }
 
-    float matrix[16];
+    float matrix[16]; // the orientation, or the one the spin started from
     float startMatrix[16];
-    Vec2 spinRate;  // degrees per millisecond: x about vertical, y about horizontal
     Vec2 lastPoint; // pointer at the last press or drag
 
     // The spin window: pointer movement older than this at release does not count.
@@ -46,8 +57,8 @@ class Rotator : public Widget {
 
   private:
     PointerTrail samples{spinWindowMillis};
-    // Whether apply has run, and when it last did: the spin advances by the
-    // time between two applies.
-    bool applied = false;
-    int lastApplyTime = 0;
+    Vec2 rate;
+    // The spin: degrees turned about axis since its stamp.
+    Ramp angle;
+    Vec3 axis{0, 1, 0};
 };

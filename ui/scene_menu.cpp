@@ -20,6 +20,16 @@ void blendedRect(double x0, double y0, double x1, double y1, double r, double g,
     glRectd(x0, y0, x1, y1);
     glDisable(GL_BLEND);
 }
+
+// The list's width: the widest caption and its margins.
+double listWidth(const SceneList* list) {
+    double widest = 0;
+    for (int i = 0; list && i < list->count(); ++i)
+        widest =
+            std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, list->captionAt(i)) * captionScale);
+    return widest + 20;
+}
+
 } // namespace
 
 bool SceneMenu::contains(Vec2 p) const {
@@ -29,49 +39,73 @@ bool SceneMenu::contains(Vec2 p) const {
 
 Widget* SceneMenu::pick(Vec2 p) {
     pointer = p;
-    if (openness == 0)
+    if (opennessAt(clockMillis()) == 0)
         return contains(p) ? this : nullptr;
     return p.x < position.x + menuWidth ? this : nullptr;
 }
 
-void SceneMenu::press(Vec2) {
+void SceneMenu::layout(double width, double height) {
+    PanelItem::layout(width, height);
+    captionsWidth = listWidth(sceneList());
+    menuWidth = captionsWidth + 5;
+}
+
+void SceneMenu::turnTo(double direction) {
+    fold.steer(direction * 0.01, clockMillis());
+}
+
+void SceneMenu::enter() {
+    turnTo(1);
+}
+
+void SceneMenu::leave() {
+    turnTo(-1);
+}
+
+void SceneMenu::press(Vec2 p) {
+    const Millis now = clockMillis();
+    if (opennessAt(now) < 1 && contains(p)) {
+        turnTo(1);
+        return;
+    }
+    const int index = rowAt(p, now);
     SceneList* list = sceneList();
-    if (list && hoveredIndex >= 0 && hoveredIndex < list->count())
-        list->select(hoveredIndex);
-    direction = -1;
+    if (list && index >= 0)
+        list->select(index);
+    turnTo(-1);
 }
 
 void SceneMenu::reset() {
-    openness = 0;
-    direction = -1;
-    hoveredIndex = -1;
+    fold.set(0);
 }
 
-bool SceneMenu::isAnimating() const {
-    return (direction > 0 && openness < 1) || (direction < 0 && openness > 0);
+void SceneMenu::showOpen() {
+    fold.set(1);
 }
 
-void SceneMenu::restUntil(int now) {
-    if (!isAnimating())
-        lastTime = now;
-}
-
-void SceneMenu::advanceFold(int now) {
-    const int dt = millisBetween(lastTime, now);
-    lastTime = now;
-    if ((direction > 0 && openness < 1) || (direction < 0 && openness > 0))
-        openness = std::clamp(openness + direction * dt * 0.01, 0.0, 1.0);
-}
-
-SceneMenu::Row SceneMenu::rowOf(int index, int sceneCount) const {
+SceneMenu::Row SceneMenu::rowOf(int index, int sceneCount, double openness) {
     const int lo = int((sceneCount + 1 - index) * openness * rowHeight);
     const int hi = int(openness * rowHeight + lo);
     return {lo, hi};
 }
 
+int SceneMenu::rowAt(Vec2 p, Millis now) const {
+    const SceneList* list = sceneList();
+    const int n = list ? list->count() : 0;
+    const double openness = opennessAt(now);
+    const double ry = p.y - position.y;
+    int found = -1;
+    for (int i = 0; i < n && openness > 0; ++i) {
+        const Row row = rowOf(i, n, openness);
+        if (row.lo < ry && ry < row.hi)
+            found = i;
+    }
+    return found;
+}
+
 void SceneMenu::draw() {
-    hoveredIndex = -1;
-    advanceFold(elapsedMillis());
+    const Millis now = clockMillis();
+    const double openness = opennessAt(now);
     glPushMatrix();
     {
         glTranslated(position.x, position.y, 0);
@@ -83,23 +117,16 @@ void SceneMenu::draw() {
         }
         const SceneList* list = sceneList();
         const int n = list ? list->count() : 0;
-        double widest = 0;
-        for (int i = 0; i < n; ++i)
-            widest = std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, list->captionAt(i)) *
-                                          captionScale);
-        const double w = widest + 20;
+        const double w = captionsWidth;
         blendedRect(-5, 52 * openness - 5, w + 5, (rowHeight * n + 52) * openness + 5, 0.8, 0.7,
                     0.1, 0.8);
-        menuWidth = w + 5;
 
         const int rowWidth = int(w);
-        const double ry = pointer.y - position.y;
+        const int lit = rowAt(pointer, now);
         for (int i = 0; i < n; ++i) {
-            const Row row = rowOf(i, n);
-            if (row.lo < ry && ry < row.hi) {
+            const Row row = rowOf(i, n, openness);
+            if (i == lit)
                 blendedRect(0, row.lo, rowWidth, row.hi, 0.4, 0.6, 0.2, 0.5);
-                hoveredIndex = i;
-            }
             if (i == list->shownIndex()) {
                 glColor3d(0.4, 0.6, 0.2);
                 glBegin(GL_LINE_STRIP);

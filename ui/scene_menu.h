@@ -3,6 +3,7 @@
 // within 100 ms, into a translucent list of the captions of all listed scenes
 // (first scene at the top). A press on a row makes that scene current.
 
+#include "geom/ramp.h"
 #include "ui/panel_item.h"
 #include "ui/widget.h"
 
@@ -12,32 +13,47 @@ class SceneMenu : public PanelItem, public Widget {
     bool contains(Vec2 p) const override;
     // Open: the whole strip left of the list's right edge, at any height.
     Widget* pick(Vec2 p) override;
-    // Advances the fold, then draws the square or the list.
+    // The square, or the list as open as it is now, the row under the pointer lit.
     void draw() override;
+    // Places it, and measures the list's width from the captions as they are now.
+    void layout(double width, double height) override;
 
-    void enter() override { direction = 1; }
-    void leave() override { direction = -1; }
+    // Unfolds while the pointer is over it, folds when it leaves.
+    void enter() override;
+    void leave() override;
+    // A press on a row shows that scene and folds the menu. A press on the
+    // square while the menu is not wholly open unfolds it (a tap on a touch
+    // screen arrives as motion and press at once, and must open the menu);
+    // anywhere else on the menu, the press folds it.
     void press(Vec2 p) override;
     // Folded at once.
     void reset() override;
-    // While it folds or unfolds, until the frame that shows it wholly folded
-    // or unfolded has been drawn.
-    bool isAnimating() const override;
-    void restUntil(int now) override;
+    // Wholly unfolded at once, as a pointer resting on it leaves it.
+    void showOpen();
+    // While it folds or unfolds, until the moment it is wholly folded or unfolded.
+    bool isAnimating(Millis now) const override { return fold.moves(now); }
 
-    // Moves openness towards the direction by elapsed time (1 per 100 ms).
-    void advanceFold(int now);
-    // The rows of scene index i at the current openness, relative to position.y.
+    // How far it is unfolded at now: 0 folded, 1 open.
+    double opennessAt(Millis now) const { return fold.at(now); }
+    // The rows of scene index i at an openness, relative to position.y.
     struct Row {
         int lo;
         int hi;
     };
-    Row rowOf(int index, int sceneCount) const;
+    static Row rowOf(int index, int sceneCount, double openness);
+    // The index of the row at the overlay point p when the menu is as open
+    // as at now; -1 for none.
+    int rowAt(Vec2 p, Millis now) const;
 
-    double openness = 0.0;
-    double direction = -1.0;
-    int lastTime = -1;
+    // The pointer as it was last seen over the menu's corner of the panel.
     Vec2 pointer;
-    int hoveredIndex = -1;
+    // The widest caption with its margins, and the whole list's width with
+    // its frame, in overlay units.
+    double captionsWidth = 0.0;
     double menuWidth = 0.0;
+
+  private:
+    // Unfolds and folds by 1 per 100 ms.
+    void turnTo(double direction);
+    Ramp fold{0.0, 0.0, 1.0};
 };

@@ -3,6 +3,7 @@
 // overlay units (ui/overlay_scale.h), origin bottom-left; velocities are
 // units per second.
 
+#include "geom/clock.h"
 #include "geom/vec.h"
 
 class Widget {
@@ -16,12 +17,9 @@ class Widget {
     virtual void hover(Vec2) {}
     // Right after release, with the pointer speed of the last 100 ms.
     virtual void fling(Vec2, Vec2) {}
-    // True while the element moves by itself with time, so that the next
-    // frame would show it elsewhere; false once the frame that shows it at
-    // rest has been drawn.
-    virtual bool isAnimating() const { return false; }
-    // For an element at rest whose frames have stopped: takes now (elapsed
-    // milliseconds) as the time of its last frame, as frames drawn at rest
-    // until now would have, so that a motion starting now starts from now.
-    virtual void restUntil(int) {}
+    // Whether the element moves by itself at now (clockMillis), so that a
+    // frame drawn then would show it elsewhere a moment later: false at the
+    // moment it comes to rest. Everything that moves stamps its start at
+    // the event that starts it (geom/ramp.h), so this reads state only.
+    virtual bool isAnimating(Millis) const { return false; }
 };

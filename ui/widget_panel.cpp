@@ -53,20 +53,14 @@ void WidgetPanel::reset() const {
         item->reset();
 }
 
-bool WidgetPanel::isAnimating() const {
+bool WidgetPanel::isAnimating(Millis now) const {
     // A hidden item is not drawn, so it cannot move on screen.
     for (const auto& item : itemList) {
         const auto* widget = dynamic_cast<const Widget*>(item.get());
-        if (!item->hidden && widget && widget->isAnimating())
+        if (!item->hidden && widget && widget->isAnimating(now))
             return true;
     }
     return false;
-}
-
-void WidgetPanel::restUntil(int now) const {
-    for (const auto& item : itemList)
-        if (auto* widget = dynamic_cast<Widget*>(item.get()); widget && !item->hidden)
-            widget->restUntil(now);
 }
 
 void WidgetPanel::layout(double width, double height) const {

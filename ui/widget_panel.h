@@ -3,6 +3,7 @@
 // is both the pick priority (first match wins) and the drawing order (later
 // items are drawn over earlier ones).
 
+#include "geom/clock.h"
 #include "geom/vec.h"
 
 #include <memory>
@@ -32,10 +33,8 @@ class WidgetPanel {
     void rememberStart() const;
     void reset() const;
     void layout(double width, double height) const;
-    // Whether a shown item moves by itself with time.
-    bool isAnimating() const;
-    // Widget::restUntil for every shown item.
-    void restUntil(int now) const;
+    // Whether a shown item moves by itself at now (Widget::isAnimating).
+    bool isAnimating(Millis now) const;
 
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
     ColourEditor* colourEditor = nullptr;

@@ -80,7 +80,7 @@ double KleinLabelScene::labelMorph(double dialAngle) {
 }
 
 void KleinLabelScene::drawModel() {
-    tube.morph = labelMorph(control->angle);
+    tube.morph = labelMorph(control->angle());
     tube.buildSpine();
     tube.buildSurface();
     drawTube();

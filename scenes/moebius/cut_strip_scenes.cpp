@@ -11,7 +11,7 @@ CutInTwoScene::CutInTwoScene(Rotator& rotator) : MoebiusScene("Moebius3", CutInT
 }
 
 void CutInTwoScene::readControls() {
-    strip.setTwistFromAngle(twistDial->angle);
+    strip.setTwistFromAngle(twistDial->angle());
     strip.value = liftSlider->value;
 }
 
@@ -23,7 +23,7 @@ CutInThreeScene::CutInThreeScene(Rotator& rotator) : MoebiusScene("Moebius5", Cu
 }
 
 void CutInThreeScene::readControls() {
-    strip.setTwistFromAngle(twistDial->angle);
+    strip.setTwistFromAngle(twistDial->angle());
     strip.cutStyle = cutSelector->selected;
     strip.value = liftSlider->value;
 }
@@ -35,6 +35,6 @@ SlidingStripScene::SlidingStripScene(Rotator& rotator)
 }
 
 void SlidingStripScene::readControls() {
-    strip.setTwistFromAngle(twistDial->angle);
-    strip.value = strip_faces::slidingValue(slideDial->angle);
+    strip.setTwistFromAngle(twistDial->angle());
+    strip.value = strip_faces::slidingValue(slideDial->angle());
 }

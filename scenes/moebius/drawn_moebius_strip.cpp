@@ -221,7 +221,7 @@ void DrawnMoebiusStrip::draw() {
             // translucent band blends over the wheels, and the band, which
             // sets only its colours, shines with the specular and shininess
             // the wheels leave.
-            placeWheels(elapsedMillis());
+            placeWheels(clockMillis());
             drawWheels();
             wheelsBand.draw({DrawingKey::of(bandStyle), DrawingKey::of(bend), DrawingKey::of(lift),
                              DrawingKey::of(twist), DrawingKey::of(width),

@@ -60,8 +60,8 @@ class DrawnMoebiusStrip : public MoebiusStrip {
     void drawMapPatch(double va, double vb, double ua, double ub) const;
     void drawMapLine(double va, double vb, double ua, double ub) const;
 
-    // Places every wheel where it is at nowMillis into the batches.
-    void placeWheels(int nowMillis);
+    // Places every wheel where it is at now (clockMillis) into the batches.
+    void placeWheels(Millis now);
     // The batches in the wheels' three materials.
     void drawWheels() const;
 

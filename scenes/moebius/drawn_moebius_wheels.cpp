@@ -6,10 +6,10 @@
 
 #include <GL/gl.h>
 
-void DrawnMoebiusStrip::placeWheels(int nowMillis) {
+void DrawnMoebiusStrip::placeWheels(Millis now) {
     wheelBatches.clear();
     const WheelModel& model = wheelModel();
-    for (double x : wheelPositions(nowMillis))
+    for (double x : wheelPositions(now))
         wheelBatches.add(model, wheelPlacement(stripFrame(x), thickness, x * closedLength));
 }
 

@@ -24,7 +24,7 @@ Dial* MoebiusScene::addDial(double x) {
     Dial* dial = placed(new Dial, BottomLeft, {x, 20});
     panel->add(dial);
     // A half turn: the dials that twist the band start at the Moebius strip.
-    dial->angle = pi;
+    dial->setAngle(pi);
     return dial;
 }
 
@@ -53,5 +53,5 @@ SquareToMoebiusScene::SquareToMoebiusScene(Rotator& rotator)
 
 void SquareToMoebiusScene::readControls() {
     strip.value = bendSlider->value;
-    strip.setTwistFromAngle(twistDial->angle);
+    strip.setTwistFromAngle(twistDial->angle());
 }

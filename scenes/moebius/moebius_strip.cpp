@@ -1,6 +1,6 @@
 #include "scenes/moebius/moebius_strip.h"
 
-#include "geom/clock.h"
+#include "geom/ramp.h"
 
 #include <cmath>
 
@@ -97,22 +97,12 @@ FaceSample MoebiusStrip::shiftedSample(const FaceSection& face, double g, double
             P + (face.c + g) * D + (face.d + h) * N};
 }
 
-double MoebiusStrip::wheelClock(int now) {
-    if (!clockStarted) {
-        clockMillis = now;
-        clockStarted = true;
-    } else {
-        clockMillis += millisBetween(lastClockReading, now);
-    }
-    lastClockReading = now;
-    return clockMillis;
-}
-
-void MoebiusStrip::addWheel(int nowMillis) {
+void MoebiusStrip::addWheel(Millis now) {
     if (wheels.size() >= std::size_t(maxWheels))
         return;
-    // A wheel added now starts at x = 1.
-    wheels.push_back(-wheelClock(nowMillis) * wheelSpeed);
+    Ramp wheel(1, -Ramp::unbounded, Ramp::unbounded);
+    wheel.steer(wheelSpeed, now);
+    wheels.push_back(wheel);
 }
 
 void MoebiusStrip::removeFirstWheel() {
@@ -121,15 +111,14 @@ void MoebiusStrip::removeFirstWheel() {
 }
 
 void MoebiusStrip::clearWheels() {
-    std::vector<double>().swap(wheels);
+    std::vector<Ramp>().swap(wheels);
 }
 
-std::vector<double> MoebiusStrip::wheelPositions(int nowMillis) {
-    const double e = wheelClock(nowMillis) * wheelSpeed;
+std::vector<double> MoebiusStrip::wheelPositions(Millis now) const {
     std::vector<double> positions;
     positions.reserve(wheels.size());
-    for (double phase : wheels)
-        positions.push_back(e + phase + 1);
+    for (const Ramp& wheel : wheels)
+        positions.push_back(wheel.at(now));
     return positions;
 }
 

@@ -9,6 +9,7 @@
 // in as an argument, read by the caller. The drawing is DrawnMoebiusStrip's
 // (drawn_moebius_strip.h), the only part that calls GL.
 
+#include "geom/ramp.h"
 #include "geom/vec.h"
 #include "scenes/moebius/strip_faces.h"
 
@@ -64,18 +65,17 @@ class MoebiusStrip {
     static FaceSample shiftedSample(const FaceSection& face, double g, double h,
                                     const StripFrame& frame);
 
-    // The wheels: each entry is a phase, the position of a wheel being
-    // wheelClock * 0.0001 + phase + 1 (0.1 of the band per second). Adding is
-    // refused at maxWheels, since every wheel is drawn every frame: 30 are
-    // more than stand end to end on the band (15 long, a wheel 0.6 across)
-    // and still draw well within a frame. nowMillis is the program's clock
-    // (elapsedMillis) at the call.
+    // The wheels: each rolls from x = 1 at the moment it was added, 0.1 of
+    // the band per second. Adding is refused at maxWheels, since every wheel
+    // is drawn every frame: 30 are more than stand end to end on the band (15
+    // long, a wheel 0.6 across) and still draw well within a frame. Times are
+    // the program's clock (clockMillis).
     static constexpr int maxWheels = 30;
-    void addWheel(int nowMillis);
+    void addWheel(Millis now);
     void removeFirstWheel();
     void clearWheels();
-    // The positions of the wheels at nowMillis, oldest first.
-    std::vector<double> wheelPositions(int nowMillis);
+    // The positions of the wheels at now, oldest first.
+    std::vector<double> wheelPositions(Millis now) const;
     // The angle a wheel has turned through after rolling distance along the
     // band (model units), degrees in (-360, 360): reduced in double, so that it
     // stays exact in a float however long the exhibit runs.
@@ -88,7 +88,7 @@ class MoebiusStrip {
     double width = 1.0;
     double thickness = 0.05;
     int regionState[6] = {0, 0, 0, 0, 0, 0}; // regions 1 to 6: 0 grey, k coloured
-    std::vector<double> wheels;
+    std::vector<Ramp> wheels;
     double value = 0;
     int mode = SquareToStrip;
     double twist = pi;
@@ -101,11 +101,4 @@ class MoebiusStrip {
     mutable double framesTwist = 0;
     mutable double framesFlat = 0;
     mutable double framesClosed = 0;
-
-    // The clock readings handed in, unwrapped: runs on smoothly where the
-    // 32-bit clock wraps (after 24.8 days).
-    double wheelClock(int nowMillis);
-    double clockMillis = 0;
-    int lastClockReading = 0;
-    bool clockStarted = false;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // One part of every wheel of a frame, placed on the CPU and drawn as one
-// array of quads: a hundred wheels cost a draw per part instead of one per
-// part and wheel.
+// array of quads: the thirty wheels the strip takes at most cost a draw per
+// part instead of one per part and wheel.
 
 #include "scenes/moebius/wheel_model.h"
 

@@ -32,7 +32,7 @@ void AddWheelButton::draw() {
 }
 
 void AddWheelButton::activate() {
-    strip->addWheel(elapsedMillis());
+    strip->addWheel(clockMillis());
 }
 
 void RemoveWheelButton::draw() {
@@ -68,7 +68,9 @@ void ClearWheelsButton::activate() {
 
 WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, rotator) {
     strip.setTwistFromAngle(pi);
-    strip.addWheel(elapsedMillis());
+    // The first wheel sets out as the clock starts, whichever clock the
+    // program runs on, so that a film of this scene comes out the same every time.
+    strip.addWheel(0);
     panel->add(placed(new AddWheelButton(strip), BottomLeft, {100, 20}));
     panel->add(placed(new RemoveWheelButton(strip), BottomLeft, {120, 20}));
     panel->add(placed(new ClearWheelsButton(strip), BottomLeft, {140, 20}));
@@ -79,11 +81,11 @@ WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, ro
 void WheelsScene::reset() {
     MoebiusScene::reset();
     strip.clearWheels();
-    strip.addWheel(elapsedMillis());
+    strip.addWheel(clockMillis());
 }
 
-bool WheelsScene::isAnimating() const {
-    return !strip.wheels.empty() || MoebiusScene::isAnimating();
+bool WheelsScene::isAnimating(Millis now) const {
+    return !strip.wheels.empty() || MoebiusScene::isAnimating(now);
 }
 
 void WheelsScene::readControls() {

@@ -39,9 +39,9 @@ class WheelsScene : public MoebiusScene {
     explicit WheelsScene(Rotator& rotator);
     std::string caption() const override { return "Rotelline sul nastro"; }
     // The wheels roll on for as long as there are any.
-    bool isAnimating() const override;
+    bool isAnimating(Millis now) const override;
 
-    // The controls, and one wheel starting again.
+    // The controls, and one wheel setting out again from x = 1, as at start.
     void reset() override;
 
     BandStyleSelector* styleSelector = nullptr;

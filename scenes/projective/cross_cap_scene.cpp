@@ -125,7 +125,7 @@ void CrossCapScene::drawModel() {
         if (surfaceMode > 0)
             drawSurface(surface, surfaceMode);
         if (boundaryMode == boundaryWithGenerator)
-            drawGeneratorTube(surface, dial->angle);
+            drawGeneratorTube(surface, dial->angle());
     }
     glPopMatrix();
 }

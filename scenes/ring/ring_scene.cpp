@@ -178,8 +178,8 @@ void RingScene::drawModel() {
     const double edgeCut = edgeSlider->value;
     // Everything turns with the phase once per 2 pi; folding it in keeps a
     // dial that has spun for days as exact as a fresh one.
-    const double phi =
-        std::isfinite(phaseDial->angle) ? std::remainder(phaseDial->angle, 2 * pi) : 0;
+    const double phase = phaseDial->angle();
+    const double phi = std::isfinite(phase) ? std::remainder(phase, 2 * pi) : 0;
 
     glPushMatrix();
     {

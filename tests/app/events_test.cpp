@@ -8,6 +8,7 @@
 #include "tests/support/test_clock.h"
 #include "tests/support/test_scene.h"
 #include "ui/colour_editor.h"
+#include "ui/scene_menu.h"
 #include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
@@ -234,7 +235,7 @@ TEST_F(Events, QuickDragOnTheBackgroundLeavesTheModelSpinning) {
         drag(100 + 10 * i, 500);
     }
     release(140, 500);
-    EXPECT_DOUBLE_EQ(sceneA.rotator.spinRate.x, 1.0);
+    EXPECT_DOUBLE_EQ(sceneA.rotator.spinRate().x, 1.0);
     renderFrame();
     const std::string before = gl_test::readFrame();
     test_clock::advance(40);
@@ -243,7 +244,40 @@ TEST_F(Events, QuickDragOnTheBackgroundLeavesTheModelSpinning) {
     EXPECT_NE(gl_test::readFrame(), before);
     press(140, 500);
     release(140, 500);
-    EXPECT_EQ(sceneA.rotator.spinRate.x, 0);
+    EXPECT_EQ(sceneA.rotator.spinRate().x, 0);
+}
+
+// A finger's tap is motion, press and release with no frame between: what
+// the press does follows from where it lands and the state at that moment.
+TEST_F(Events, TapsOnTheMenuActWhereTheyLandWithNoFrameBetween) {
+    auto& menu = dynamic_cast<SceneMenu&>(*sceneA.panel->items()[2]); // at (20, 20)
+    auto tap = [](int x, int overlayY) {
+        onPassiveMotion(x, windowY(overlayY));
+        press(x, overlayY);
+        release(x, overlayY);
+    };
+    tap(20, 20);
+    EXPECT_TRUE(menu.isAnimating(clockMillis())) << "the tap folded the menu";
+    test_clock::advance(100);
+    EXPECT_EQ(menu.opennessAt(clockMillis()), 1);
+    // Three scenes: the third one's row from 52 to 78 above the menu.
+    tap(40, 20 + 65);
+    EXPECT_EQ(SceneManager::instance().currentIndex, 2);
+
+    // With a mouse, a press on the square just after hovering began to
+    // unfold the menu leaves it unfolding.
+    SceneManager::instance().select(0);
+    onPassiveMotion(400, windowY(300));
+    test_clock::advance(500);
+    onPassiveMotion(20, windowY(20));
+    test_clock::advance(30);
+    press(20, 20);
+    release(20, 20);
+    test_clock::advance(70);
+    EXPECT_EQ(menu.opennessAt(clockMillis()), 1);
+    onPassiveMotion(400, windowY(300));
+    test_clock::advance(100);
+    EXPECT_EQ(menu.opennessAt(clockMillis()), 0) << "leaving folds it";
 }
 
 TEST_F(Events, OddSizesAndStrayInputDoNothingWorse) {

@@ -133,11 +133,11 @@ void expectControlsAnswer(Scene& scene) {
             const int cy = height - int(dial->position.y);
             onPassiveMotion(cx + 15, cy);
             onMouse(0, GLUT_DOWN, cx + 15, cy);
-            EXPECT_EQ(dial->angularVelocity, 0) << scene.name << ": a press stops the dial";
-            const double before = dial->angle;
+            EXPECT_EQ(dial->angularVelocity(), 0) << scene.name << ": a press stops the dial";
+            const double before = dial->angle();
             onMotion(cx, cy - 15);
             onMouse(0, GLUT_UP, cx, cy - 15);
-            EXPECT_NE(dial->angle, before) << scene.name << ": the dial does not turn";
+            EXPECT_NE(dial->angle(), before) << scene.name << ": the dial does not turn";
         }
     }
     Rotator* rotator = rotatorOf(scene);
@@ -224,7 +224,7 @@ TEST(Soak, AWeekOfEveryScene) {
         Rotator* rotator = rotatorOf(scene);
         ASSERT_NE(rotator, nullptr) << scene.name;
         EXPECT_LT(exhibit_checks::orthonormalityError(*rotator), 1e-5) << scene.name;
-        EXPECT_TRUE(rotator->spinRate.x != 0 || rotator->spinRate.y != 0)
+        EXPECT_TRUE(rotator->spinRate().x != 0 || rotator->spinRate().y != 0)
             << scene.name << ": the view stopped spinning by itself";
     }
     for (int i = 0; i < manager().count(); ++i) {

@@ -402,6 +402,23 @@ void ExhibitProcess::clickOverlay(int x, int y) {
     releaseButton();
 }
 
+void ExhibitProcess::tapOverlay(int x, int y) {
+    if (display == nullptr || window == 0) {
+        return;
+    }
+    int screenX = 0;
+    int screenY = 0;
+    Window child = 0;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, height - y, &screenX,
+                          &screenY, &child);
+    XTestFakeMotionEvent(display, DefaultScreen(display), screenX, screenY, CurrentTime);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XFlush(display);
+    pointerX = x;
+    pointerY = height - y;
+}
+
 void ExhibitProcess::tapKey(KeySym key) {
     if (display == nullptr) {
         return;

@@ -114,6 +114,9 @@ class ExhibitProcess {
     void releaseButton(unsigned button = 1);
     // Moves to the point, then presses and releases there.
     void clickOverlay(int x, int y);
+    // A finger's tap: the pointer jumps to the point, presses and releases,
+    // all sent at once, with no hover before and no pause between.
+    void tapOverlay(int x, int y);
     // Presses and releases the key that produces the keysym.
     void tapKey(KeySym key);
 

@@ -69,6 +69,28 @@ TEST_F(FullscreenTest, CoversTheScreenWithTheSliderScaledAndAnsweringAWholeDrag)
     EXPECT_TRUE(knobAt(right)) << "the knob did not follow the drag to the right end";
 }
 
+// A finger on a touch screen: every tap arrives as the pointer jumping to
+// the point, press and release at once, with no hover before.
+TEST_F(FullscreenTest, TapsOpenTheMenuAndReachTheSceneOfACaption) {
+    // Overlay units are 1.8 pixels here. The menu's square at (20, 20); with
+    // two scenes its open list shows gold left of the captions at height 70
+    // and holds the second scene's row from 52 to 78 above it. The cross-cap without
+    // crossings draws its slider track at height 30, the cross-cap at 20.
+    auto pixels = [](double units) { return int(units * 1.8); };
+    auto shows = [&](double x, double y, Rgb colour) {
+        return near(exhibit->capture().atOverlay(pixels(x), pixels(y)), colour, 10);
+    };
+    ASSERT_TRUE(waitFor([&] { return shows(200, 20, controlColour); }, 5s));
+    ASSERT_TRUE(shows(17, 70, background));
+
+    exhibit->tapOverlay(pixels(20), pixels(20));
+    ASSERT_TRUE(waitFor([&] { return shows(17, 70, menuGold); }, 5s))
+        << "a tap on the square leaves the menu folded";
+    exhibit->tapOverlay(pixels(60), pixels(20 + 65));
+    EXPECT_TRUE(waitFor([&] { return shows(200, 30, controlColour); }, 5s))
+        << "a tap on the second caption does not reach its scene";
+}
+
 class GeometryTest : public ExhibitTest {
   protected:
     std::vector<std::string> programArguments() const override {

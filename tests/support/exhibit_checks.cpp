@@ -2,6 +2,7 @@
 
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "geom/clock.h"
 #include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/dial.h"
@@ -35,23 +36,26 @@ bool sane(Scene& scene) {
             check(slider->value >= slider->minimum && slider->value <= slider->maximum,
                   "a slider's value is out of its range");
         } else if (auto* dial = dynamic_cast<Dial*>(p)) {
-            check(std::isfinite(dial->angle), "a dial's angle is not finite");
-            check(std::isfinite(dial->angularVelocity), "a dial's spin is not finite");
+            check(std::isfinite(dial->angle()), "a dial's angle is not finite");
+            check(std::isfinite(dial->angularVelocity()), "a dial's spin is not finite");
         } else if (auto* row = dynamic_cast<OptionRow*>(p)) {
             check(row->selected >= 0 && row->selected < row->iconCount,
                   "an icon row's selection is out of range");
         } else if (auto* menu = dynamic_cast<SceneMenu*>(p)) {
-            check(menu->openness >= 0 && menu->openness <= 1, "the menu's openness");
+            const double openness = menu->opennessAt(clockMillis());
+            check(openness >= 0 && openness <= 1, "the menu's openness");
         } else if (auto* logo = dynamic_cast<CreditsLogo*>(p)) {
-            check(logo->openness >= 0 && logo->openness <= 1,
-                  ("the logo's openness " + std::to_string(logo->openness)).c_str());
+            const double openness = logo->opennessAt(clockMillis());
+            check(openness >= 0 && openness <= 1,
+                  ("the logo's openness " + std::to_string(openness)).c_str());
         }
     }
     if (auto* rotator = dynamic_cast<Rotator*>(scene.backgroundElement())) {
-        check(std::all_of(rotator->matrix, rotator->matrix + 16,
+        const auto orientation = rotator->orientationAt(clockMillis());
+        check(std::all_of(orientation.begin(), orientation.end(),
                           [](float v) { return std::isfinite(v); }),
               "the view rotation is not finite");
-        check(std::isfinite(rotator->spinRate.x) && std::isfinite(rotator->spinRate.y),
+        check(std::isfinite(rotator->spinRate().x) && std::isfinite(rotator->spinRate().y),
               "the spin is not finite");
     }
     for (int c : backgroundColour)
@@ -60,12 +64,13 @@ bool sane(Scene& scene) {
 }
 
 double orthonormalityError(const Rotator& rotator) {
+    const auto matrix = rotator.orientationAt(clockMillis());
     double worst = 0;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) {
             double dot = 0;
             for (int k = 0; k < 3; ++k)
-                dot += double(rotator.matrix[i * 4 + k]) * double(rotator.matrix[j * 4 + k]);
+                dot += double(matrix[i * 4 + k]) * double(matrix[j * 4 + k]);
             worst = std::max(worst, std::fabs(dot - (i == j ? 1.0 : 0.0)));
         }
     return worst;

@@ -9,7 +9,7 @@ class Rotator;
 namespace exhibit_checks {
 // Adds a gtest failure for every value out of bounds; answers whether all held.
 bool sane(Scene& scene);
-// The largest entry of MᵀM − I of the rotation part of the rotator's matrix.
+// The largest entry of MᵀM − I of the rotation part of the rotator's orientation now.
 double orthonormalityError(const Rotator& rotator);
 // Every registered scene, in registration order, becomes the start-up list,
 // and the list is emptied: initialise builds it.

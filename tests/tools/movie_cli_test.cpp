@@ -83,6 +83,20 @@ TEST_F(MovieTool, ATwoSecondFilmDecodesBackAndTheSameCommandGivesTheSameFilm) {
     EXPECT_EQ(readText(output("a.mp4")), readText(output("b.mp4")));
 }
 
+// The wheels roll by the film's clock from its first frame, so the same
+// command films them the same way every time.
+TEST_F(MovieTool, TheWheelsRollAlikeInEveryFilmOfTheSameCommand) {
+    const auto film = [&](const char* name) {
+        return run({"Moebius2", output(name), "--seconds", "1", "--fps", "10", "--scale", "0.5"});
+    };
+    ASSERT_EQ(film("a.mp4").status, 0);
+    ASSERT_EQ(film("b.mp4").status, 0);
+    const auto a = readMovie(output("a.mp4"));
+    ASSERT_TRUE(a);
+    EXPECT_GT(differing(a->frames.front(), a->frames.back()), 100) << "the wheels do not roll";
+    EXPECT_EQ(readText(output("a.mp4")), readText(output("b.mp4")));
+}
+
 // The little-endian number of `bytes` bytes at text[at], or -1 past the end.
 long littleEndian(const std::string& text, std::size_t at, int bytes) {
     if (at == std::string::npos || at + bytes > text.size())

@@ -99,13 +99,12 @@ TEST_F(Overlay, SliderTrackAndKnobInEachState) {
 
 TEST_F(Overlay, DialRingAndDot) {
     Dial& d = *controls.dial; // at (480, 30)
-    d.angle = 0;
-    d.angularVelocity = 0;
+    d.setAngle(0);
     frame();
     EXPECT_COLOUR(pixel(480, 15), rgb(0.3, 0.4, 0.8));
     EXPECT_COLOUR(pixel(495, 30), rgb(0.7, 0.4, 0.8));
     EXPECT_COLOUR(pixel(480, 30), background); // the ring's hole
-    d.angle = pi / 2;
+    d.setAngle(pi / 2);
     d.hovered = true;
     frame();
     EXPECT_COLOUR(pixel(480, 45), rgb(0.9, 0.7, 0.85));
@@ -159,8 +158,7 @@ TEST_F(Overlay, OptionRowMarkers) {
 
 TEST_F(Overlay, UnfoldedMenuWithFourScenes) {
     auto* menu = item<SceneMenu>(controls, 2); // at (20, 20)
-    menu->openness = 1;
-    menu->direction = 1;
+    menu->showOpen();
     menu->pointer = {30, 20 + 140}; // over the first scene's row (130 to 156)
     frame();
     const auto golden = [](const Rgb& c) { return c[0] > 150 && c[1] > 130 && c[2] < 60; };
@@ -168,7 +166,7 @@ TEST_F(Overlay, UnfoldedMenuWithFourScenes) {
     EXPECT_TRUE(golden(pixel(17, 20 + 160)));
     EXPECT_FALSE(golden(pixel(17, 20 + 46)));
     EXPECT_FALSE(golden(pixel(17, 20 + 162)));
-    EXPECT_EQ(menu->hoveredIndex, 0);
+    EXPECT_EQ(menu->rowAt(menu->pointer, clockMillis()), 0);
     EXPECT_GT(menu->menuWidth, 30);
     // The current scene's row (the first) is framed, the hovered row tinted
     // green, and the captions are white text.
@@ -176,8 +174,7 @@ TEST_F(Overlay, UnfoldedMenuWithFourScenes) {
     EXPECT_GT(
         count(30, 20 + 137, 60, 20 + 153, [](const Rgb& c) { return c[0] > 240 && c[2] > 240; }),
         5);
-    menu->openness = 0;
-    menu->direction = -1;
+    menu->reset();
     frame();
     // The closed square's outline, one pixel wide either side of x = 13.
     EXPECT_GT(count(12, 15, 14, 25, [](const Rgb& c) { return c[0] > 240 && c[2] > 240; }), 5);
@@ -211,9 +208,7 @@ TEST_F(Overlay, ColourEditorBarsMarkersAndDigits) {
 
 TEST_F(Overlay, CreditsLogoClosedAndOpen) {
     auto* logo = item<CreditsLogo>(controls, 3); // at (740, 30)
-    logo->hovered = false;
-    logo->openness = 0;
-    logo->lastTime = test_clock::now();
+    logo->reset();
     frame();
     const Rgb pink{237, 65, 92};
     EXPECT_COLOUR(pixel(740 - 19, 30 + 1), pink); // the ring, left side

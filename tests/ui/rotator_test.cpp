@@ -1,5 +1,5 @@
-#include "ui/rotator.h"
 #include "tests/support/test_clock.h"
+#include "ui/rotator.h"
 
 #include <gtest/gtest.h>
 
@@ -82,8 +82,8 @@ TEST_F(RotatorTest, SpinComesFromTheLast200Milliseconds) {
         quick.drag({4.0 * i, 0});
     }
     quick.release({40, 0});
-    EXPECT_DOUBLE_EQ(quick.spinRate.x, 0.4); // 40 px in 100 ms
-    EXPECT_DOUBLE_EQ(quick.spinRate.y, 0);
+    EXPECT_DOUBLE_EQ(quick.spinRate().x, 0.4); // 40 px in 100 ms
+    EXPECT_DOUBLE_EQ(quick.spinRate().y, 0);
 
     Rotator rested;
     rested.press({0, 0});
@@ -91,27 +91,32 @@ TEST_F(RotatorTest, SpinComesFromTheLast200Milliseconds) {
     rested.drag({50, 20});
     test_clock::advance(200);
     rested.release({50, 20});
-    EXPECT_EQ(rested.spinRate.x, 0);
-    EXPECT_EQ(rested.spinRate.y, 0);
+    EXPECT_EQ(rested.spinRate().x, 0);
+    EXPECT_EQ(rested.spinRate().y, 0);
 
     Rotator clicked;
     clicked.press({5, 5});
     clicked.release({5, 5});
-    EXPECT_EQ(clicked.spinRate.x, 0);
+    EXPECT_EQ(clicked.spinRate().x, 0);
 
     Rotator released; // a release with no press in its life
     released.release({5, 5});
-    EXPECT_EQ(released.spinRate.x, 0);
+    EXPECT_EQ(released.spinRate().x, 0);
 }
 
 TEST_F(RotatorTest, SpinLastsUntilTheNextPress) {
     Rotator r;
-    r.spinRate = {0.4, 0};
-    float before[16];
-    std::copy(std::begin(r.matrix), std::end(r.matrix), before);
+    r.spin({0.4, 0}, 1000);
+    test_clock::advance(225); // 90 degrees about the vertical axis: x goes to -z
+    const auto turned = r.orientationAt(1225);
+    EXPECT_NEAR(turned[0], 0, 1e-6);
+    EXPECT_NEAR(turned[2], -1, 1e-6);
+    EXPECT_TRUE(r.isAnimating(1225));
     r.press({0, 0});
-    EXPECT_EQ(r.spinRate.x, 0);
-    EXPECT_TRUE(std::equal(std::begin(before), std::end(before), std::begin(r.matrix)));
+    EXPECT_EQ(r.spinRate().x, 0);
+    EXPECT_FALSE(r.isAnimating(1225));
+    EXPECT_TRUE(std::equal(turned.begin(), turned.end(), r.orientationAt(5000).begin()))
+        << "the press stops it where it stands";
 }
 
 TEST_F(RotatorTest, ADayOfSpinStaysARotation) {
@@ -136,8 +141,8 @@ TEST_F(RotatorTest, ClockWrapDoesNotUpsetTheSpinRate) {
         r.drag({5.0 * i, 2.0 * i});
     }
     r.release({30, 12});
-    EXPECT_DOUBLE_EQ(r.spinRate.x, 0.5);
-    EXPECT_DOUBLE_EQ(r.spinRate.y, 0.2);
+    EXPECT_DOUBLE_EQ(r.spinRate().x, 0.5);
+    EXPECT_DOUBLE_EQ(r.spinRate().y, 0.2);
 }
 
 } // namespace

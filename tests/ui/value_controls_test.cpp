@@ -89,12 +89,12 @@ TEST(Dial, DragTurnsBySweptSine) {
     d.position = {480, 30};
     d.press({500, 30});
     d.drag({480, 50}); // a quarter turn counter-clockwise: sine 1
-    EXPECT_DOUBLE_EQ(d.angle, 1);
+    EXPECT_DOUBLE_EQ(d.angle(), 1);
     d.drag({480, 10}); // straight through the centre: no turn
-    EXPECT_DOUBLE_EQ(d.angle, 1);
+    EXPECT_DOUBLE_EQ(d.angle(), 1);
     d.drag({480, 30}); // onto the centre
     d.drag({490, 30});
-    EXPECT_DOUBLE_EQ(d.angle, 1);
+    EXPECT_DOUBLE_EQ(d.angle(), 1);
     EXPECT_TRUE(d.dragging);
     d.release({490, 30});
     EXPECT_FALSE(d.dragging);
@@ -105,19 +105,17 @@ TEST(Dial, FlingSpinsUntilTheNextPress) {
     Dial d;
     d.position = {0, 0};
     d.fling({20, 0}, {0.05, 0.05}); // slower than 0.1 px/s
-    EXPECT_EQ(d.angularVelocity, 0);
+    EXPECT_EQ(d.angularVelocity(), 0);
     d.fling({20, 0}, {0, 200}); // tangential, 200 px/s at radius 20
-    EXPECT_NEAR(d.angularVelocity, 10, 1e-3);
-    test_clock::advance(500);
-    d.advanceSpin();
-    EXPECT_NEAR(d.angle, 5, 1e-3);
-    test_clock::advance(500);
-    d.advanceSpin();
-    EXPECT_NEAR(d.angle, 10, 2e-3);
+    EXPECT_NEAR(d.angularVelocity(), 10, 1e-3);
+    EXPECT_TRUE(d.isAnimating(5000));
+    // Its angle follows from the fling's moment, however often it is read.
+    EXPECT_NEAR(d.angleAt(6000), 10, 2e-3);
+    EXPECT_NEAR(d.angleAt(5500), 5, 1e-3);
+    test_clock::advance(1000);
     d.press({20, 0});
-    test_clock::advance(500);
-    d.advanceSpin();
-    EXPECT_NEAR(d.angle, 10, 2e-3);
+    EXPECT_FALSE(d.isAnimating(6000));
+    EXPECT_NEAR(d.angleAt(6500), 10, 2e-3);
     test_clock::restore();
 }
 
@@ -126,11 +124,8 @@ TEST(Dial, FlingOnTheCentreLeavesItAtRest) {
     Dial d;
     d.position = {480, 30};
     d.fling({480, 30}, {300, 400});
-    EXPECT_EQ(d.angularVelocity, 0);
-    test_clock::advance(100);
-    d.advanceSpin();
-    EXPECT_TRUE(std::isfinite(d.angle));
-    EXPECT_EQ(d.angle, 0);
+    EXPECT_EQ(d.angularVelocity(), 0);
+    EXPECT_EQ(d.angleAt(100), 0);
     test_clock::restore();
 }
 
@@ -139,8 +134,7 @@ TEST(Dial, SpinSurvivesTheClockWrap) {
     Dial d;
     d.fling({10, 0}, {0, 100}); // 10 rad/s
     test_clock::advance(200);
-    d.advanceSpin();
-    EXPECT_NEAR(d.angle, 2, 1e-3);
+    EXPECT_NEAR(d.angle(), 2, 1e-3);
     test_clock::restore();
 }
 
@@ -202,79 +196,64 @@ TEST(ColourEditor, RandomDragsStayInRange) {
     }
 }
 
-TEST(SceneMenu, FoldsIn100Milliseconds) {
+TEST(SceneMenu, FoldsIn100MillisecondsFromTheEventThatTurnsIt) {
+    test_clock::set(1000);
     SceneMenu m;
     m.position = {20, 20};
-    m.advanceFold(1000); // first draw
-    EXPECT_EQ(m.openness, 0);
+    EXPECT_EQ(m.opennessAt(1000), 0);
     m.enter();
-    m.advanceFold(1050);
-    EXPECT_DOUBLE_EQ(m.openness, 0.5);
-    m.advanceFold(1200);
-    EXPECT_EQ(m.openness, 1);
+    EXPECT_DOUBLE_EQ(m.opennessAt(1050), 0.5);
+    EXPECT_TRUE(m.isAnimating(1050));
+    EXPECT_EQ(m.opennessAt(1200), 1);
+    EXPECT_FALSE(m.isAnimating(1100)) << "at rest from the moment it is wholly open";
+    test_clock::set(1200);
     m.leave();
-    m.advanceFold(1230);
-    EXPECT_NEAR(m.openness, 0.7, 1e-12);
+    EXPECT_NEAR(m.opennessAt(1230), 0.7, 1e-12);
+    test_clock::set(1230);
     m.enter(); // reversal mid-fold continues from here
-    m.advanceFold(1240);
-    EXPECT_NEAR(m.openness, 0.8, 1e-12);
+    EXPECT_NEAR(m.opennessAt(1240), 0.8, 1e-12);
+    test_clock::restore();
 }
 
 TEST(SceneMenu, RowsAndPickingStrip) {
+    test_clock::set(0);
     SceneMenu m;
     m.position = {20, 20};
-    m.openness = 1;
     // Four scenes: row 0 on top from 130 to 156, the last from 52 to 78.
-    EXPECT_EQ(m.rowOf(0, 4).lo, 130);
-    EXPECT_EQ(m.rowOf(0, 4).hi, 156);
-    EXPECT_EQ(m.rowOf(3, 4).lo, 52);
-    EXPECT_EQ(m.rowOf(3, 4).hi, 78);
-    m.openness = 0.5;
-    EXPECT_EQ(m.rowOf(3, 4).hi - m.rowOf(3, 4).lo, 13);
+    EXPECT_EQ(SceneMenu::rowOf(0, 4, 1).lo, 130);
+    EXPECT_EQ(SceneMenu::rowOf(0, 4, 1).hi, 156);
+    EXPECT_EQ(SceneMenu::rowOf(3, 4, 1).lo, 52);
+    EXPECT_EQ(SceneMenu::rowOf(3, 4, 1).hi, 78);
+    EXPECT_EQ(SceneMenu::rowOf(3, 4, 0.5).hi - SceneMenu::rowOf(3, 4, 0.5).lo, 13);
 
-    m.openness = 0;
     EXPECT_EQ(m.pick({29, 20}), &m);
     EXPECT_EQ(m.pick({20, 30}), nullptr);
-    m.openness = 0.2;
+    m.enter();
+    test_clock::set(20);
     m.menuWidth = 150;
     EXPECT_EQ(m.pick({169, 500}), &m) << "the open list claims the strip at any height";
     EXPECT_EQ(m.pick({170, 20}), nullptr);
     EXPECT_EQ(m.pointer.x, 170);
+    test_clock::restore();
 }
 
 TEST(CreditsLogo, OpensSlowlyClosesQuickly) {
+    test_clock::set(0);
     CreditsLogo logo;
-    EXPECT_NEAR(logo.armAngle() - 0.415, 0.736, 1e-9);
-    logo.advance(0);
+    EXPECT_NEAR(CreditsLogo::armAngle(0) - 0.415, 0.736, 1e-9);
+    EXPECT_NEAR(CreditsLogo::armAngle(1) - 0.415, pi - 0.83, 1e-9);
     logo.enter();
-    logo.advance(250);
-    EXPECT_DOUBLE_EQ(logo.openness, 0.5);
-    EXPECT_FALSE(logo.showsText());
-    logo.advance(600);
-    EXPECT_EQ(logo.openness, 1);
-    EXPECT_TRUE(logo.showsText());
-    EXPECT_NEAR(logo.armAngle() - 0.415, pi - 0.83, 1e-9);
+    EXPECT_DOUBLE_EQ(logo.opennessAt(250), 0.5);
+    EXPECT_EQ(logo.opennessAt(600), 1);
+    EXPECT_TRUE(logo.isAnimating(499));
+    EXPECT_FALSE(logo.isAnimating(500));
+    test_clock::set(600);
     logo.leave();
-    logo.advance(601);
-    EXPECT_FALSE(logo.showsText()) << "the text goes on the first frame of closing";
-    logo.advance(800);
-    EXPECT_EQ(logo.openness, 0);
+    EXPECT_LT(logo.opennessAt(601), 1) << "the text goes on the first frame of closing";
+    EXPECT_EQ(logo.opennessAt(800), 0);
     EXPECT_FALSE(logo.contains({30, 0}));
     EXPECT_TRUE(logo.contains({29.9, 0}));
-}
-
-TEST(CreditsLogo, FirstDrawnAfterTheClockWrapsStaysWithinItsFold) {
-    // A scene first shown after 24.8 days: its logo still holds time 0.
-    for (bool hovered : {false, true}) {
-        CreditsLogo logo;
-        if (hovered)
-            logo.enter();
-        logo.advance(INT_MIN + 5000);
-        EXPECT_GE(logo.openness, 0);
-        EXPECT_LE(logo.openness, 1);
-        logo.advance(INT_MIN + 5250);
-        EXPECT_DOUBLE_EQ(logo.openness, hovered ? 0.5 : 0.0);
-    }
+    test_clock::restore();
 }
 
 } // namespace

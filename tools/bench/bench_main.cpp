@@ -173,10 +173,10 @@ void measureMoving(Scene& scene, int frames) {
         report(scene.name, "moving slider0", measure(frames, step));
         slider->value = before;
     } else if (auto* dial = firstOf<Dial>(scene)) {
-        const double before = dial->angle;
-        auto step = [&] { dial->angle += pi / sweepFrames; };
+        const double before = dial->angle();
+        auto step = [&] { dial->setAngle(dial->angle() + pi / sweepFrames); };
         report(scene.name, "moving dial0", measure(frames, step));
-        dial->angle = before;
+        dial->setAngle(before);
     } else {
         report(scene.name, "still: no slider or dial", measure(frames));
     }

@@ -125,7 +125,7 @@ void applySetting(const ControlSetting& setting, PanelItem* control) {
     if (auto* slider = dynamic_cast<Slider*>(control))
         slider->value = setting.value;
     else if (auto* dial = dynamic_cast<Dial*>(control))
-        dial->angle = setting.value;
+        dial->setAngle(setting.value);
     else if (auto* row = dynamic_cast<OptionRow*>(control))
         row->selected = int(setting.value);
     else if (auto* button = dynamic_cast<PushButton*>(control))

@@ -37,13 +37,9 @@ void openView(const char* programName, const std::string& key, const ViewOptions
 
 void holdOpen(const Scene& scene, const std::string& which) {
     for (const auto& item : scene.panel->items()) {
-        if (auto* menu = dynamic_cast<SceneMenu*>(item.get()); menu && which == "menu") {
-            menu->openness = 1;
-            menu->direction = 1;
-        }
-        if (auto* logo = dynamic_cast<CreditsLogo*>(item.get()); logo && which == "logo") {
-            logo->openness = 1;
-            logo->hovered = true;
-        }
+        if (auto* menu = dynamic_cast<SceneMenu*>(item.get()); menu && which == "menu")
+            menu->showOpen();
+        if (auto* logo = dynamic_cast<CreditsLogo*>(item.get()); logo && which == "logo")
+            logo->showOpen();
     }
 }

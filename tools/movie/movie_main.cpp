@@ -80,10 +80,10 @@ void moveTo(Motion& motion, double fraction) {
 }
 
 RgbImage drawFrame(Scene& scene, bool overlay, int downscale) {
-    // The whole frame is drawn even without the overlay, because the
-    // overlay's controls advance their own spins as they draw.
-    renderFrame();
-    if (!overlay) {
+    if (overlay) {
+        renderFrame();
+    } else {
+        const ClockMoment moment;
         scene.clear();
         scene.drawModel();
     }

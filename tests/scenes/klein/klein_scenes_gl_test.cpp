@@ -106,11 +106,10 @@ TEST_F(KleinScenesTest, EveryStateOfEverySceneDrawsCleanly) {
     for (double angle :
          {0.0, 1.0, 3.0, -0.1, 2 * pi, 1.4e8, -1e8, 1e300, double(NAN), double(INFINITY)}) {
         SCOPED_TRACE(angle);
-        labelled().control->angle = angle;
+        labelled().control->setAngle(angle);
         EXPECT_GT(drawFrame().middleCoverage(), 0.1);
-        labelled().control->angularVelocity = 0;
     }
-    labelled().control->angle = 0;
+    labelled().control->setAngle(0);
     makeCurrent(halves());
     for (double v : {0.0, 0.001, 0.25, 0.5, 0.75, 1.0}) {
         SCOPED_TRACE(v);
@@ -172,7 +171,7 @@ int labelRedPixels(const Frame& frame, double* centreX = nullptr, double* centre
 
 TEST_F(KleinScenesTest, LabelColoursShowOnTheBottleAndMoveWithTheDial) {
     makeCurrent(labelled());
-    labelled().control->angle = 0;
+    labelled().control->setAngle(0);
     const Frame start = drawFrame();
     double x0 = 0, y0 = 0;
     EXPECT_GT(labelRedPixels(start, &x0, &y0), 1500);
@@ -188,23 +187,23 @@ TEST_F(KleinScenesTest, LabelColoursShowOnTheBottleAndMoveWithTheDial) {
     EXPECT_GT(black, 500);
 
     // A quarter turn moves the label up the bottle towards the neck.
-    labelled().control->angle = 1;
+    labelled().control->setAngle(1);
     double x1 = 0, y1 = 0;
     EXPECT_GT(labelRedPixels(drawFrame(), &x1, &y1), 200);
     EXPECT_GT(std::hypot(x1 - x0, y1 - y0), 40);
 
     // Once around it is back on the same rows, mirrored: the same red
     // area, not the same picture.
-    labelled().control->angle = 2 * pi;
+    labelled().control->setAngle(2 * pi);
     const Frame around = drawFrame();
     double x2 = 0, y2 = 0;
     EXPECT_NEAR(labelRedPixels(around, &x2, &y2), labelRedPixels(start), 600);
     EXPECT_LT(std::hypot(x2 - x0, y2 - y0), 15);
     EXPECT_GT(differences(around, start), 2000);
     // Twice around it is the same picture again.
-    labelled().control->angle = 4 * pi;
+    labelled().control->setAngle(4 * pi);
     EXPECT_LT(differences(drawFrame(), start), 50);
-    labelled().control->angle = 0;
+    labelled().control->setAngle(0);
 }
 
 TEST_F(KleinScenesTest, CutBottleIsWholeAgainAfterEveryFrame) {
@@ -249,10 +248,10 @@ TEST_F(KleinScenesTest, HighlightPassLeavesOutOnlyWhatAddsNothing) {
     bottle().control->selected = Translucent;
     compare(bottle(), bottle().tube);
     for (double angle : {0.0, 3.0}) {
-        labelled().control->angle = angle;
+        labelled().control->setAngle(angle);
         compare(labelled(), labelled().tube);
     }
-    labelled().control->angle = 0;
+    labelled().control->setAngle(0);
     bottle().control->selected = Solid;
 }
 

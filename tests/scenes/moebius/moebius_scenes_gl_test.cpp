@@ -93,7 +93,7 @@ class MoebiusScenesTest : public SceneTest {
 TEST_F(MoebiusScenesTest, BendingAndTwistingDrawCleanly) {
     SquareToMoebiusScene& scene = square();
     makeCurrent(scene);
-    scene.twistDial->angle = pi;
+    scene.twistDial->setAngle(pi);
     scene.bendSlider->value = 0;
     const double flat = drawFrame().middleCoverage();
     EXPECT_GT(flat, 0.02);
@@ -101,7 +101,7 @@ TEST_F(MoebiusScenesTest, BendingAndTwistingDrawCleanly) {
         for (double angle : {-7.0, 0.0, 3.3, 3.5, 2 * pi}) {
             SCOPED_TRACE(testing::Message() << "bend " << bend << " dial " << angle);
             scene.bendSlider->value = bend;
-            scene.twistDial->angle = angle;
+            scene.twistDial->setAngle(angle);
             const double coverage = drawFrame().middleCoverage();
             EXPECT_GT(coverage, 0.02);
             if (bend >= 0.5) {
@@ -148,18 +148,18 @@ TEST_F(MoebiusScenesTest, CutsOpenAndTheMiddleThirdTakesItsStyle) {
 TEST_F(MoebiusScenesTest, SlidingBandsCycleOncePerTurnOfTheirDial) {
     SlidingStripScene& scene = sliding();
     makeCurrent(scene);
-    scene.twistDial->angle = pi;
-    scene.slideDial->angle = 0;
+    scene.twistDial->setAngle(pi);
+    scene.slideDial->setAngle(0);
     const Frame start = drawFrame();
-    scene.slideDial->angle = pi / 2;
+    scene.slideDial->setAngle(pi / 2);
     const Frame eighth = drawFrame();
     EXPECT_GT(differences(start, eighth), 2000);
     // A whole turn of the dial brings the bands back.
-    scene.slideDial->angle = 2 * pi;
+    scene.slideDial->setAngle(2 * pi);
     EXPECT_LT(differences(start, drawFrame()), 50);
-    scene.slideDial->angle = -pi / 2;
+    scene.slideDial->setAngle(-pi / 2);
     const Frame back = drawFrame();
-    scene.slideDial->angle = 3.5 * pi;
+    scene.slideDial->setAngle(3.5 * pi);
     EXPECT_LT(differences(back, drawFrame()), 50) << "-π/2 draws as 0.875 of a cycle";
 }
 
@@ -263,7 +263,7 @@ TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
     scene.styleSelector->selected = 0;
     scene.strip.clearWheels();
     const Frame bare = drawFrame();
-    scene.strip.addWheel(elapsedMillis());
+    scene.strip.addWheel(clockMillis());
     const Frame one = drawFrame();
     EXPECT_GT(differences(bare, one), 300) << "a new wheel at the seam";
     test_clock::advance(2000);
@@ -276,7 +276,7 @@ TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
     EXPECT_GT(differences(weekOn, drawFrame()), 300);
 
     for (int i = 0; i < 2 * MoebiusStrip::maxWheels; ++i) {
-        scene.strip.addWheel(elapsedMillis());
+        scene.strip.addWheel(clockMillis());
         test_clock::advance(97);
     }
     EXPECT_EQ(scene.strip.wheels.size(), std::size_t(MoebiusStrip::maxWheels));
@@ -338,7 +338,7 @@ TEST_F(MoebiusScenesTest, RandomEventsLeaveEverythingInRange) {
                     ASSERT_TRUE(slider->value >= 0 && slider->value <= 1);
                 }
                 if (auto* dial = dynamic_cast<Dial*>(item.get())) {
-                    ASSERT_TRUE(std::isfinite(dial->angle));
+                    ASSERT_TRUE(std::isfinite(dial->angle()));
                 }
                 if (auto* row = dynamic_cast<OptionRow*>(item.get())) {
                     ASSERT_TRUE(row->selected >= 0 && row->selected < row->iconCount);

@@ -60,7 +60,7 @@ class ProjectiveScenesTest : public SceneTest {
         scene.morphSlider->value = morph;
         scene.surfaceSelector->selected = surfaceMode;
         scene.boundarySelector->selected = boundaryMode;
-        scene.dial->angle = dialAngle;
+        scene.dial->setAngle(dialAngle);
     }
 };
 

@@ -41,7 +41,7 @@ class RingSceneTest : public testing::Test {
     void show(double bandCut, double edgeCut, double phase) {
         ringScene().bandSlider->value = bandCut;
         ringScene().edgeSlider->value = edgeCut;
-        ringScene().phaseDial->angle = phase;
+        ringScene().phaseDial->setAngle(phase);
     }
 
     // The middle of the window, clear of the overlay.
