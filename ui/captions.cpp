@@ -129,6 +129,13 @@ const std::vector<std::string>& languageCodes() {
     return codes;
 }
 
+std::string languageList() {
+    std::string list;
+    for (const std::string& code : languageCodes())
+        list += (list.empty() ? "" : ", ") + code;
+    return list;
+}
+
 bool useLanguage(const std::string& code) {
     const Language* language = find(code);
     if (language)

@@ -82,10 +82,15 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", out, "row1=4"},
         {"ProjectivePlane1", out, "slider0=half"},
         {"ProjectivePlane1", out, "slider0=0.5", "row0=9"},
+        {"ProjectivePlane1", out, "slider0=0.5", "slider0=0.5"},
+        {"ProjectivePlane1", out, "--size", "800x600x2"},
         {"ProjectivePlane1", (work / "missing" / "picture.png").string()},
         {"ProjectivePlane1", work.string()},
     };
     expectEachRefused("lembovari-snapshot", commandLines);
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--scale F"), std::string::npos) << help.out;
 }
 
 TEST_F(SnapshotTool, AnErrorLeavesAnEarlierPictureAlone) {
@@ -133,10 +138,10 @@ TEST_F(SnapshotTool, TheFirstSceneAtItsDefaultStateShowsTheModelOnTheBackground)
 
 TEST_F(SnapshotTool, SettingsChangeThePictureAndScaleShrinksIt) {
     ASSERT_EQ(run({"ProjectivePlane1", output("default.png")}).status, 0);
-    const Outcome outcome = run({"ProjectivePlane1", output("set.png"), "slider0=1", "row0=2",
-                                 "row1=3", "dial0=-2.5", "slider0=0.5"});
+    const Outcome outcome = run(
+        {"ProjectivePlane1", output("set.png"), "row0=2", "row1=3", "dial0=-2.5", "slider0=0.5"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    ASSERT_EQ(run({"--scale", "0.5", "ProjectivePlane1", output("small.png")}).status, 0);
+    ASSERT_EQ(run({"ProjectivePlane1", output("small.png"), "--scale", "1/2"}).status, 0);
 
     const auto plain = readPng(output("default.png"));
     const auto set = readPng(output("set.png"));
