@@ -72,13 +72,6 @@ std::optional<double> scaleFactor(const std::string& text) {
     return f;
 }
 
-std::string languageList() {
-    std::string list;
-    for (const std::string& code : languageCodes())
-        list += (list.empty() ? "" : ", ") + code;
-    return list;
-}
-
 } // namespace
 
 StartupChoice takeStartupOptions(std::vector<std::string>& args,

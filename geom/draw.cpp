@@ -98,6 +98,15 @@ namespace {
 constexpr double xHeight = 71;
 constexpr double capHeight = 100;
 
+// The font's '-' is a dash almost as wide as an 'm'; inside a word
+// ("Cross-cap", "lui-même") it reads as a pause. A hyphen of our own, a third
+// of that, at the same height, joins the two halves as print does.
+constexpr double hyphenWidth = 40;
+
+double letterWidth(void* font, unsigned char base) {
+    return base == '-' ? hyphenWidth : glutStrokeWidth(font, base);
+}
+
 void strokes(std::initializer_list<Vec2> points) {
     glBegin(GL_LINE_STRIP);
     {
@@ -144,6 +153,11 @@ void drawAccent(Accent accent, double x, double top) {
 
 void strokeText(void* font, const std::string& text) {
     for (const StrokeLetter& letter : strokeLetters(text)) {
+        if (letter.base == '-') {
+            strokes({{8, 42.86}, {32, 42.86}});
+            glTranslated(hyphenWidth, 0, 0);
+            continue;
+        }
         if (letter.accent == Accent::none) {
             glutStrokeCharacter(font, letter.base);
             continue;
@@ -165,7 +179,7 @@ void strokeText(void* font, const std::string& text) {
 double strokeTextWidth(void* font, const std::string& text) {
     double width = 0.0;
     for (const StrokeLetter& letter : strokeLetters(text))
-        width += glutStrokeWidth(font, letter.base);
+        width += letterWidth(font, letter.base);
     return width;
 }
 

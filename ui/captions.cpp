@@ -43,11 +43,11 @@ const std::vector<Language>& languages() {
         {"de",
          "Topologische Flächen entdecken",
          {
-             {"KleinBottle1", "Rechteck wird Kleinsche Flasche"},
+             {"KleinBottle1", "Vom Rechteck zur Klein-Flasche"},
              {"KleinBottle3", "Die Kleinsche Flasche"},
              {"KleinBottle4", "Ein Etikett auf der Flasche"},
              {"KleinBottle5", "Kleinsche Flasche, halbiert"},
-             {"Moebius", "Quadrat wird Möbiusband"},
+             {"Moebius", "Vom Quadrat zum Möbiusband"},
              {"Moebius2", "Rädchen auf dem Band"},
              {"Moebius3", "Das Band, längs halbiert"},
              {"Moebius4", "Ein Band gleitet an sich entlang"},
@@ -81,7 +81,7 @@ const std::vector<Language>& languages() {
              {"icododeca", "Icosaèdre / dodécaèdre"},
          }},
         {"es",
-         "Superficies topológicas a explorar",
+         "Explorar superficies topológicas",
          {
              {"KleinBottle1", "De rectángulo a botella de Klein"},
              {"KleinBottle3", "La botella de Klein"},
@@ -90,7 +90,7 @@ const std::vector<Language>& languages() {
              {"Moebius", "De cuadrado a banda de Möbius"},
              {"Moebius2", "Ruedecitas sobre la banda"},
              {"Moebius3", "Banda cortada en dos"},
-             {"Moebius4", "Banda que se desliza sobre sí"},
+             {"Moebius4", "Banda que corre sobre sí misma"},
              {"Moebius5", "Banda cortada en tres"},
              {"Moebius6", "Un mapa sobre la banda"},
              {"ProjectivePlane1", "Gorro cruzado"},
@@ -127,6 +127,13 @@ const std::vector<std::string>& languageCodes() {
         return all;
     }();
     return codes;
+}
+
+std::string languageList() {
+    std::string list;
+    for (const std::string& code : languageCodes())
+        list += (list.empty() ? "" : ", ") + code;
+    return list;
 }
 
 bool useLanguage(const std::string& code) {

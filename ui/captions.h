@@ -9,6 +9,8 @@
 
 // The codes of every language, Italian first.
 const std::vector<std::string>& languageCodes();
+// The same codes written out for a message: "it, en, de, fr, es".
+std::string languageList();
 // Makes code the language of every caption shown from now on; answers
 // false, changing nothing, for a code not in languageCodes.
 bool useLanguage(const std::string& code);

@@ -361,19 +361,23 @@ void ExhibitProcess::findWindow(const std::string& windowTitle) {
     }
 }
 
-void ExhibitProcess::moveTo(int x, int y) {
-    if (display == nullptr || window == 0) {
-        return;
-    }
+void ExhibitProcess::queueMotion(int x, int y) {
     int screenX = 0;
     int screenY = 0;
     Window child = 0;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &screenX, &screenY,
                           &child);
     XTestFakeMotionEvent(display, DefaultScreen(display), screenX, screenY, CurrentTime);
-    XFlush(display);
     pointerX = x;
     pointerY = y;
+}
+
+void ExhibitProcess::moveTo(int x, int y) {
+    if (display == nullptr || window == 0) {
+        return;
+    }
+    queueMotion(x, y);
+    XFlush(display);
 }
 
 void ExhibitProcess::glideTo(int x, int y, int steps, milliseconds pause) {
@@ -415,17 +419,10 @@ void ExhibitProcess::tapOverlay(int x, int y) {
     if (display == nullptr || window == 0) {
         return;
     }
-    int screenX = 0;
-    int screenY = 0;
-    Window child = 0;
-    XTranslateCoordinates(display, window, DefaultRootWindow(display), x, height - y, &screenX,
-                          &screenY, &child);
-    XTestFakeMotionEvent(display, DefaultScreen(display), screenX, screenY, CurrentTime);
+    queueMotion(x, height - y);
     XTestFakeButtonEvent(display, 1, True, CurrentTime);
     XTestFakeButtonEvent(display, 1, False, CurrentTime);
     XFlush(display);
-    pointerX = x;
-    pointerY = height - y;
 }
 
 void ExhibitProcess::tapKey(KeySym key) {

@@ -139,6 +139,8 @@ class ExhibitProcess {
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
 
   private:
+    // Sends pointer motion to (x, y) in window coordinates without flushing.
+    void queueMotion(int x, int y);
     void startServer(const std::string& xvfbProgram, const std::string& screen);
     void startProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const Launch& launch);

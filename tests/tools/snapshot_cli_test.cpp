@@ -39,6 +39,35 @@ int countUnlike(const RgbImage& image, int x0, int y0, int x1, int y1, Rgb colou
     return count;
 }
 
+// The columns of the model's picture: the first and last that differ from
+// the background in rows clear of the overlay (60 from the top and bottom).
+std::pair<int, int> modelColumns(const RgbImage& image) {
+    int first = image.width, last = -1;
+    for (int y = 60; y < image.height - 60; ++y)
+        for (int x = 0; x < image.width; ++x)
+            if (pixelAt(image, x, y) != background) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+    return {first, last};
+}
+
+TEST_F(SnapshotTool, APortraitWindowShowsTheModelsAsWideAsFourToThreeDoes) {
+    for (const char* key : {"KleinBottle1", "Moebius", "ring", "cubeocta"}) {
+        SCOPED_TRACE(key);
+        const std::string tall = output("tall.png"), wide = output("wide.png");
+        ASSERT_EQ(run({"--size", "420x746", key, tall}).status, 0);
+        ASSERT_EQ(run({"--size", "420x315", key, wide}).status, 0);
+        const auto portrait = readPng(tall), landscape = readPng(wide);
+        ASSERT_TRUE(portrait && landscape);
+        const auto [left, right] = modelColumns(*portrait);
+        EXPECT_GT(left, 0) << "cut off at the left";
+        EXPECT_LT(right, portrait->width - 1) << "cut off at the right";
+        const auto [wideLeft, wideRight] = modelColumns(*landscape);
+        EXPECT_NEAR(right - left, wideRight - wideLeft, 4);
+    }
+}
+
 TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
     const std::string out = output();
     const std::vector<std::vector<std::string>> commandLines = {
@@ -53,10 +82,15 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", out, "row1=4"},
         {"ProjectivePlane1", out, "slider0=half"},
         {"ProjectivePlane1", out, "slider0=0.5", "row0=9"},
+        {"ProjectivePlane1", out, "slider0=0.5", "slider0=0.5"},
+        {"ProjectivePlane1", out, "--size", "800x600x2"},
         {"ProjectivePlane1", (work / "missing" / "picture.png").string()},
         {"ProjectivePlane1", work.string()},
     };
     expectEachRefused("lembovari-snapshot", commandLines);
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--scale F"), std::string::npos) << help.out;
 }
 
 TEST_F(SnapshotTool, AnErrorLeavesAnEarlierPictureAlone) {
@@ -104,10 +138,10 @@ TEST_F(SnapshotTool, TheFirstSceneAtItsDefaultStateShowsTheModelOnTheBackground)
 
 TEST_F(SnapshotTool, SettingsChangeThePictureAndScaleShrinksIt) {
     ASSERT_EQ(run({"ProjectivePlane1", output("default.png")}).status, 0);
-    const Outcome outcome = run({"ProjectivePlane1", output("set.png"), "slider0=1", "row0=2",
-                                 "row1=3", "dial0=-2.5", "slider0=0.5"});
+    const Outcome outcome = run(
+        {"ProjectivePlane1", output("set.png"), "row0=2", "row1=3", "dial0=-2.5", "slider0=0.5"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;
-    ASSERT_EQ(run({"--scale", "0.5", "ProjectivePlane1", output("small.png")}).status, 0);
+    ASSERT_EQ(run({"ProjectivePlane1", output("small.png"), "--scale", "1/2"}).status, 0);
 
     const auto plain = readPng(output("default.png"));
     const auto set = readPng(output("set.png"));

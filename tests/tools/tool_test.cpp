@@ -1,10 +1,13 @@
 #include "tests/tools/tool_test.h"
 
 #include <algorithm>
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 
 extern char** environ;
 
@@ -29,7 +32,7 @@ void ToolTest::TearDown() {
     fs::remove_all(folder);
 }
 
-Outcome ToolTest::run(std::vector<std::string> arguments) const {
+pid_t ToolTest::start(std::vector<std::string> arguments) const {
     arguments.insert(arguments.begin(), program);
     std::vector<char*> argv;
     for (std::string& a : arguments)
@@ -43,16 +46,32 @@ Outcome ToolTest::run(std::vector<std::string> arguments) const {
                                      0644);
     posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                      0644);
-    pid_t pid = 0;
-    Outcome outcome;
-    if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) != 0)
+        pid = -1;
     posix_spawn_file_actions_destroy(&files);
-    outcome.out = readText(outPath);
-    outcome.err = readText(errPath);
+    return pid;
+}
+
+Outcome ToolTest::finish(pid_t pid, int timeoutSeconds) const {
+    Outcome outcome;
+    if (pid > 0) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+        int status = 0;
+        while (waitpid(pid, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                ADD_FAILURE() << program << " still running after " << timeoutSeconds << " s";
+                kill(pid, SIGKILL);
+                waitpid(pid, &status, 0);
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    }
+    outcome.out = readText(scratch / "stdout");
+    outcome.err = readText(scratch / "stderr");
     return outcome;
 }
 

@@ -6,10 +6,11 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 struct Outcome {
-    int status = -1; // the exit status, or -1 when the process did not exit
+    int status = -1; // the exit status, 128 + N after signal N, or -1 when not started
     std::string out;
     std::string err;
 };
@@ -22,8 +23,15 @@ class ToolTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
+    // Starts the program with arguments, its standard output and error
+    // going to the scratch folder; its process id, or -1.
+    pid_t start(std::vector<std::string> arguments) const;
+    // Waits for what start started to end, or kills it after timeoutSeconds.
+    // The status is the exit status, or 128 + N after signal N, as a shell
+    // gives it.
+    Outcome finish(pid_t pid, int timeoutSeconds = 240) const;
     // Runs the program with arguments and waits for it to end.
-    Outcome run(std::vector<std::string> arguments) const;
+    Outcome run(std::vector<std::string> arguments) const { return finish(start(arguments)); }
     // A path in the folder the tool writes into.
     std::string output(const char* name) const { return (work / name).string(); }
     // The names of the files in that folder, sorted.

@@ -20,7 +20,8 @@
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
-#include "tools/common/parse_whole.h"
+#include "tools/common/one_line.h"
+#include "tools/common/option_table.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
@@ -40,12 +41,14 @@ namespace {
 constexpr const char* usage =
     "usage: lembovari-bench [--frames N] [--moving] [KEY [CONTROL=VALUE ...] ...]";
 constexpr int warmUpFrames = 30;
+// More frames than anyone waits for: anything beyond is a typo.
+constexpr int mostFrames = 1000000;
 // A moving slider crosses its range in this many frames, then comes back; a
 // moving dial turns a whole turn in twice as many.
 constexpr int sweepFrames = 100;
 
 [[noreturn]] void fail(const std::string& message) {
-    std::fprintf(stderr, "lembovari-bench: %s\n", message.c_str());
+    printOneLine("lembovari-bench", message);
     std::exit(2);
 }
 
@@ -63,28 +66,30 @@ struct Arguments {
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--frames") {
-            if (i + 1 == argc)
-                fail("--frames needs a number");
-            const std::string text = argv[++i];
-            const auto frames = parseWhole<int>(text);
-            if (!frames || *frames < 1)
-                fail("--frames " + text + ": expected a whole number above 0");
-            a.frames = *frames;
-        } else if (argument == "--moving") {
-            a.moving = true;
-        } else if (argument.rfind("--", 0) == 0) {
-            fail("unknown option " + argument + "; " + usage);
-        } else if (argument.find('=') != std::string::npos) {
+    const std::vector<OptionSpec> specs = {
+        wholeNumberOption("--frames",
+                          "frames measured of each scene and state, after 30 to warm up", "300",
+                          a.frames, 1, mostFrames),
+        switchOption("--moving", "each scene measured while its first slider or dial moves",
+                     "still", a.moving, true),
+    };
+    std::string error;
+    const auto read = readCommandLine(specs, {argv + 1, argv + argc}, error);
+    if (!read)
+        fail(error);
+    if (read->help) {
+        std::fputs(helpText(usage, specs).c_str(), stdout);
+        std::exit(0);
+    }
+    for (const std::string& word : read->words) {
+        if (word.find('=') != std::string::npos) {
             if (a.requests.empty())
-                fail("setting " + argument + " before any scene key; " + usage);
-            a.requests.back().settings.push_back(argument);
-        } else if (!SceneManager::instance().byKey(argument)) {
-            fail("no scene \"" + argument + "\"");
+                fail("setting " + word + " before any scene key (--help lists every option)");
+            a.requests.back().settings.push_back(word);
+        } else if (!SceneManager::instance().byKey(word)) {
+            fail("no scene \"" + word + "\"");
         } else {
-            a.requests.push_back({argument, {}});
+            a.requests.push_back({word, {}});
         }
     }
     // Settings are checked against the scene's own controls before any

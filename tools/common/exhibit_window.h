@@ -1,5 +1,5 @@
 #pragma once
-// What the snapshot and benchmark tools share: the exhibit's window, opened
+// What the snapshot, film and benchmark tools share: the exhibit's window, opened
 // without the visitor's main loop, and a scene's own controls.
 
 #include "tools/snapshot/control_settings.h"

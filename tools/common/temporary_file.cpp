@@ -1,6 +1,7 @@
 #include "tools/common/temporary_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -21,7 +22,55 @@ std::string baseNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+const int endingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The path a signal removes, copied here beforehand: a signal handler may
+// only call the few functions that are safe in one, and unlink is one.
+char watchedPath[4096];
+volatile std::sig_atomic_t watching = 0;
+
+extern "C" void removeAndEnd(int signal) {
+    if (watching)
+        unlink(watchedPath);
+    // The default action is back (SA_RESETHAND); the signal raised again is
+    // delivered as this handler returns and ends the process as usual.
+    raise(signal);
+}
+
+// Holds the ending signals back for its lifetime, so that creating, renaming
+// or removing the file and noting it happen as one step for a handler.
+class SignalsHeld {
+  public:
+    SignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (int signal : endingSignals)
+            sigaddset(&held, signal);
+        sigprocmask(SIG_BLOCK, &held, &before);
+    }
+    ~SignalsHeld() { sigprocmask(SIG_SETMASK, &before, nullptr); }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+  private:
+    sigset_t before;
+};
+
 } // namespace
+
+void removeTemporaryFileOnSignals() {
+    for (int signal : endingSignals) {
+        struct sigaction now, before;
+        sigaction(signal, nullptr, &before);
+        if (before.sa_handler == SIG_IGN)
+            continue;
+        now = {};
+        now.sa_handler = removeAndEnd;
+        sigemptyset(&now.sa_mask);
+        now.sa_flags = SA_RESETHAND;
+        sigaction(signal, &now, nullptr);
+    }
+}
 
 std::string unwritableReason(const std::string& path) {
     struct stat status;
@@ -38,12 +87,18 @@ TemporaryFile::TemporaryFile(std::string finalPath) : finalPath(std::move(finalP
     // nothing that looks like a finished file.
     const std::string& path = this->finalPath;
     temporaryPath = directoryOf(path) + "/." + baseNameOf(path) + ".XXXXXX";
+    const SignalsHeld held;
     descriptor = mkstemp(temporaryPath.data());
     if (descriptor < 0) {
         creationProblem =
             "cannot create a file in " + directoryOf(path) + ": " + std::strerror(errno);
         temporaryPath.clear();
         return;
+    }
+    if (!watching && temporaryPath.size() < sizeof watchedPath) {
+        std::memcpy(watchedPath, temporaryPath.c_str(), temporaryPath.size() + 1);
+        watching = 1;
+        watched = true;
     }
     // mkstemp creates files that only their owner may read.
     const mode_t mask = umask(0);
@@ -54,8 +109,11 @@ TemporaryFile::TemporaryFile(std::string finalPath) : finalPath(std::move(finalP
 TemporaryFile::~TemporaryFile() {
     if (descriptor >= 0)
         close(descriptor);
+    const SignalsHeld held;
     if (!committed && !temporaryPath.empty())
         unlink(temporaryPath.c_str());
+    if (watched)
+        watching = 0;
 }
 
 int TemporaryFile::takeDescriptor() {
@@ -77,8 +135,12 @@ std::string TemporaryFile::commit() {
         return reason;
     }
     close(fd);
+    const SignalsHeld held;
     if (std::rename(temporaryPath.c_str(), finalPath.c_str()) != 0)
         return "cannot rename into " + finalPath + ": " + std::strerror(errno);
     committed = true;
+    if (watched)
+        watching = 0;
+    watched = false;
     return "";
 }

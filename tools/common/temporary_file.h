@@ -8,6 +8,11 @@
 // folder the process may not write into), or an empty string.
 std::string unwritableReason(const std::string& path);
 
+// Makes SIGINT, SIGTERM and SIGHUP remove the temporary file being written
+// (the first of those alive) before ending the process as they would have,
+// with the same status. A signal ignored when this is called stays ignored.
+void removeTemporaryFileOnSignals();
+
 class TemporaryFile {
   public:
     // Creates a hidden file beside finalPath, with the permissions any new file
@@ -33,4 +38,5 @@ class TemporaryFile {
     std::string creationProblem;
     int descriptor = -1;
     bool committed = false;
+    bool watched = false; // its path is the one a signal removes
 };

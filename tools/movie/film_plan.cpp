@@ -2,8 +2,6 @@
 
 #include "tools/common/parse_whole.h"
 
-#include "tools/snapshot/png_writer.h"
-
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -13,35 +11,49 @@ namespace {
 
 constexpr double pi = 3.14159265358979323846;
 
-// Checks one option's value into options; an empty string or the reason.
-std::string setOption(FilmOptions& options, const std::string& option, const std::string& text) {
+constexpr const char* usage = "usage: lembovari-movie KEY OUT.{mp4,webp,gif} "
+                              "[CONTROL=VALUE | CONTROL=FROM:TO ...] [OPTIONS]";
+
+// Seconds from 0 (or above 0 where zero is not allowed) to 600 into seconds,
+// or a reason naming the option.
+std::string secondsInto(double& seconds, const std::string& option, const std::string& text,
+                        bool zeroAllowed) {
     const auto number = parseWhole<double>(text);
-    const std::string quoted = option + " " + text + ": ";
-    if (option == "--seconds") {
-        if (!number || !(*number > 0 && *number <= longestFilmSeconds))
-            return quoted + "expected seconds above 0, at most 600";
-        options.seconds = *number;
-    } else if (option == "--fps") {
-        const auto fps = parseWhole<int>(text);
-        if (!fps || *fps < 1 || *fps > fastestFps)
-            return quoted + "expected a whole number of frames per second, 1 to 120";
-        options.fps = *fps;
-    } else if (option == "--hold") {
-        if (!number || !(*number >= 0 && *number <= longestFilmSeconds))
-            return quoted + "expected seconds, 0 to 600";
-        options.holdSeconds = *number;
-    } else if (option == "--turn") {
-        if (!number || !std::isfinite(*number))
-            return quoted + "expected degrees";
-        options.turnDegrees = *number;
-    } else if (option == "--scale") {
-        std::string error;
-        const auto factor = downscaleFor(text, error);
-        if (!factor)
-            return error;
-        options.downscale = *factor;
-    }
+    if (!number || !(zeroAllowed ? *number >= 0 : *number > 0) || !(*number <= longestFilmSeconds))
+        return option + " " + text + ": expected seconds " + (zeroAllowed ? "from 0" : "above 0") +
+               ", at most 600";
+    seconds = *number;
     return "";
+}
+
+// The film's own options, then the view's, read into options.
+std::vector<OptionSpec> filmOptionSpecs(FilmOptions& options) {
+    std::vector<OptionSpec> specs = {
+        {"--seconds", "S", "the motion's length, holds not counted, at most 600", "4",
+         [&options](const std::string& text) {
+             return secondsInto(options.seconds, "--seconds", text, false);
+         }},
+        wholeNumberOption("--fps", "frames a second, 1 to 120", "30", options.fps, 1, fastestFps),
+        {"--hold", "S", "still frames before and after the motion, in seconds", "0",
+         [&options](const std::string& text) {
+             return secondsInto(options.holdSeconds, "--hold", text, true);
+         }},
+        {"--turn", "DEGREES", "the view turned about the vertical axis, -3600 to 3600", "0",
+         [&options](const std::string& text) {
+             const auto degrees = parseWhole<double>(text);
+             if (!degrees || !(std::fabs(*degrees) <= widestTurnDegrees))
+                 return "--turn " + text + ": expected degrees from -3600 to 3600";
+             options.turnDegrees = *degrees;
+             return std::string();
+         }},
+        wholeNumberOption("--loop",
+                          "times a WebP or GIF film plays, up to 65535, 0 for ever; MP4 has none",
+                          "0", options.plays, 0, mostPlays),
+        switchOption("--no-overlay", "the controls left out", "shown", options.overlay, false),
+    };
+    for (OptionSpec& spec : viewOptionSpecs(options.view))
+        specs.push_back(std::move(spec));
+    return specs;
 }
 
 } // namespace
@@ -64,31 +76,15 @@ std::optional<FilmFormat> formatOf(const std::string& path) {
 
 std::optional<FilmOptions> parseFilmOptions(const std::vector<std::string>& arguments,
                                             std::string& error) {
-    static const char* const valued[] = {"--seconds", "--fps", "--hold", "--turn", "--scale"};
     FilmOptions options;
-    std::vector<std::string> words;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument.rfind("--", 0) != 0) {
-            words.push_back(argument);
-        } else if (argument == "--help") {
-            options.help = true;
-            return options;
-        } else if (argument == "--no-overlay") {
-            options.overlay = false;
-        } else if (std::find(std::begin(valued), std::end(valued), argument) != std::end(valued)) {
-            if (i + 1 == arguments.size()) {
-                error = argument + " needs a value";
-                return std::nullopt;
-            }
-            error = setOption(options, argument, arguments[++i]);
-            if (!error.empty())
-                return std::nullopt;
-        } else {
-            error = "unknown option " + argument;
-            return std::nullopt;
-        }
+    const auto read = readCommandLine(filmOptionSpecs(options), arguments, error);
+    if (!read)
+        return std::nullopt;
+    if (read->help) {
+        options.help = true;
+        return options;
     }
+    const std::vector<std::string>& words = read->words;
     if (words.size() < 2) {
         error = "needs a scene key and an output file";
         return std::nullopt;
@@ -102,6 +98,10 @@ std::optional<FilmOptions> parseFilmOptions(const std::vector<std::string>& argu
         return std::nullopt;
     }
     options.format = *format;
+    if (options.format == FilmFormat::mp4 && options.plays != 0) {
+        error = "--loop: an MP4 film has no loop count";
+        return std::nullopt;
+    }
     if (options.seconds + 2 * options.holdSeconds > longestFilmSeconds) {
         error = "--seconds and twice --hold come to more than 600 seconds";
         return std::nullopt;
@@ -111,6 +111,11 @@ std::optional<FilmOptions> parseFilmOptions(const std::vector<std::string>& argu
         return std::nullopt;
     }
     return options;
+}
+
+std::string filmHelp() {
+    FilmOptions options;
+    return helpText(usage, filmOptionSpecs(options));
 }
 
 int motionFrameCount(const FilmOptions& options) {

@@ -2,6 +2,8 @@
 // The movie tool's command line and the film it asks for, without a display:
 // options, the output's format, and where every frame lies in time.
 
+#include "tools/common/view_options.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +13,10 @@ enum class FilmFormat { mp4, webp, gif };
 // The longest film and the fastest rate accepted: anything beyond is a typo.
 constexpr double longestFilmSeconds = 600;
 constexpr int fastestFps = 120;
+// The widest turn accepted, either way: ten whole turns.
+constexpr double widestTurnDegrees = 3600;
+// The most plays a WebP or GIF file can ask for.
+constexpr int mostPlays = 65535;
 
 struct FilmOptions {
     std::string key;
@@ -21,7 +27,8 @@ struct FilmOptions {
     int fps = 30;
     double holdSeconds = 0; // still frames before and after the motion
     double turnDegrees = 0; // about the vertical axis over the motion
-    int downscale = 1;      // the picture is shrunk by this factor
+    int plays = 0;          // times a WebP or GIF film plays; 0 for ever
+    ViewOptions view;
     bool overlay = true;
     bool help = false;
 };
@@ -33,6 +40,9 @@ std::optional<FilmFormat> formatOf(const std::string& path);
 // bad argument, nothing, and error says why in one line.
 std::optional<FilmOptions> parseFilmOptions(const std::vector<std::string>& arguments,
                                             std::string& error);
+
+// The usage line and every option with its default.
+std::string filmHelp();
 
 // How many frames the motion and each hold take: seconds times fps, rounded.
 int motionFrameCount(const FilmOptions& options);

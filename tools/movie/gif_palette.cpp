@@ -2,39 +2,51 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 
 namespace {
 
-// Levels per channel of the cube: 6 * 7 * 6 = 252 entries, green finest
-// because the eye tells green shades apart best.
-constexpr int levels[3] = {6, 7, 6};
-constexpr int cubeSize = levels[0] * levels[1] * levels[2];
-static_assert(cubeSize + GifPalette::exactSlots <= 256, "the palette has 256 entries");
-
-// A 4 by 4 ordered-dither threshold map, values 0 to 15.
-constexpr int bayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-
-int levelValue(int level, int channel) {
-    return int(std::lround(level * 255.0 / (levels[channel] - 1)));
+std::uint32_t packed(const Rgb8& c) {
+    return 0xff000000u | std::uint32_t(c[0]) << 16 | std::uint32_t(c[1]) << 8 | std::uint32_t(c[2]);
 }
 
-std::uint32_t packed(int r, int g, int b) {
-    return 0xff000000u | std::uint32_t(r) << 16 | std::uint32_t(g) << 8 | std::uint32_t(b);
+template <typename T> std::vector<T> firstOf(const std::vector<T>& all, std::size_t most) {
+    return {all.begin(), all.begin() + std::ptrdiff_t(std::min(all.size(), most))};
 }
 
 } // namespace
 
-GifPalette::GifPalette(const std::vector<Rgb8>& exactColours) {
-    for (int r = 0; r < levels[0]; ++r)
-        for (int g = 0; g < levels[1]; ++g)
-            for (int b = 0; b < levels[2]; ++b)
-                argb[std::size_t((r * levels[1] + g) * levels[2] + b)] =
-                    packed(levelValue(r, 0), levelValue(g, 1), levelValue(b, 2));
-    exact.assign(exactColours.begin(),
-                 exactColours.begin() + std::min<std::ptrdiff_t>(exactColours.size(), exactSlots));
+GifPalette::GifPalette(const std::vector<Rgb8>& exactColours, const std::vector<Rgb8>& fitted)
+    : exact(firstOf(exactColours, exactSlots)), fitted(firstOf(fitted, 256 - exactSlots)),
+      nearestOf(std::size_t(1) << 18, -1) {
+    argb.fill(packed({0, 0, 0}));
     for (std::size_t i = 0; i < exact.size(); ++i)
-        argb[cubeSize + i] = packed(exact[i][0], exact[i][1], exact[i][2]);
+        argb[i] = packed(exact[i]);
+    for (std::size_t i = 0; i < this->fitted.size(); ++i)
+        argb[exactSlots + i] = packed(this->fitted[i]);
+}
+
+unsigned char GifPalette::nearest(const unsigned char* pixel) const {
+    short& found =
+        nearestOf[std::size_t((pixel[0] >> 2 << 6 | pixel[1] >> 2) << 6 | pixel[2] >> 2)];
+    if (found >= 0)
+        return static_cast<unsigned char>(found);
+    // Measured from the middle of the 6-bit cell, so that the answer holds
+    // for every shade of it.
+    int best = 0, bestDistance = 1 << 30;
+    for (std::size_t i = 0; i < fitted.size(); ++i) {
+        int distance = 0;
+        for (int c = 0; c < 3; ++c) {
+            const int d = fitted[i][c] - (pixel[c] >> 2 << 2 | 2);
+            distance += d * d;
+        }
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = int(i);
+        }
+    }
+    // With nothing fitted, every shade goes to the first exact colour.
+    found = short(fitted.empty() ? 0 : exactSlots + best);
+    return static_cast<unsigned char>(found);
 }
 
 void GifPalette::quantise(const RgbImage& image, unsigned char* indices, int stride) const {
@@ -42,20 +54,8 @@ void GifPalette::quantise(const RgbImage& image, unsigned char* indices, int str
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             const unsigned char* p = &image.pixels[(std::size_t(y) * image.width + x) * 3];
-            unsigned char& index = indices[std::size_t(y) * stride + x];
             const auto same = std::find(exact.begin(), exact.end(), Rgb8{p[0], p[1], p[2]});
-            if (same != exact.end()) {
-                index = static_cast<unsigned char>(cubeSize + (same - exact.begin()));
-                continue;
-            }
-            // Shifted by up to half a level step either way before rounding,
-            // so that a shade between two levels comes out as a mix of both.
-            const double shift = (bayer[y % 4][x % 4] + 0.5) / 16 - 0.5;
-            int level[3];
-            for (int c = 0; c < 3; ++c)
-                level[c] = std::clamp(int(std::floor(p[c] * (levels[c] - 1) / 255.0 + shift + 0.5)),
-                                      0, levels[c] - 1);
-            index = static_cast<unsigned char>((level[0] * levels[1] + level[1]) * levels[2] +
-                                               level[2]);
+            indices[std::size_t(y) * stride + x] =
+                same != exact.end() ? static_cast<unsigned char>(same - exact.begin()) : nearest(p);
         }
 }

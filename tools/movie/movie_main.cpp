@@ -3,7 +3,11 @@
 //
 //   lembovari-movie KEY OUT.{mp4,webp,gif} [CONTROL=VALUE | CONTROL=FROM:TO ...]
 //                   [--seconds S] [--fps N] [--hold S] [--turn DEGREES]
-//                   [--scale F] [--no-overlay]
+//                   [--loop N] [--no-overlay] [--scale F] [--size WxH]
+//                   [--language CODE] [--open menu|logo]
+//
+// --help lists every option with its default. Stopped by SIGINT, SIGTERM or
+// SIGHUP it leaves no file behind and an earlier file of the name untouched.
 //
 // The film runs on a clock of its own, advanced by one frame's time per
 // frame, so that the same command gives the same film however slowly the
@@ -17,6 +21,7 @@
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
 #include "tools/common/temporary_file.h"
+#include "tools/common/view_setup.h"
 #include "tools/movie/film_plan.h"
 #include "tools/movie/movie_writer.h"
 #include "tools/snapshot/control_settings.h"
@@ -32,10 +37,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* usage =
-    "usage: lembovari-movie KEY OUT.{mp4,webp,gif} [CONTROL=VALUE | CONTROL=FROM:TO ...] "
-    "[--seconds S] [--fps N] [--hold S] [--turn DEGREES] [--scale F] [--no-overlay]";
 
 void say(const std::string& message) {
     printOneLine("lembovari-movie", message);
@@ -104,11 +105,11 @@ std::string shoot(const FilmOptions& options, Motion& motion) {
     for (int frame = 0; frame < frames; ++frame) {
         filmMillis = frameMillis(frame, options.fps);
         moveTo(motion, easeInOut(frameFraction(frame, frames)));
-        const RgbImage image = drawFrame(*motion.scene, options.overlay, options.downscale);
+        const RgbImage image = drawFrame(*motion.scene, options.overlay, options.view.downscale);
         std::string problem;
         if (frame == 0)
             problem = writer.open(options.output, options.format, image.width, image.height,
-                                  options.fps, background);
+                                  options.fps, background, options.plays);
         const bool end = frame == 0 || frame == frames - 1;
         if (problem.empty())
             problem = writer.add(image, end ? 1 + held : 1);
@@ -128,9 +129,9 @@ int main(int argc, char** argv) {
     std::string error;
     const auto options = parseFilmOptions({argv + 1, argv + argc}, error);
     if (!options)
-        fail(2, error + "; " + usage);
+        fail(2, error);
     if (options->help) {
-        std::puts(usage);
+        std::fputs(filmHelp().c_str(), stdout);
         return 0;
     }
     Scene* scene = SceneManager::instance().byKey(options->key);
@@ -145,15 +146,16 @@ int main(int argc, char** argv) {
     if (!unwritable.empty())
         fail(2, unwritable);
 
+    removeTemporaryFileOnSignals();
     setClockSource(filmClock);
-    exhibit_window::open("lembovari-movie");
-    exhibit_window::startScenes({options->key});
+    openView("lembovari-movie", options->key, options->view);
     for (const ControlSetting& setting : *settings) {
         if (setting.target)
             motion.ranges.push_back(setting);
         else
             applySetting(setting, motion.controls[setting.control]);
     }
+    holdOpen(*scene, options->view.open);
 
     const std::string problem = shoot(*options, motion);
     if (!problem.empty()) {

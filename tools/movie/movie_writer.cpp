@@ -1,6 +1,7 @@
 #include "tools/movie/movie_writer.h"
 
 #include "tools/common/temporary_file.h"
+#include "tools/movie/frame_spool.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -57,6 +58,14 @@ AVDictionary* dictionaryOf(const std::vector<std::pair<const char*, const char*>
     return dictionary;
 }
 
+// The muxers' loop option for a film played `plays` times (0: for ever).
+// WebP counts plays; GIF counts repeats after the first, with -1 for none.
+int loopOption(FilmFormat format, int plays) {
+    if (format == FilmFormat::gif && plays > 0)
+        return plays == 1 ? -1 : plays - 1;
+    return plays;
+}
+
 } // namespace
 
 struct MovieWriter::Encoder {
@@ -68,6 +77,11 @@ struct MovieWriter::Encoder {
     SwsContext* converter = nullptr;
     AVFrame* frame = nullptr;
     AVPacket* packet = nullptr;
+    // A GIF film's frames wait here, their shades counted, until its
+    // palette can be fitted to them all.
+    std::unique_ptr<FrameSpool> spool;
+    ColourHistogram shades;
+    std::vector<Rgb8> exact;
     std::unique_ptr<GifPalette> palette;
     std::int64_t nextPts = 0;
 
@@ -102,6 +116,22 @@ struct MovieWriter::Encoder {
         return reasonOf(status);
     }
 
+    // Encodes image as count frames.
+    std::string encodeEach(const RgbImage& image, int count) {
+        for (int i = 0; i < count; ++i) {
+            // The encoder may still hold the previous frame's buffers.
+            const int status = av_frame_make_writable(frame);
+            if (status < 0)
+                return reasonOf(status);
+            fill(image);
+            frame->pts = nextPts++;
+            const std::string reason = encode(frame);
+            if (!reason.empty())
+                return reason;
+        }
+        return "";
+    }
+
     // The picture converted into frame's pixels.
     void fill(const RgbImage& image) {
         if (palette) {
@@ -119,7 +149,7 @@ MovieWriter::MovieWriter() = default;
 MovieWriter::~MovieWriter() = default;
 
 std::string MovieWriter::open(const std::string& path, FilmFormat format, int width, int height,
-                              int fps, Rgb8 flat) {
+                              int fps, Rgb8 flat, int plays) {
     // Every problem comes back as the reason; FFmpeg's own chatter would
     // only repeat it on lines of its own.
     av_log_set_level(AV_LOG_QUIET);
@@ -182,36 +212,39 @@ std::string MovieWriter::open(const std::string& path, FilmFormat format, int wi
         if (!e.converter)
             return "cannot convert RGB to YUV";
     } else {
-        e.palette = std::make_unique<GifPalette>(std::vector<Rgb8>{flat});
+        e.spool = std::make_unique<FrameSpool>();
+        e.exact = {flat};
     }
 
     if ((status = avio_open(&e.muxer->pb, e.file->path().c_str(), AVIO_FLAG_WRITE)) < 0)
         return reasonOf(status);
     AVDictionary* muxerOptions = dictionaryOf(recipe.muxerOptions);
+    if (format != FilmFormat::mp4)
+        av_dict_set_int(&muxerOptions, "loop", loopOption(format, plays), 0);
     status = avformat_write_header(e.muxer, &muxerOptions);
     av_dict_free(&muxerOptions);
     return status < 0 ? reasonOf(status) : "";
 }
 
 std::string MovieWriter::add(const RgbImage& image, int count) {
-    Encoder& e = *encoder;
-    for (int i = 0; i < count; ++i) {
-        // The encoder may still hold the previous frame's buffers.
-        const int status = av_frame_make_writable(e.frame);
-        if (status < 0)
-            return reasonOf(status);
-        e.fill(image);
-        e.frame->pts = e.nextPts++;
-        const std::string reason = e.encode(e.frame);
-        if (!reason.empty())
-            return reason;
+    if (encoder->spool) {
+        encoder->shades.add(image, encoder->exact, count);
+        return encoder->spool->keep(image, count);
     }
-    return "";
+    return encoder->encodeEach(image, count);
 }
 
 std::string MovieWriter::finish() {
     Encoder& e = *encoder;
-    std::string reason = e.encode(nullptr);
+    std::string reason;
+    if (e.spool) {
+        e.palette =
+            std::make_unique<GifPalette>(e.exact, e.shades.medianCut(256 - GifPalette::exactSlots));
+        reason = e.spool->replay(
+            [&e](const RgbImage& image, int count) { return e.encodeEach(image, count); });
+    }
+    if (reason.empty())
+        reason = e.encode(nullptr);
     if (reason.empty()) {
         const int status = av_write_trailer(e.muxer);
         if (status < 0)

@@ -21,10 +21,12 @@ class MovieWriter {
     // Starts a film at path, under a temporary name beside it, for frames of
     // width by height pixels shown fps times a second. H.264 and WebP films
     // drop an odd last column or row. A GIF film keeps the colour flat
-    // exactly (the scene's background) and dithers the others. Returns an
-    // empty string, or a one-line reason.
+    // exactly (the scene's background) and gives the others a palette fitted
+    // to the whole film's shades, written when the film is finished. A WebP or GIF
+    // film plays `plays` times, 0 for ever; an MP4 film has no such count.
+    // Returns an empty string, or a one-line reason.
     std::string open(const std::string& path, FilmFormat format, int width, int height, int fps,
-                     Rgb8 flat);
+                     Rgb8 flat, int plays = 0);
     // Adds frame (of the size given to open) count times.
     std::string add(const RgbImage& frame, int count = 1);
     // Ends the film and renames it into place.

@@ -2,6 +2,7 @@
 
 #include "tools/common/parse_whole.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -135,6 +136,14 @@ std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<Contr
                 "no control \"" + name + "\" (" +
                 (names.empty() ? "the scene has none" : "the scene has " + joined(names, ", ")) +
                 ")";
+            return std::nullopt;
+        }
+        // A second value would silently undo the first; a second press of a
+        // button is a press of its own.
+        const auto given = [&](const ControlSetting& s) { return s.control == index; };
+        if (controls[index].kind != ControlKind::button &&
+            std::any_of(settings.begin(), settings.end(), given)) {
+            error = argument + ": " + name + " is given twice";
             return std::nullopt;
         }
         const std::size_t colon = allowRanges ? text.find(':') : std::string::npos;

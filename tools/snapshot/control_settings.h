@@ -41,8 +41,8 @@ std::vector<std::string> controlNames(const std::vector<ControlInfo>& controls);
 std::string controlSummary(const std::vector<ControlInfo>& controls);
 
 // Every argument parsed in order; on the first bad one, nothing and a
-// one-line reason in error. With allowRanges, sliders, dials and rows also
-// take CONTROL=FROM:TO, both ends checked as a plain value would be.
+// one-line reason in error. A control other than a button may be given once. With allowRanges,
+// sliders, dials and rows also take CONTROL=FROM:TO, both ends checked as a plain value would be.
 std::optional<std::vector<ControlSetting>> parseSettings(const std::vector<ControlInfo>& controls,
                                                          const std::vector<std::string>& arguments,
                                                          std::string& error,

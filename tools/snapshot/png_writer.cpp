@@ -74,18 +74,3 @@ std::string writePng(const std::string& path, const RgbImage& image) {
         reason = std::strerror(errno);
     return reason.empty() ? temporary.commit() : reason;
 }
-
-std::optional<int> downscaleFor(const std::string& text, std::string& error) {
-    if (text.empty()) {
-        error = "--scale needs a factor";
-        return std::nullopt;
-    }
-    char* end = nullptr;
-    const double f = std::strtod(text.c_str(), &end);
-    const double n = 1 / f;
-    if (*end != '\0' || !(f > 0 && f <= 1) || std::fabs(n - std::round(n)) > 1e-9) {
-        error = "--scale " + text + ": expected 1, 0.5, 0.25 or another 1/n";
-        return std::nullopt;
-    }
-    return int(std::round(n));
-}

@@ -18,11 +18,6 @@ struct RgbImage {
 // factor >= 1.
 RgbImage boxDownscale(const RgbImage& image, int factor);
 
-// The factor of a --scale argument: text must be 1 / n for a whole n, so
-// that every output pixel is a whole block. Otherwise nothing, and error
-// says why in one line.
-std::optional<int> downscaleFor(const std::string& text, std::string& error);
-
 // Writes image to path as a PNG: first into a temporary file beside it, which
 // is then renamed over path. Returns an empty string on success, otherwise a
 // one-line reason, and then path is as it was and no temporary file is left.

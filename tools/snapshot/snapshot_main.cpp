@@ -4,12 +4,14 @@
 //   lembovari-snapshot [OPTIONS] KEY OUT.png [CONTROL=VALUE ...]
 //   lembovari-snapshot [--language CODE] --list
 //
-//   --scale F          the picture shrunk by F (1/n)
+//   --scale F          the picture shrunk by F: 1/n or its decimal
 //   --size WxH         a window of that size, the overlay scaled to fit it as
 //                      on a fullscreen exhibit
 //   --language CODE    captions and credits in that language
 //   --open menu|logo   the scene menu unfolded, or the credits shown
+//   --help             every option with its default
 //
+// Stopped by SIGINT, SIGTERM or SIGHUP it leaves no file behind.
 // Exit status 0 when the picture was written, 2 for bad arguments (nothing is
 // written), 1 when drawing or writing failed.
 
@@ -18,23 +20,15 @@
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
+#include "tools/common/option_table.h"
 #include "tools/common/temporary_file.h"
+#include "tools/common/view_setup.h"
 #include "tools/snapshot/control_settings.h"
 #include "tools/snapshot/png_writer.h"
 #include "ui/captions.h"
-#include "ui/credits_logo.h"
-#include "ui/dial.h"
-#include "ui/option_row.h"
-#include "ui/overlay_scale.h"
-#include "ui/push_button.h"
-#include "ui/scene_menu.h"
-#include "ui/slider.h"
-#include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -43,8 +37,8 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: lembovari-snapshot [--scale F] [--size WxH] [--language CODE] [--open menu|logo] "
-    "KEY OUT.png [CONTROL=VALUE ...] | --list";
+    "usage: lembovari-snapshot [OPTIONS] KEY OUT.png [CONTROL=VALUE ...] | [--language CODE] "
+    "--list";
 
 // A frame that still differs from the one before after this many is taken as
 // it is: a spinning model never settles.
@@ -58,61 +52,41 @@ constexpr int maximumFrames = 60;
 
 struct Arguments {
     bool list = false;
-    int downscale = 1; // the picture is shrunk by this factor
-    int width = 0;     // the window's size; 0 by 0 for the exhibit's own
-    int height = 0;
-    std::string open; // menu, logo or nothing
+    ViewOptions view;
     std::string key;
     std::string output;
     std::vector<std::string> settings;
 };
 
-void readSize(const std::string& text, Arguments& a) {
-    char* end = nullptr;
-    const long w = std::strtol(text.c_str(), &end, 10);
-    const long h = *end == 'x' ? std::strtol(end + 1, &end, 10) : 0;
-    if (*end != '\0' || w < 100 || h < 100 || w > 8192 || h > 8192)
-        fail(2, "--size " + text + ": expected WIDTHxHEIGHT, each from 100 to 8192");
-    a.width = int(w);
-    a.height = int(h);
+std::vector<OptionSpec> optionSpecs(Arguments& a) {
+    std::vector<OptionSpec> specs = {
+        switchOption("--list", "every scene's key, caption and controls, instead of a picture",
+                     "off", a.list, true),
+    };
+    for (OptionSpec& spec : viewOptionSpecs(a.view))
+        specs.push_back(std::move(spec));
+    return specs;
 }
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    int i = 1;
-    for (; i < argc && std::string(argv[i]).rfind("--", 0) == 0; ++i) {
-        const std::string option = argv[i];
-        if (option == "--list")
-            a.list = true;
-        else if (option == "--scale") {
-            std::string error;
-            const auto factor = downscaleFor(i + 1 < argc ? argv[++i] : "", error);
-            if (!factor)
-                fail(2, error);
-            a.downscale = *factor;
-        } else if (option == "--size") {
-            readSize(i + 1 < argc ? argv[++i] : "", a);
-        } else if (option == "--language") {
-            const std::string code = i + 1 < argc ? argv[++i] : "";
-            if (!useLanguage(code))
-                fail(2, "--language " + code + ": expected it, en, de, fr or es");
-        } else if (option == "--open") {
-            a.open = i + 1 < argc ? argv[++i] : "";
-            if (a.open != "menu" && a.open != "logo")
-                fail(2, "--open " + a.open + ": expected menu or logo");
-        } else if (option == "--help") {
-            std::puts(usage);
-            std::exit(0);
-        } else
-            fail(2, "unknown option " + option + "; " + usage);
+    const std::vector<OptionSpec> specs = optionSpecs(a);
+    std::string error;
+    const auto read = readCommandLine(specs, {argv + 1, argv + argc}, error);
+    if (!read)
+        fail(2, error);
+    if (read->help) {
+        std::fputs(helpText(usage, specs).c_str(), stdout);
+        std::exit(0);
     }
     if (a.list)
         return a;
-    if (argc - i < 2)
-        fail(2, std::string("needs a scene key and an output file; ") + usage);
-    a.key = argv[i];
-    a.output = argv[i + 1];
-    a.settings.assign(argv + i + 2, argv + argc);
+    const std::vector<std::string>& words = read->words;
+    if (words.size() < 2)
+        fail(2, "needs a scene key and an output file (--help lists every option)");
+    a.key = words[0];
+    a.output = words[1];
+    a.settings.assign(words.begin() + 2, words.end());
     return a;
 }
 
@@ -127,17 +101,6 @@ std::string knownKeys() {
     for (Scene* scene : SceneManager::instance().registered())
         keys += (keys.empty() ? "" : ", ") + scene->name;
     return keys;
-}
-
-// Unfolds the menu or opens the credits at once, as a pointer resting on
-// them would.
-void openOverlayItem(const Scene& scene, const std::string& which) {
-    for (const auto& item : scene.panel->items()) {
-        if (auto* menu = dynamic_cast<SceneMenu*>(item.get()); menu && which == "menu")
-            menu->showOpen();
-        if (auto* logo = dynamic_cast<CreditsLogo*>(item.get()); logo && which == "logo")
-            logo->showOpen();
-    }
 }
 
 // Draws until two frames in a row are alike (animations such as the menu's
@@ -159,6 +122,8 @@ RgbImage settledFrame() {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parseArguments(argc, argv);
+    if (!arguments.view.language.empty())
+        useLanguage(arguments.view.language);
     if (arguments.list) {
         listScenes();
         return 0;
@@ -177,33 +142,15 @@ int main(int argc, char** argv) {
     if (!unwritable.empty())
         fail(2, unwritable);
 
-    if (arguments.width > 0) {
-        exhibit_window::width = arguments.width;
-        exhibit_window::height = arguments.height;
-        overlayScale.followWindow();
-    }
-    exhibit_window::open("lembovari-snapshot");
-    // An unfolded menu lists every scene, as the exhibit's --scenes all does.
-    if (arguments.open == "menu") {
-        std::vector<std::string> keys;
-        int current = 0;
-        for (Scene* each : SceneManager::instance().registered()) {
-            if (each == scene)
-                current = int(keys.size());
-            keys.push_back(each->name);
-        }
-        exhibit_window::startScenes(keys);
-        SceneManager::instance().select(current);
-    } else {
-        exhibit_window::startScenes({arguments.key});
-    }
+    removeTemporaryFileOnSignals();
+    openView("lembovari-snapshot", arguments.key, arguments.view);
     for (const ControlSetting& setting : *settings)
         applySetting(setting, controls[setting.control]);
-    openOverlayItem(*scene, arguments.open);
+    holdOpen(*scene, arguments.view.open);
 
     RgbImage image = settledFrame();
-    if (arguments.downscale > 1)
-        image = boxDownscale(image, arguments.downscale);
+    if (arguments.view.downscale > 1)
+        image = boxDownscale(image, arguments.view.downscale);
     const std::string problem = writePng(arguments.output, image);
     if (!problem.empty())
         fail(1, "cannot write " + arguments.output + ": " + problem);

@@ -1,0 +1,73 @@
+#include "tools/common/view_options.h"
+
+#include "tools/common/parse_whole.h"
+#include "ui/captions.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+std::string sizeInto(ViewOptions& view, const std::string& text) {
+    const std::size_t x = text.find('x');
+    const auto w = parseWhole<int>(text.substr(0, x));
+    const auto h = x == std::string::npos ? std::nullopt : parseWhole<int>(text.substr(x + 1));
+    const auto fits = [](std::optional<int> side) {
+        return side && *side >= 100 && *side <= largestWindowSide;
+    };
+    if (!fits(w) || !fits(h))
+        return "--size " + text + ": expected WIDTHxHEIGHT, each from 100 to 8192";
+    view.width = *w;
+    view.height = *h;
+    return "";
+}
+
+} // namespace
+
+std::optional<int> downscaleFor(const std::string& text, std::string& error) {
+    const std::size_t slash = text.find('/');
+    double n = 0;
+    if (slash != std::string::npos) {
+        const auto one = parseWhole<int>(text.substr(0, slash));
+        const auto whole = parseWhole<int>(text.substr(slash + 1));
+        n = one == 1 && whole ? *whole : 0;
+    } else if (const auto f = parseWhole<double>(text); f && *f > 0) {
+        n = 1 / *f;
+    }
+    if (!(n >= 1 && n <= largestWindowSide) || std::fabs(n - std::round(n)) > 1e-9) {
+        error = "--scale " + text + ": expected 1, 1/2 (or 0.5), 1/4 (or 0.25) or another 1/n";
+        return std::nullopt;
+    }
+    return int(std::round(n));
+}
+
+std::vector<OptionSpec> viewOptionSpecs(ViewOptions& view) {
+    return {
+        {"--scale", "F", "the picture shrunk by F, 1/n or its decimal, averaging blocks", "1",
+         [&view](const std::string& text) {
+             std::string error;
+             const auto factor = downscaleFor(text, error);
+             view.downscale = factor.value_or(view.downscale);
+             return error;
+         }},
+        {"--size", "WxH",
+         "a window of that size, each side 100 to 8192, the overlay scaled to fit it", "800x600",
+         [&view](const std::string& text) { return sizeInto(view, text); }},
+        {"--language", "CODE", "captions and credits in that language: " + languageList(),
+         languageCodes().front(),
+         [&view](const std::string& code) {
+             const auto& codes = languageCodes();
+             if (std::find(codes.begin(), codes.end(), code) == codes.end())
+                 return "--language " + code + ": expected " + languageList();
+             view.language = code;
+             return std::string();
+         }},
+        {"--open", "menu|logo", "the scene menu unfolded, or the emblem's credits open", "neither",
+         [&view](const std::string& which) {
+             if (which != "menu" && which != "logo")
+                 return "--open " + which + ": expected menu or logo";
+             view.open = which;
+             return std::string();
+         }},
+    };
+}

@@ -1,0 +1,29 @@
+#pragma once
+// How the snapshot and movie tools show a scene, read the same way by both:
+// the picture's scale, the window's size, the language, and the overlay item
+// held open.
+
+#include "tools/common/option_table.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The largest window a tool opens, in pixels either way.
+constexpr int largestWindowSide = 8192;
+
+struct ViewOptions {
+    int downscale = 1; // the picture is shrunk by this factor
+    int width = 0;     // the window's size; 0 by 0 for the exhibit's own
+    int height = 0;
+    std::string language; // a code of languageCodes, or empty for the exhibit's own
+    std::string open;     // "menu", "logo" or empty
+};
+
+// The factor of a --scale argument: 1/n or its decimal (0.5, 0.25, 0.125)
+// for a whole n, so that every output pixel is a whole block. Otherwise
+// nothing, and error says why in one line.
+std::optional<int> downscaleFor(const std::string& text, std::string& error);
+
+// --scale F, --size WxH, --language CODE and --open menu|logo, read into view.
+std::vector<OptionSpec> viewOptionSpecs(ViewOptions& view);
