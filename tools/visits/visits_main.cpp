@@ -2,6 +2,7 @@
 // tables and, with --plot, as one picture.
 
 #include "tools/common/one_line.h"
+#include "tools/common/option_table.h"
 #include "tools/visits/visit_log_reader.h"
 #include "tools/visits/visit_plot.h"
 #include "tools/visits/visit_report.h"
@@ -20,21 +21,13 @@ namespace {
 const char* const program = "lembovari-visits";
 
 const char* const usage =
-    "Usage: lembovari-visits [--from DATE] [--to DATE] [--plot FILE.png] LOG...\n"
+    "usage: lembovari-visits [--from DATE] [--to DATE] [--plot FILE.png] LOG...\n"
     "Reads the visit logs that lembovari --visit-log writes (several exhibits,\n"
     "several months) and prints visits per day, the median and mean holding\n"
     "time, the share of visits that saw each scene and the median time spent\n"
-    "in it, and the busiest hours.\n"
-    "\n"
-    "  --from DATE      only visits on or after DATE, as 2026-12-01 (default: all)\n"
-    "  --to DATE        only visits on or before DATE (default: all)\n"
-    "  --plot FILE.png  also draw visits per day, holding times and time per\n"
-    "                   scene into one PNG picture (default: no picture)\n"
-    "  --help           print this, and exit\n"
-    "\n"
-    "Lines that are not visits are counted and reported. Exit status: 0, 1 when\n"
-    "a log could not be opened or the picture not written, 2 for a refused\n"
-    "command line.\n";
+    "in it, and the busiest hours. Lines that are not visits are counted and\n"
+    "reported. Exit status: 0; 1 when a log could not be opened or the picture\n"
+    "not written; 2 for a refused command line.";
 
 struct Request {
     std::string from = "0000-00-00";
@@ -43,58 +36,53 @@ struct Request {
     std::vector<std::string> logs;
 };
 
-// The request, or none after a one-line refusal.
-std::optional<Request> readCommandLine(int argc, char** argv) {
-    Request request;
-    const auto refuse = [](const std::string& why) {
-        printOneLine(program, why + " (see lembovari-visits --help)");
-        return std::nullopt;
-    };
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--from" || arg == "--to" || arg == "--plot") {
-            if (i + 1 == argc)
-                return refuse(arg + " needs a value");
-            const std::string value = argv[++i];
-            if (arg == "--plot") {
-                if (value.size() < 5 || value.compare(value.size() - 4, 4, ".png") != 0)
-                    return refuse("--plot needs a file name ending in .png, not '" + value + "'");
-                request.plot = value;
-            } else if (!isDate(value)) {
-                return refuse(arg + " needs a date as 2026-12-01, not '" + value + "'");
-            } else {
-                (arg == "--from" ? request.from : request.to) = value;
-            }
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return refuse("unknown option " + arg);
-        } else {
-            request.logs.push_back(arg);
-        }
-    }
-    if (request.logs.empty())
-        return refuse("needs at least one visit log");
-    if (request.from > request.to)
-        return refuse("--from " + request.from + " comes after --to " + request.to);
-    return request;
+OptionSpec dateOption(std::string name, std::string meaning, std::string& date) {
+    return {name, "DATE", std::move(meaning), "all", [name, &date](const std::string& text) {
+                if (!isDate(text))
+                    return name + " needs a date as 2026-12-01, not '" + text + "'";
+                date = text;
+                return std::string();
+            }};
+}
+
+std::vector<OptionSpec> options(Request& request) {
+    return {dateOption("--from", "only visits on or after DATE, as 2026-12-01", request.from),
+            dateOption("--to", "only visits on or before DATE", request.to),
+            {"--plot", "FILE.png",
+             "also draw visits per day, holding times and time per scene into one picture", "none",
+             [&request](const std::string& file) {
+                 if (file.size() < 5 || file.compare(file.size() - 4, 4, ".png") != 0)
+                     return "--plot needs a file name ending in .png, not '" + file + "'";
+                 request.plot = file;
+                 return std::string();
+             }}};
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::cout << usage;
-            return 0;
-        }
+    Request request;
+    std::string error;
+    const auto read = readCommandLine(options(request), {argv + 1, argv + argc}, error);
+    if (read && read->help) {
+        std::cout << helpText(usage, options(request));
+        return 0;
     }
-    const std::optional<Request> request = readCommandLine(argc, argv);
-    if (!request)
+    if (read && read->words.empty())
+        error = "needs at least one visit log (--help lists every option)";
+    else if (read && request.from > request.to)
+        error = "--from " + request.from + " comes after --to " + request.to +
+                " (--help lists every option)";
+    if (!read || !error.empty()) {
+        printOneLine(program, error);
         return 2;
+    }
+    request.logs = read->words;
 
     int status = 0;
     std::vector<LoggedVisit> visits;
     std::vector<LogSource> sources;
-    for (const std::string& path : request->logs) {
+    for (const std::string& path : request.logs) {
         std::ifstream file(path);
         if (!file) {
             printOneLine(program, "cannot open " + path + ": " + std::strerror(errno));
@@ -104,7 +92,7 @@ int main(int argc, char** argv) {
         const LogReading reading = readVisitLog(file);
         LogSource source{path, 0, reading.unreadable, reading.firstUnreadableAt};
         for (const LoggedVisit& visit : reading.visits) {
-            if (visit.date < request->from || visit.date > request->to)
+            if (visit.date < request.from || visit.date > request.to)
                 continue;
             visits.push_back(visit);
             ++source.visits;
@@ -114,8 +102,8 @@ int main(int argc, char** argv) {
 
     const VisitFigures figures = summarise(visits);
     std::cout << visitReport(figures, sources);
-    if (request->plot) {
-        const std::string problem = drawVisitPlot(figures, *request->plot);
+    if (request.plot) {
+        const std::string problem = drawVisitPlot(figures, *request.plot);
         if (!problem.empty()) {
             printOneLine(program, problem);
             status = 1;
