@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     for (const Glyph& g : glyphs)
         for (const Strip& s : g.strips)
             for (float v : s.points)
-                std::fprintf(out, "    %.9gf,\n", double(v));
+                std::fprintf(out, "    %.9g,\n", double(v));
     std::fprintf(out, "    0};\n\nconst StrokeStrip strokeStrips[] = {\n");
     for (const Glyph& g : glyphs)
         for (const Strip& s : g.strips) {
@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
         }
     std::fprintf(out, "    {0, 0}};\n\nconst StrokeGlyph strokeGlyphs[128] = {\n");
     for (const Glyph& g : glyphs) {
-        std::fprintf(out, "    {%d, %d, %.9gf, %d},\n", strips, int(g.strips.size()),
+        std::fprintf(out, "    {%d, %d, %.9g, %d},\n", strips, int(g.strips.size()),
                      double(g.advance), g.width);
         strips += int(g.strips.size());
     }

@@ -25,6 +25,8 @@ namespace gl11 {
 class Context {
   public:
     explicit Context(Renderer* renderer = nullptr);
+    // Where drawing goes from now on; nothing is drawn while there is none.
+    void setRenderer(Renderer* target) { renderer = target; }
 
     // State and queries.
     void enable(unsigned cap, bool on);
