@@ -91,8 +91,8 @@ GLboolean glIsTexture(GLuint name) {
 void glPixelStorei(GLenum name, GLint value) {
     gl().pixelStorei(name, value);
 }
-void glTexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum format,
-                  GLenum, const GLvoid* pixels) {
+void glTexImage2D(GLenum, GLint, GLint, GLsizei width, GLsizei height, GLint, GLenum format, GLenum,
+                  const GLvoid* pixels) {
     gl().texImage2D(width, height, format, static_cast<const std::uint8_t*>(pixels));
 }
 void glTexParameteri(GLenum, GLenum name, GLint value) {

@@ -244,8 +244,8 @@ EMSCRIPTEN_KEEPALIVE void lembovari_pointer(int kind, int button, int x, int y) 
 // The keys that end the desktop exhibit (Escape, F1 to F3) do nothing on a
 // page, which the visitor leaves as any other.
 EMSCRIPTEN_KEEPALIVE void lembovari_key(int key, int special) {
-    const bool quits = special ? key == GLUT_KEY_F1 || key == GLUT_KEY_F2 || key == GLUT_KEY_F3
-                               : key == 27;
+    const bool quits =
+        special ? key == GLUT_KEY_F1 || key == GLUT_KEY_F2 || key == GLUT_KEY_F3 : key == 27;
     if (!running || quits)
         return;
     if (special && callbacks.special)

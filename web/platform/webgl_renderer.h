@@ -8,7 +8,7 @@
 #include <map>
 
 class WebGlRenderer : public gl11::Renderer {
-public:
+  public:
     // Needs the WebGL2 context current.
     WebGlRenderer();
 
@@ -16,7 +16,7 @@ public:
     void viewport(int x, int y, int width, int height) override;
     void draw(const gl11::DrawBatch& batch) override;
 
-private:
+  private:
     void applyState(const gl11::RasterState& state);
     void bindTexture(const gl11::TextureImage& image);
 
