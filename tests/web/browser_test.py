@@ -2,15 +2,17 @@
 """The exhibit's page in headless Chromium (WebGL2 on SwiftShader) beside the
 native snapshot tool (GL on Mesa's llvmpipe): every scene at 800 by 600, a
 slider and a dial dragged, a region of the map tapped with a touch, and a
-scene chosen in the menu, each compared with the native picture of the same
-state; the console stays free of errors and warnings.
+scene chosen in the menu, captions in German, each compared with the native
+picture of the same state; Escape leaves the page working, a bad query
+parameter shows the program's own message, and otherwise the console stays
+free of errors and warnings.
 
 Two software rasterisers cover the pixels along edges differently, so a
 pixel differs when one of its channels differs by more than 40, and two
 pictures match when at most 1% of their pixels differ (the scenes differ
 in 0.03% to 0.3%, along edges). Run under an X display for the snapshot tool:
 
-    with-xvfb /usr/bin/python3 browser_test.py BUILD_WEB_DIR LEMBOVARI_SNAPSHOT
+    with-xvfb /usr/bin/python3 browser_test.py BUILD_WEB_DIR LEMBOVARI_SNAPSHOT LEMBOVARI
 
 Exit status 0 when everything matched, 1 otherwise, 77 when there is no
 built page (tools/build-web makes it)."""
@@ -48,18 +50,19 @@ def differing_share(a, b):
 
 
 class PageTest:
-    def __init__(self, page_dir, snapshot_tool):
+    def __init__(self, page_dir, snapshot_tool, program):
         self.snapshot_tool = snapshot_tool
+        self.program = program
         self.scratch = tempfile.mkdtemp(prefix="lembovari-browser-test-")
         self.failures = []
         self.server = Server(page_dir)
         self.browser = Browser(800, 600)
 
-    def native(self, key, *settings):
+    def native(self, key, *settings, options=()):
         """The snapshot tool's picture of a scene with its controls set."""
-        path = os.path.join(self.scratch, "-".join((key,) + settings) + ".png")
+        path = os.path.join(self.scratch, "-".join((key,) + settings + tuple(options)) + ".png")
         if not os.path.exists(path):
-            subprocess.run([self.snapshot_tool, key, path, *settings], check=True)
+            subprocess.run([self.snapshot_tool, *options, key, path, *settings], check=True)
         return read_png(path)[2]
 
     def page(self):
@@ -89,6 +92,8 @@ class PageTest:
     def scenes(self):
         self.browser.open(self.server.url + "?scenes=all&size=800x600")
         for index, key in enumerate(SCENES):
+            if index == 1:
+                self.browser.key("Escape")  # ends the desktop exhibit, not the page
             if index > 0:
                 self.browser.key("ArrowRight")
             self.expect_match("scene " + key, self.native(key))
@@ -151,10 +156,30 @@ class PageTest:
         self.browser.mouse("mouseMoved", 400, 300)
         self.expect_match("ProjectivePlane1 chosen in the menu", self.native("ProjectivePlane1"))
 
+    def language_and_refusal(self):
+        self.browser.open(self.server.url + "?scenes=all&language=de&size=800x600")
+        self.expect_match("German before the menu", self.native("KleinBottle1", options=["--language", "de"]))
+        self.browser.mouse("mouseMoved", 20, 580)
+        self.expect_match("German captions in the menu",
+                          self.native("KleinBottle1", options=["--language", "de", "--open", "menu"]))
+        expected = subprocess.run([self.program, "--idle-reset", "2.5"], capture_output=True,
+                                  text=True).stderr.strip()
+        before = len(self.browser.errors)
+        self.browser.open(self.server.url + "?idle-reset=2.5")
+        shown = wait_for(lambda: self.browser.evaluate(
+            "document.getElementById('message').textContent.trim()"), TIMEOUT, "the message")
+        if shown != expected or self.browser.errors[before:] != [expected]:
+            self.failures.append("refused ?idle-reset=2.5 with %r, console %r; the program says %r"
+                                 % (shown, self.browser.errors[before:], expected))
+        else:
+            print("ok    %-34s %s" % ("?idle-reset=2.5 refused", shown))
+        del self.browser.errors[before:]
+
     def run(self):
         started = time.monotonic()
         try:
-            for step in (self.scenes, self.slider_and_dial, self.map_tapped, self.menu):
+            for step in (self.scenes, self.slider_and_dial, self.map_tapped, self.menu,
+                         self.language_and_refusal):
                 step()
         finally:
             self.browser.close()
@@ -182,11 +207,11 @@ def grey_region_pixel(rgb):
 
 
 def main():
-    page_dir, snapshot_tool = sys.argv[1], sys.argv[2]
+    page_dir, snapshot_tool, program = sys.argv[1:4]
     if not os.path.exists(os.path.join(page_dir, "lembovari.wasm")):
         print("no page built in %s (tools/build-web builds it)" % page_dir)
         return 77
-    return PageTest(page_dir, snapshot_tool).run()
+    return PageTest(page_dir, snapshot_tool, program).run()
 
 
 if __name__ == "__main__":
