@@ -7,6 +7,7 @@
 #include <emscripten.h>
 #include <emscripten/eventloop.h>
 #include <emscripten/html5.h>
+#include <webgl/webgl1.h>
 
 #include <cstdio>
 #include <cstring>
@@ -252,6 +253,21 @@ EMSCRIPTEN_KEEPALIVE void lembovari_key(int key, int special) {
         callbacks.special(key, pointerX, pointerY);
     else if (!special && callbacks.keyboard)
         callbacks.keyboard((unsigned char)key, pointerX, pointerY);
+}
+
+// Draws count frames one after another, each read back so that it has
+// finished, and answers the mean milliseconds per frame: the page's
+// counterpart of lembovari-bench, for measurements.
+EMSCRIPTEN_KEEPALIVE double lembovari_time_frames(int count) {
+    if (!running || !callbacks.display || count < 1)
+        return 0;
+    unsigned char pixel[4];
+    const double start = emscripten_get_now();
+    for (int k = 0; k < count; ++k) {
+        callbacks.display();
+        emscripten_glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+    }
+    return (emscripten_get_now() - start) / count;
 }
 
 } // extern "C"
