@@ -114,7 +114,7 @@ class Context {
     TextureImage& textureNamed(unsigned name);
     Vertex arrayVertex(std::size_t index) const;
     RasterState rasterState() const;
-    void shade(const Primitives& primitives, DrawBatch& batch) const;
+    std::vector<ShadedVertex> shade(const std::vector<Vertex>& vertices) const;
 
     Renderer* renderer;
     std::map<unsigned, bool> capabilities;

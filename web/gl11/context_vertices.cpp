@@ -155,13 +155,14 @@ RasterState Context::rasterState() const {
     return s;
 }
 
-void Context::shade(const Primitives& primitives, DrawBatch& batch) const {
+std::vector<ShadedVertex> Context::shade(const std::vector<Vertex>& vertices) const {
     const Matrix mvp = projection() * modelview();
     const bool lit = isEnabled(GL_LIGHTING);
     const bool normalise = isEnabled(GL_NORMALIZE);
     const auto normals = normalMatrix(modelview());
-    batch.vertices.reserve(primitives.vertices.size());
-    for (const Vertex& v : primitives.vertices) {
+    std::vector<ShadedVertex> shaded;
+    shaded.reserve(vertices.size());
+    for (const Vertex& v : vertices) {
         ShadedVertex out;
         const Vec4 clip = mvp * v.position;
         out.clip = {float(clip.x), float(clip.y), float(clip.z), float(clip.w)};
@@ -180,15 +181,16 @@ void Context::shade(const Primitives& primitives, DrawBatch& batch) const {
             out.front = lighting.shade(eye, n, v.colour, false);
             out.back = lighting.twoSided() ? lighting.shade(eye, n, v.colour, true) : out.front;
         }
-        batch.vertices.push_back(out);
+        shaded.push_back(out);
     }
+    return shaded;
 }
 
 void Context::submit(unsigned mode, const std::vector<Vertex>& vertices) {
     if (compiled([mode, vertices](Context& c) { c.submit(mode, vertices); }))
         return;
-    const Primitives primitives = assemble(mode, vertices);
-    if (primitives.vertices.empty())
+    const PrimitiveIndices primitives = assembleIndices(mode, vertices.size());
+    if (primitives.indices.empty())
         return;
     if (selecting) {
         const Matrix mvp = projection() * modelview();
@@ -196,18 +198,22 @@ void Context::submit(unsigned mode, const std::vector<Vertex>& vertices) {
                               : primitives.kind == PrimitiveKind::Lines   ? 2
                                                                           : 1;
         std::vector<Vec4> clip(n);
-        for (std::size_t k = 0; k + n <= primitives.vertices.size(); k += n) {
+        for (std::size_t k = 0; k + n <= primitives.indices.size(); k += n) {
             for (std::size_t j = 0; j < n; ++j)
-                clip[j] = mvp * primitives.vertices[k + j].position;
+                clip[j] = mvp * vertices[primitives.indices[k + j]].position;
             selection.primitive(clip);
         }
         return;
     }
     if (!renderer || primitives.kind == PrimitiveKind::Points)
         return;
+    // Each vertex is lit once, however many primitives share it.
+    const std::vector<ShadedVertex> shaded = shade(vertices);
     DrawBatch batch;
     batch.state = rasterState();
-    shade(primitives, batch);
+    batch.vertices.reserve(primitives.indices.size());
+    for (std::uint32_t k : primitives.indices)
+        batch.vertices.push_back(shaded[k]);
     batch.lines = primitives.kind == PrimitiveKind::Lines;
     if (batch.lines && lineWidth_ > 1.5f) {
         batch.vertices = wideLineTriangles(batch.vertices, std::round(lineWidth_), viewportBox[2],

@@ -27,18 +27,18 @@ bool primitiveKindOf(unsigned mode, PrimitiveKind& kind) {
     }
 }
 
-Primitives assemble(unsigned mode, const std::vector<Vertex>& v) {
-    Primitives out;
+PrimitiveIndices assembleIndices(unsigned mode, std::size_t n) {
+    PrimitiveIndices out;
     if (!primitiveKindOf(mode, out.kind))
         return out;
-    const std::size_t n = v.size();
     auto emit = [&](std::initializer_list<std::size_t> indices) {
         for (std::size_t k : indices)
-            out.vertices.push_back(v[k]);
+            out.indices.push_back(std::uint32_t(k));
     };
     switch (mode) {
     case GL_POINTS:
-        out.vertices = v;
+        for (std::size_t k = 0; k < n; ++k)
+            emit({k});
         break;
     case GL_LINES:
         for (std::size_t k = 0; k + 1 < n; k += 2)
@@ -79,6 +79,15 @@ Primitives assemble(unsigned mode, const std::vector<Vertex>& v) {
             emit({k, k + 1, k + 3, k, k + 3, k + 2});
         break;
     }
+    return out;
+}
+
+Primitives assemble(unsigned mode, const std::vector<Vertex>& vertices) {
+    const PrimitiveIndices assembled = assembleIndices(mode, vertices.size());
+    Primitives out;
+    out.kind = assembled.kind;
+    for (std::uint32_t k : assembled.indices)
+        out.vertices.push_back(vertices[k]);
     return out;
 }
 

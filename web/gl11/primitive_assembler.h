@@ -9,6 +9,7 @@
 #include "web/gl11/transform.h"
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace gl11 {
@@ -23,7 +24,14 @@ struct Vertex {
 
 enum class PrimitiveKind { Triangles, Lines, Points };
 
-// Whole primitives: three vertices a triangle, two a segment, one a point.
+// Whole primitives as indices into the vertices given: three a triangle,
+// two a segment, one a point.
+struct PrimitiveIndices {
+    PrimitiveKind kind = PrimitiveKind::Triangles;
+    std::vector<std::uint32_t> indices;
+};
+
+// The same with the vertices themselves.
 struct Primitives {
     PrimitiveKind kind = PrimitiveKind::Triangles;
     std::vector<Vertex> vertices;
@@ -32,8 +40,9 @@ struct Primitives {
 // The kind a GL mode ends as, or nothing for an unknown mode.
 bool primitiveKindOf(unsigned mode, PrimitiveKind& kind);
 
-// Assembles the vertices of one glBegin/glEnd pair. Incomplete trailing
+// Assembles count vertices of one glBegin/glEnd pair. Incomplete trailing
 // vertices (a lone vertex of GL_LINES, two of a quad) are dropped, as GL does.
+PrimitiveIndices assembleIndices(unsigned mode, std::size_t count);
 Primitives assemble(unsigned mode, const std::vector<Vertex>& vertices);
 
 } // namespace gl11
