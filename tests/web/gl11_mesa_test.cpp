@@ -45,30 +45,34 @@ void bothLit(Context& ours) {
         glEnable(cap);
         ours.enable(cap, true);
     }
-    const GLenum lights[] = {GL_LIGHT0, GL_LIGHT4};
-    for (GLenum light : lights) {
-        glLightfv(light, GL_POSITION, position);
-        glLightfv(light, GL_AMBIENT, ambient);
-        glLightfv(light, GL_SPECULAR, white);
-        ours.light(light, GL_POSITION, position);
-        ours.light(light, GL_AMBIENT, ambient);
-        ours.light(light, GL_SPECULAR, white);
-    }
     const float directional[4] = {1, 0.5f, 2, 0};
-    glLightfv(GL_LIGHT4, GL_POSITION, directional);
-    ours.light(GL_LIGHT4, GL_POSITION, directional);
-    glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, one);
-    glLightModelf(GL_LIGHT_MODEL_LOCAL_VIEWER, one);
-    ours.lightModel(GL_LIGHT_MODEL_TWO_SIDE, &one);
-    ours.lightModel(GL_LIGHT_MODEL_LOCAL_VIEWER, &one);
-    glMaterialfv(GL_BACK, GL_AMBIENT_AND_DIFFUSE, back);
-    glMaterialfv(GL_FRONT, GL_DIFFUSE, front);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, white);
-    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shiny);
-    ours.material(GL_BACK, GL_AMBIENT_AND_DIFFUSE, back);
-    ours.material(GL_FRONT, GL_DIFFUSE, front);
-    ours.material(GL_FRONT_AND_BACK, GL_SPECULAR, white);
-    ours.material(GL_FRONT_AND_BACK, GL_SHININESS, &shiny);
+    struct Setting {
+        GLenum which, name;
+        const float* values;
+    };
+    const Setting lights[] = {
+        {GL_LIGHT0, GL_POSITION, position}, {GL_LIGHT0, GL_AMBIENT, ambient},
+        {GL_LIGHT0, GL_SPECULAR, white},    {GL_LIGHT4, GL_POSITION, directional},
+        {GL_LIGHT4, GL_AMBIENT, ambient},   {GL_LIGHT4, GL_SPECULAR, white},
+    };
+    for (const Setting& s : lights) {
+        glLightfv(s.which, s.name, s.values);
+        ours.light(s.which, s.name, s.values);
+    }
+    const Setting materials[] = {
+        {GL_BACK, GL_AMBIENT_AND_DIFFUSE, back},
+        {GL_FRONT, GL_DIFFUSE, front},
+        {GL_FRONT_AND_BACK, GL_SPECULAR, white},
+        {GL_FRONT_AND_BACK, GL_SHININESS, &shiny},
+    };
+    for (const Setting& s : materials) {
+        glMaterialfv(s.which, s.name, s.values);
+        ours.material(s.which, s.name, s.values);
+    }
+    for (GLenum name : {GL_LIGHT_MODEL_TWO_SIDE, GL_LIGHT_MODEL_LOCAL_VIEWER}) {
+        glLightModelf(name, one);
+        ours.lightModel(name, &one);
+    }
 }
 
 void resetMesa() {
