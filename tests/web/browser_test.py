@@ -89,10 +89,27 @@ class PageTest:
         wait_for(lambda: self.browser.evaluate("performance.now()") > start + millis, TIMEOUT,
                  "the page's clock")
 
+    def expect_no_frames_while_still(self):
+        """Nothing moves: the page asks for no animation frame for half a second."""
+        self.browser.evaluate("""window.framesAsked = 0;
+            const ask = window.requestAnimationFrame;
+            window.requestAnimationFrame = (f) => { ++window.framesAsked; return ask(f); };""")
+        self.page_clock_after(500)
+        asked = self.browser.evaluate("window.framesAsked")
+        if asked:
+            self.failures.append("%d frames asked for while nothing moved" % asked)
+            return
+        # The pointer moving over the page does ask for one.
+        self.browser.mouse("mouseMoved", 400, 300)
+        wait_for(lambda: self.browser.evaluate("window.framesAsked") > 0, TIMEOUT,
+                 "a frame after the pointer moved")
+        print("ok    %-34s" % "no frames while nothing moves")
+
     def scenes(self):
         self.browser.open(self.server.url + "?scenes=all&size=800x600")
         for index, key in enumerate(SCENES):
             if index == 1:
+                self.expect_no_frames_while_still()
                 self.browser.key("Escape")  # ends the desktop exhibit, not the page
             if index > 0:
                 self.browser.key("ArrowRight")

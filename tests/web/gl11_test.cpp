@@ -3,7 +3,6 @@
 
 #include "web/gl11/primitive_assembler.h"
 #include "web/gl11/selection.h"
-#include "web/gl11/transform.h"
 #include "web/gl11/wide_lines.h"
 
 #include <GL/gl.h>
@@ -82,21 +81,6 @@ TEST(Assembler, LineModesGiveSegmentsAndIncompletePrimitivesAreDropped) {
     EXPECT_TRUE(assemble(GL_QUADS, points({{0, 0}, {1, 0}, {1, 1}})).vertices.empty());
     EXPECT_TRUE(assemble(GL_TRIANGLES, points({{0, 0}, {1, 0}})).vertices.empty());
     EXPECT_TRUE(assemble(0x1234, four).vertices.empty());
-}
-
-TEST(Transform, RotationsTurnCounterClockwiseAndStayOrthonormal) {
-    const Vec4 y = rotation(90, 0, 0, 2) * Vec4{1, 0, 0, 1};
-    EXPECT_NEAR(y.x, 0, 1e-15);
-    EXPECT_NEAR(y.y, 1, 1e-15);
-    const Matrix r = rotation(37, 1, 2, 3);
-    const Matrix product = r * rotation(-37, 1, 2, 3);
-    for (int k = 0; k < 16; ++k)
-        EXPECT_NEAR(product.m[std::size_t(k)], Matrix{}.m[std::size_t(k)], 1e-15);
-    EXPECT_EQ(rotation(30, 0, 0, 0).m, Matrix{}.m);
-    // Normals under a non-uniform scale stay perpendicular to the surface.
-    const auto n = normalMatrix(scaling(2, 1, 1));
-    EXPECT_DOUBLE_EQ(n[0][0], 0.5);
-    EXPECT_DOUBLE_EQ(n[1][1], 1);
 }
 
 TEST(WideLines, ASegmentSpreadsWidthPixelsAcrossItsMinorAxis) {
