@@ -67,6 +67,7 @@ class Context {
     unsigned genLists(int range) { return lists.generate(range); }
     bool isList(unsigned list) const { return lists.exists(list); }
     void deleteLists(unsigned list, int range) { lists.remove(list, range); }
+    // GL_COMPILE only: the exhibit makes lists to replay them later.
     void newList(unsigned list, unsigned mode);
     void endList() { lists.finish(); }
     void callList(unsigned list);

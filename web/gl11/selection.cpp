@@ -118,17 +118,14 @@ void Selection::writeRecord() {
     if (!hit)
         return;
     hit = false;
-    const int before = written;
     put(std::uint32_t(names.size()));
     put(std::uint32_t(least * 4294967295.0));
     put(std::uint32_t(greatest * 4294967295.0));
     for (std::uint32_t name : names)
         put(name);
-    // A record that did not fit is not counted.
+    // A record that did not fit whole is not counted.
     if (written <= size)
         ++records;
-    else
-        written = std::max(before, written);
 }
 
 } // namespace gl11
