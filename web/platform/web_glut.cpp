@@ -125,6 +125,11 @@ int glutCreateWindow(const char* title) {
     attributes.preserveDrawingBuffer = EM_TRUE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
         emscripten_webgl_create_context("#canvas", &attributes);
+    if (context <= 0) {
+        // Shown on the page in place of the canvas; nothing is ever drawn.
+        std::fprintf(stderr, "lembovari: this browser offers no WebGL 2\n");
+        return 1;
+    }
     emscripten_webgl_make_context_current(context);
     renderer = std::make_unique<WebGlRenderer>();
     currentContext().setRenderer(renderer.get());
