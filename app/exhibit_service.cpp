@@ -1,5 +1,12 @@
 #include "app/exhibit_service.h"
 
+// A page has no service manager, no signal to stop it and no X display to
+// lose; the browser's console has the journal's lines.
+#ifdef __EMSCRIPTEN__
+void prepareService() {}
+void startService(StartFacts) {}
+#else
+
 #include "app/events.h"
 #include "app/service_notify.h"
 #include "app/stop_signals.h"
@@ -111,3 +118,5 @@ void startService(StartFacts facts) {
     glutCloseFunc(onWindowClosed);
     wakeOnStopSignal(glXGetCurrentDisplay(), glXGetCurrentDrawable());
 }
+
+#endif

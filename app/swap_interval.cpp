@@ -1,5 +1,12 @@
 #include "app/swap_interval.h"
 
+// A page is paced by the browser's animation frames; there is no GLX to ask.
+#ifdef __EMSCRIPTEN__
+const char* askForOneSwapPerRefresh() {
+    return nullptr;
+}
+#else
+
 #include <GL/glx.h>
 
 #include <cstring>
@@ -57,3 +64,5 @@ const char* askForOneSwapPerRefresh() {
     }
     return nullptr;
 }
+
+#endif
