@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <poll.h>
 #include <sstream>
@@ -36,7 +37,7 @@ class ScratchFolder {
         char name[] = "/tmp/lembovari-service-XXXXXX";
         path = mkdtemp(name) ? name : "";
     }
-    ~ScratchFolder() { std::system(("rm -rf '" + path + "'").c_str()); }
+    ~ScratchFolder() { std::filesystem::remove_all(path); }
     std::string path;
 };
 
