@@ -247,12 +247,10 @@ EMSCRIPTEN_KEEPALIVE void lembovari_pointer(int kind, int button, int x, int y) 
 }
 
 // A character key, or with special set one of GLUT's special key numbers.
-// The keys that end the desktop exhibit (Escape, F1 to F3) do nothing on a
-// page, which the visitor leaves as any other.
+// The page runs the exhibit with --no-quit-keys, so Escape and F1 to F3,
+// which end the desktop exhibit, do nothing here.
 EMSCRIPTEN_KEEPALIVE void lembovari_key(int key, int special) {
-    const bool quits =
-        special ? key == GLUT_KEY_F1 || key == GLUT_KEY_F2 || key == GLUT_KEY_F3 : key == 27;
-    if (!running || quits)
+    if (!running)
         return;
     if (special && callbacks.special)
         callbacks.special(key, pointerX, pointerY);
