@@ -66,7 +66,7 @@ struct Arguments {
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    const std::vector<OptionSpec> specs = {
+    const std::vector<ToolOption> table = {
         wholeNumberOption("--frames",
                           "frames measured of each scene and state, after 30 to warm up", "300",
                           a.frames, 1, mostFrames),
@@ -74,11 +74,11 @@ Arguments parseArguments(int argc, char** argv) {
                      "still", a.moving, true),
     };
     std::string error;
-    const auto read = readCommandLine(specs, {argv + 1, argv + argc}, error);
+    const auto read = readCommandLine(table, {argv + 1, argv + argc}, error);
     if (!read)
         fail(error);
     if (read->help) {
-        std::fputs(helpText(usage, specs).c_str(), stdout);
+        std::fputs(helpText(usage, table).c_str(), stdout);
         std::exit(0);
     }
     for (const std::string& word : read->words) {

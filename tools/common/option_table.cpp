@@ -12,7 +12,7 @@ std::string withHint(const std::string& reason) {
 
 } // namespace
 
-OptionSpec switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
+ToolOption switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
                         bool on) {
     return {std::move(name), "", std::move(meaning), std::move(byDefault),
             [&flag, on](const std::string&) {
@@ -21,7 +21,7 @@ OptionSpec switchOption(std::string name, std::string meaning, std::string byDef
             }};
 }
 
-OptionSpec wholeNumberOption(std::string name, std::string meaning, std::string byDefault,
+ToolOption wholeNumberOption(std::string name, std::string meaning, std::string byDefault,
                              int& number, int lowest, int highest) {
     return {name, "N", std::move(meaning), std::move(byDefault),
             [name, &number, lowest, highest](const std::string& text) {
@@ -34,7 +34,7 @@ OptionSpec wholeNumberOption(std::string name, std::string meaning, std::string 
             }};
 }
 
-std::optional<ReadCommandLine> readCommandLine(const std::vector<OptionSpec>& options,
+std::optional<ReadCommandLine> readCommandLine(const std::vector<ToolOption>& options,
                                                const std::vector<std::string>& arguments,
                                                std::string& error) {
     ReadCommandLine read;
@@ -48,21 +48,21 @@ std::optional<ReadCommandLine> readCommandLine(const std::vector<OptionSpec>& op
             read.help = true;
             return read;
         }
-        const auto spec = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionSpec& o) { return o.name == argument; });
-        if (spec == options.end()) {
+        const auto option = std::find_if(options.begin(), options.end(),
+                                         [&](const ToolOption& o) { return o.name == argument; });
+        if (option == options.end()) {
             error = withHint("unknown option " + argument);
             return std::nullopt;
         }
         std::string value;
-        if (!spec->value.empty()) {
+        if (!option->value.empty()) {
             if (i + 1 == arguments.size()) {
-                error = withHint(argument + " needs a value " + spec->value);
+                error = withHint(argument + " needs a value " + option->value);
                 return std::nullopt;
             }
             value = arguments[++i];
         }
-        error = spec->take(value);
+        error = option->take(value);
         if (!error.empty()) {
             error = withHint(error);
             return std::nullopt;
@@ -71,9 +71,9 @@ std::optional<ReadCommandLine> readCommandLine(const std::vector<OptionSpec>& op
     return read;
 }
 
-std::string helpText(const std::string& usage, const std::vector<OptionSpec>& options) {
+std::string helpText(const std::string& usage, const std::vector<ToolOption>& options) {
     std::vector<std::pair<std::string, std::string>> rows;
-    for (const OptionSpec& o : options)
+    for (const ToolOption& o : options)
         rows.push_back({o.name + (o.value.empty() ? "" : " " + o.value),
                         o.meaning + (o.byDefault.empty() ? "" : " (default " + o.byDefault + ")")});
     rows.push_back({"--help", "this list, then nothing else"});

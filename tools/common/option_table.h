@@ -12,7 +12,7 @@
 // switch), what it does and its default for --help, and what it does with
 // its value (a switch gets an empty one): an empty string, or a one-line
 // reason for refusing the value.
-struct OptionSpec {
+struct ToolOption {
     std::string name;
     std::string value;
     std::string meaning;
@@ -21,12 +21,12 @@ struct OptionSpec {
 };
 
 // An option without a value that sets flag to on.
-OptionSpec switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
+ToolOption switchOption(std::string name, std::string meaning, std::string byDefault, bool& flag,
                         bool on);
 
 // An option whose value is a whole number from lowest to highest, read into
 // number.
-OptionSpec wholeNumberOption(std::string name, std::string meaning, std::string byDefault,
+ToolOption wholeNumberOption(std::string name, std::string meaning, std::string byDefault,
                              int& number, int lowest, int highest);
 
 // The words of a command line that are not options, in order.
@@ -36,12 +36,12 @@ struct ReadCommandLine {
 };
 
 // Options may come before, between or after the other words; each is taken
-// through its spec as it comes. On an unknown option, a missing value or a
+// as it comes. On an unknown option, a missing value or a
 // refused one, nothing, and error says why in one line that names --help.
-std::optional<ReadCommandLine> readCommandLine(const std::vector<OptionSpec>& options,
+std::optional<ReadCommandLine> readCommandLine(const std::vector<ToolOption>& options,
                                                const std::vector<std::string>& arguments,
                                                std::string& error);
 
 // The usage line, then every option (and --help) on a line of its own with
 // its value, its meaning and its default.
-std::string helpText(const std::string& usage, const std::vector<OptionSpec>& options);
+std::string helpText(const std::string& usage, const std::vector<ToolOption>& options);

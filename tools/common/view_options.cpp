@@ -41,7 +41,7 @@ std::optional<int> downscaleFor(const std::string& text, std::string& error) {
     return int(std::round(n));
 }
 
-std::vector<OptionSpec> viewOptionSpecs(ViewOptions& view) {
+std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
     return {
         {"--scale", "F", "the picture shrunk by F, 1/n or its decimal, averaging blocks", "1",
          [&view](const std::string& text) {

@@ -26,4 +26,4 @@ struct ViewOptions {
 std::optional<int> downscaleFor(const std::string& text, std::string& error);
 
 // --scale F, --size WxH, --language CODE and --open menu|logo, read into view.
-std::vector<OptionSpec> viewOptionSpecs(ViewOptions& view);
+std::vector<ToolOption> viewOptionTable(ViewOptions& view);

@@ -27,8 +27,8 @@ std::string secondsInto(double& seconds, const std::string& option, const std::s
 }
 
 // The film's own options, then the view's, read into options.
-std::vector<OptionSpec> filmOptionSpecs(FilmOptions& options) {
-    std::vector<OptionSpec> specs = {
+std::vector<ToolOption> filmOptionTable(FilmOptions& options) {
+    std::vector<ToolOption> table = {
         {"--seconds", "S", "the motion's length, holds not counted, at most 600", "4",
          [&options](const std::string& text) {
              return secondsInto(options.seconds, "--seconds", text, false);
@@ -51,9 +51,9 @@ std::vector<OptionSpec> filmOptionSpecs(FilmOptions& options) {
                           "0", options.plays, 0, mostPlays),
         switchOption("--no-overlay", "the controls left out", "shown", options.overlay, false),
     };
-    for (OptionSpec& spec : viewOptionSpecs(options.view))
-        specs.push_back(std::move(spec));
-    return specs;
+    for (ToolOption& option : viewOptionTable(options.view))
+        table.push_back(std::move(option));
+    return table;
 }
 
 } // namespace
@@ -77,7 +77,7 @@ std::optional<FilmFormat> formatOf(const std::string& path) {
 std::optional<FilmOptions> parseFilmOptions(const std::vector<std::string>& arguments,
                                             std::string& error) {
     FilmOptions options;
-    const auto read = readCommandLine(filmOptionSpecs(options), arguments, error);
+    const auto read = readCommandLine(filmOptionTable(options), arguments, error);
     if (!read)
         return std::nullopt;
     if (read->help) {
@@ -115,7 +115,7 @@ std::optional<FilmOptions> parseFilmOptions(const std::vector<std::string>& argu
 
 std::string filmHelp() {
     FilmOptions options;
-    return helpText(usage, filmOptionSpecs(options));
+    return helpText(usage, filmOptionTable(options));
 }
 
 int motionFrameCount(const FilmOptions& options) {

@@ -58,25 +58,25 @@ struct Arguments {
     std::vector<std::string> settings;
 };
 
-std::vector<OptionSpec> optionSpecs(Arguments& a) {
-    std::vector<OptionSpec> specs = {
+std::vector<ToolOption> optionTable(Arguments& a) {
+    std::vector<ToolOption> table = {
         switchOption("--list", "every scene's key, caption and controls, instead of a picture",
                      "off", a.list, true),
     };
-    for (OptionSpec& spec : viewOptionSpecs(a.view))
-        specs.push_back(std::move(spec));
-    return specs;
+    for (ToolOption& option : viewOptionTable(a.view))
+        table.push_back(std::move(option));
+    return table;
 }
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    const std::vector<OptionSpec> specs = optionSpecs(a);
+    const std::vector<ToolOption> table = optionTable(a);
     std::string error;
-    const auto read = readCommandLine(specs, {argv + 1, argv + argc}, error);
+    const auto read = readCommandLine(table, {argv + 1, argv + argc}, error);
     if (!read)
         fail(2, error);
     if (read->help) {
-        std::fputs(helpText(usage, specs).c_str(), stdout);
+        std::fputs(helpText(usage, table).c_str(), stdout);
         std::exit(0);
     }
     if (a.list)

@@ -36,7 +36,7 @@ struct Request {
     std::vector<std::string> logs;
 };
 
-OptionSpec dateOption(std::string name, std::string meaning, std::string& date) {
+ToolOption dateOption(std::string name, std::string meaning, std::string& date) {
     return {name, "DATE", std::move(meaning), "all", [name, &date](const std::string& text) {
                 if (!isDate(text))
                     return name + " needs a date as 2026-12-01, not '" + text + "'";
@@ -45,7 +45,7 @@ OptionSpec dateOption(std::string name, std::string meaning, std::string& date) 
             }};
 }
 
-std::vector<OptionSpec> options(Request& request) {
+std::vector<ToolOption> options(Request& request) {
     return {dateOption("--from", "only visits on or after DATE, as 2026-12-01", request.from),
             dateOption("--to", "only visits on or before DATE", request.to),
             {"--plot", "FILE.png",
