@@ -36,8 +36,8 @@ struct ReadCommandLine {
 };
 
 // Options may come before, between or after the other words; each is taken
-// as it comes. On an unknown option, a missing value or a
-// refused one, nothing, and error says why in one line that names --help.
+// as it comes. On an unknown option, a missing value or a refused one,
+// nothing, and error says why in one line that names --help.
 std::optional<ReadCommandLine> readCommandLine(const std::vector<ToolOption>& options,
                                                const std::vector<std::string>& arguments,
                                                std::string& error);
