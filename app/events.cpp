@@ -200,7 +200,7 @@ void onIdle() {
 
 void onKeyboard(unsigned char key, int, int) {
     const ClockMoment moment;
-    noteInput();
+    noteKey();
     if (key == 27 && quitKeys)
         quit();
     if (key == 'S' || key == 's') {
@@ -212,7 +212,7 @@ void onKeyboard(unsigned char key, int, int) {
 
 void onSpecialKey(int key, int, int) {
     const ClockMoment moment;
-    noteInput();
+    noteKey();
     SceneManager& manager = SceneManager::instance();
     switch (key) {
     case GLUT_KEY_F1:

@@ -75,12 +75,21 @@ void noteInput() {
     armTimer();
 }
 
+void noteKey() {
+    if (!idleTimer)
+        return;
+    stopAttracting();
+    visitInteraction();
+    idleTimer->input(elapsedMillis());
+    armTimer();
+}
+
 void noteButton(int button, bool down) {
     if (!idleTimer)
         return;
     stopAttracting();
     if (down) {
-        visitPress();
+        visitInteraction();
         idleTimer->buttonDown(button, elapsedMillis());
     } else {
         visitInput();

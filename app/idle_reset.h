@@ -12,8 +12,10 @@
 void enableIdleReset(int seconds, bool attract);
 
 // Every pointer, button and key event, before it is handled. Only presses
-// and releases say which GLUT button changed; down is GLUT_DOWN's case.
+// and releases say which GLUT button changed; down is GLUT_DOWN's case. A
+// key, like a press, counts as one of a visit's interactions.
 void noteInput();
+void noteKey();
 void noteButton(int button, bool down);
 
 // Returns every registered scene to its remembered start and shows the first

@@ -1,14 +1,11 @@
 #include "app/visits.h"
 
-#include "app/events.h"
 #include "app/journal.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "app/visit_log.h"
 #include "app/visit_record.h"
 #include "geom/clock.h"
-
-#include <GL/freeglut.h>
 
 #include <cstdlib>
 #include <ctime>
@@ -26,16 +23,6 @@ bool logFailing = false;
 std::string shownKey() {
     const Scene* scene = SceneManager::instance().current();
     return scene ? scene->name : std::string();
-}
-
-void onKeyCounted(unsigned char key, int x, int y) {
-    record->interaction(elapsedMillis(), std::time(nullptr));
-    onKeyboard(key, x, y);
-}
-
-void onSpecialKeyCounted(int key, int x, int y) {
-    record->interaction(elapsedMillis(), std::time(nullptr));
-    onSpecialKey(key, x, y);
 }
 
 std::string summary(const Visit& visit) {
@@ -62,8 +49,6 @@ void startVisits() {
     record = std::make_unique<VisitRecord>(shownKey());
     SceneManager::instance().watchSelection(
         [](const Scene& scene) { record->sceneShown(scene.name, elapsedMillis()); });
-    glutKeyboardFunc(onKeyCounted);
-    glutSpecialFunc(onSpecialKeyCounted);
     // Registered after every static object is built, so it runs before any
     // of them is destroyed.
     std::atexit([] { endVisit(VisitEnd::ProgramEnd); });
@@ -82,7 +67,7 @@ void visitInput() {
         record->input(elapsedMillis(), std::time(nullptr));
 }
 
-void visitPress() {
+void visitInteraction() {
     if (record)
         record->interaction(elapsedMillis(), std::time(nullptr));
 }

@@ -7,17 +7,15 @@
 
 #include <string>
 
-// Starts recording from now (enableIdleReset calls it). Needs the GLUT
-// window and the event handlers installed: it counts keys on their way to
-// them.
+// Starts recording from now (enableIdleReset calls it).
 void startVisits();
 // Appends each visit to the CSV file at path; a file that cannot be written
 // is one journal line, now and at each visit, and the exhibit carries on.
 void writeVisitsTo(const std::string& path);
 
-// Any input; a button press.
+// Any input; an interaction (a button press or a key).
 void visitInput();
-void visitPress();
+void visitInteraction();
 // Ends the visit in progress, if any. Every idle reset is one journal line,
 // with or without a visit; the end of the program is one only after a visit.
 enum class VisitEnd { IdleReset, ProgramEnd };
