@@ -40,7 +40,7 @@ void eventChangesPicture() {
     glutPostRedisplay();
 }
 
-constexpr int flingWindowMillis = 100;
+constexpr Millis flingWindowMillis = 100;
 
 // Built on first use, so it exists whenever a handler runs whatever the
 // order of static construction.
@@ -83,11 +83,11 @@ void initialise() {
     }
 }
 
-void renderFrame() {
-    const ClockMoment moment;
+void renderFrame(Millis now) {
     Scene* scene = currentScene();
     if (!scene)
         return;
+    scene->update(now);
     scene->clear();
     scene->drawModel();
     glMatrixMode(GL_PROJECTION);
@@ -102,7 +102,7 @@ void renderFrame() {
         const bool scaled = overlayScale.factor() != 1.0;
         if (scaled)
             glLineWidth(float(overlayScale.factor()));
-        scene->panel->draw();
+        scene->panel->draw(now);
         if (scaled)
             glLineWidth(1);
         glMatrixMode(GL_PROJECTION);
@@ -116,19 +116,18 @@ bool drawingContinues() {
 }
 
 void onDisplay() {
-    const ClockMoment moment;
-    Scene* scene = currentScene();
+    const Millis now = elapsedMillis();
+    const Scene* scene = currentScene();
     if (!scene)
         return;
-    renderFrame();
+    renderFrame(now);
     glutSwapBuffers();
     // Asked at the moment the frame showed, so that an animation reaching
     // its rest in this frame has been drawn at rest before the frames stop.
-    keepDrawing(!drawOnDemand || scene->isAnimating(clockMillis()));
+    keepDrawing(!drawOnDemand || scene->isAnimating(now));
 }
 
 void onReshape(int width, int height) {
-    const ClockMoment moment;
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
@@ -141,56 +140,56 @@ void onReshape(int width, int height) {
     eventChangesPicture();
 }
 
-void updatePointerTarget() {
+void updatePointerTarget(Millis now) {
     Scene* scene = currentScene();
     if (!scene)
         return;
-    Widget* hit = scene->pickAt(pointerPoint);
+    Widget* hit = scene->pickAt(pointerPoint, now);
     if (hit == pointerTarget)
         return;
     if (pointerTarget)
-        pointerTarget->leave();
+        pointerTarget->leave(now);
     pointerTarget = hit;
     if (pointerTarget)
-        pointerTarget->enter();
+        pointerTarget->enter(now);
 }
 
 void onMouse(int button, int state, int x, int y) {
-    const ClockMoment moment;
-    noteButton(button, state == GLUT_DOWN);
+    const Millis now = elapsedMillis();
+    noteButton(button, state == GLUT_DOWN, now);
     setPointer(x, y);
     if (state == GLUT_DOWN) {
-        updatePointerTarget();
+        updatePointerTarget(now);
         if (pointerTarget)
-            pointerTarget->press(pointerPoint);
-        restartSamples(pointerPoint, elapsedMillis());
+            pointerTarget->press(pointerPoint, now);
+        restartSamples(pointerPoint, now);
     } else if (state == GLUT_UP) {
         if (pointerTarget)
-            pointerTarget->release(pointerPoint);
-        const auto velocity = flingVelocity(pointerPoint, elapsedMillis());
+            pointerTarget->release(pointerPoint, now);
+        const auto velocity = flingVelocity(pointerPoint, now);
         if (velocity && pointerTarget)
-            pointerTarget->fling(pointerPoint, *velocity);
+            pointerTarget->fling(pointerPoint, *velocity, now);
     }
     eventChangesPicture();
 }
 
 void onMotion(int x, int y) {
-    const ClockMoment moment;
-    noteInput();
+    const Millis now = elapsedMillis();
+    noteInput(now);
     setPointer(x, y);
     if (pointerTarget)
-        pointerTarget->drag(pointerPoint);
-    appendSample(pointerPoint, elapsedMillis());
+        pointerTarget->drag(pointerPoint, now);
+    appendSample(pointerPoint, now);
     eventChangesPicture();
 }
 
 void onPassiveMotion(int x, int y) {
-    const ClockMoment moment;
-    noteInput();
+    const Millis now = elapsedMillis();
+    noteInput(now);
     setPointer(x, y);
-    updatePointerTarget();
+    updatePointerTarget(now);
     if (pointerTarget)
-        pointerTarget->hover(pointerPoint);
+        pointerTarget->hover(pointerPoint, now);
     eventChangesPicture();
 }
 
@@ -199,8 +198,7 @@ void onIdle() {
 }
 
 void onKeyboard(unsigned char key, int, int) {
-    const ClockMoment moment;
-    noteKey();
+    noteKey(elapsedMillis());
     if (key == 27 && quitKeys)
         quit();
     if (key == 'S' || key == 's') {
@@ -211,8 +209,7 @@ void onKeyboard(unsigned char key, int, int) {
 }
 
 void onSpecialKey(int key, int, int) {
-    const ClockMoment moment;
-    noteKey();
+    noteKey(elapsedMillis());
     SceneManager& manager = SceneManager::instance();
     switch (key) {
     case GLUT_KEY_F1:
@@ -237,15 +234,15 @@ void onSpecialKey(int key, int, int) {
     eventChangesPicture();
 }
 
-void restartSamples(Vec2 point, int time) {
+void restartSamples(Vec2 point, Millis time) {
     pointerSamples().restart(point, time);
 }
 
-void appendSample(Vec2 point, int time) {
+void appendSample(Vec2 point, Millis time) {
     pointerSamples().append(point, time);
 }
 
-std::optional<Vec2> flingVelocity(Vec2 point, int now) {
+std::optional<Vec2> flingVelocity(Vec2 point, Millis now) {
     const auto perMilli = pointerSamples().velocity(point, now);
     if (!perMilli)
         return std::nullopt;

@@ -1,8 +1,11 @@
 #pragma once
 // The layer between GLUT and the scenes: one handler per GLUT event, the
 // element under the pointer, and the pointer samples of the current drag.
-// Every event goes to the current scene of the SceneManager.
+// Every event goes to the current scene of the SceneManager. Each handler
+// reads the clock once, and everything the event or the frame decides and
+// draws happens at that one moment.
 
+#include "geom/clock.h"
 #include "geom/vec.h"
 
 #include <optional>
@@ -25,8 +28,9 @@ void installHandlers();
 // Builds the scene list and gives the first scene its projection and lighting.
 void initialise();
 
-// Everything the display handler draws, without the buffer swap.
-void renderFrame();
+// Everything the display handler draws at now, without the buffer swap:
+// the current scene brought up to now, then its model and its overlay.
+void renderFrame(Millis now);
 
 // True (as the exhibit runs): after each frame the idle handler stays only
 // while the current scene is animating, and every event asks for one frame;
@@ -47,14 +51,15 @@ void onIdle();
 void onKeyboard(unsigned char key, int x, int y);
 void onSpecialKey(int key, int x, int y);
 
-// Re-picks the element under pointerPoint, sending leave and enter on a change.
-void updatePointerTarget();
+// Re-picks the element under pointerPoint at now, sending leave and enter
+// on a change.
+void updatePointerTarget(Millis now);
 
 // The pointer samples of the current or last press.
-void restartSamples(Vec2 point, int time);
-void appendSample(Vec2 point, int time);
+void restartSamples(Vec2 point, Millis time);
+void appendSample(Vec2 point, Millis time);
 // Pointer velocity at release over the last 100 ms, in overlay units per second
 // (y upwards), or none when the pointer was not seen moving in that window.
-std::optional<Vec2> flingVelocity(Vec2 point, int now);
+std::optional<Vec2> flingVelocity(Vec2 point, Millis now);
 // How many samples are kept (bounded however long a drag lasts).
 int pointerSampleCount();

@@ -30,7 +30,7 @@ void onIdleTimer(int);
 void armTimer() {
     if (timerPending || !idleTimer)
         return;
-    const int wait = idleTimer->millisUntilDue(elapsedMillis());
+    const Millis wait = idleTimer->millisUntilDue(elapsedMillis());
     if (wait < 0)
         return;
     timerPending = true;
@@ -41,17 +41,18 @@ void armTimer() {
 // again, and the timer armed for what is left of the count.
 void onIdleTimer(int) {
     timerPending = false;
-    if (idleTimer->due(elapsedMillis())) {
-        resetExhibit();
+    const Millis now = elapsedMillis();
+    if (idleTimer->due(now)) {
+        resetExhibit(now);
         idleTimer->resetDone();
         return;
     }
     armTimer();
 }
 
-void stopAttracting() {
+void stopAttracting(Millis now) {
     if (attracting)
-        attracting->spin({0, 0}, clockMillis());
+        attracting->spin({0, 0}, now);
     attracting = nullptr;
 }
 
@@ -66,55 +67,55 @@ void enableIdleReset(int seconds, bool attract) {
     armTimer();
 }
 
-void noteInput() {
+void noteInput(Millis now) {
     if (!idleTimer)
         return;
-    stopAttracting();
-    visitInput();
-    idleTimer->input(elapsedMillis());
+    stopAttracting(now);
+    visitInput(now);
+    idleTimer->input(now);
     armTimer();
 }
 
-void noteKey() {
+void noteKey(Millis now) {
     if (!idleTimer)
         return;
-    stopAttracting();
-    visitInteraction();
-    idleTimer->input(elapsedMillis());
+    stopAttracting(now);
+    visitInteraction(now);
+    idleTimer->input(now);
     armTimer();
 }
 
-void noteButton(int button, bool down) {
+void noteButton(int button, bool down, Millis now) {
     if (!idleTimer)
         return;
-    stopAttracting();
+    stopAttracting(now);
     if (down) {
-        visitInteraction();
-        idleTimer->buttonDown(button, elapsedMillis());
+        visitInteraction(now);
+        idleTimer->buttonDown(button, now);
     } else {
-        visitInput();
-        idleTimer->buttonUp(button, elapsedMillis());
+        visitInput(now);
+        idleTimer->buttonUp(button, now);
     }
     armTimer();
 }
 
-void resetExhibit() {
+void resetExhibit(Millis now) {
     SceneManager& manager = SceneManager::instance();
     // Ended before the first scene comes back, which is no visitor's choice.
-    endVisit(VisitEnd::IdleReset);
-    stopAttracting();
+    endVisit(VisitEnd::IdleReset, now);
+    stopAttracting(now);
     // The element under the pointer is picked again at the next motion, so
     // that hover states and the menu's unfolding start afresh.
     if (pointerTarget)
-        pointerTarget->leave();
+        pointerTarget->leave(now);
     pointerTarget = nullptr;
     manager.select(0);
     for (Scene* scene : manager.registered())
-        scene->reset();
+        scene->reset(now);
     if (attractAfterReset && manager.current()) {
         attracting = dynamic_cast<Rotator*>(manager.current()->backgroundElement());
         if (attracting)
-            attracting->spin({attractDegreesPerMilli, 0}, clockMillis());
+            attracting->spin({attractDegreesPerMilli, 0}, now);
     }
     glutPostRedisplay();
 }

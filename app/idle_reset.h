@@ -7,6 +7,8 @@
 // program at the deadline, so that this works whether or not frames are
 // being drawn. Until enableIdleReset is called nothing here acts.
 
+#include "geom/clock.h"
+
 // Keeps every registered scene's state as it is now and starts counting.
 // Needs the GLUT window; seconds is positive.
 void enableIdleReset(int seconds, bool attract);
@@ -14,10 +16,10 @@ void enableIdleReset(int seconds, bool attract);
 // Every pointer, button and key event, before it is handled. Only presses
 // and releases say which GLUT button changed; down is GLUT_DOWN's case. A
 // key, like a press, counts as one of a visit's interactions.
-void noteInput();
-void noteKey();
-void noteButton(int button, bool down);
+void noteInput(Millis now);
+void noteKey(Millis now);
+void noteButton(int button, bool down, Millis now);
 
 // Returns every registered scene to its remembered start and shows the first
-// scene of the list, then asks for a frame.
-void resetExhibit();
+// scene of the list at now, then asks for a frame.
+void resetExhibit(Millis now);

@@ -1,7 +1,5 @@
 #include "app/idle_timer.h"
 
-#include "geom/clock.h"
-
 #include <algorithm>
 
 namespace {
@@ -14,32 +12,32 @@ unsigned bitOf(int button) {
 }
 } // namespace
 
-IdleTimer::IdleTimer(int timeoutMillis, int now) : timeout(timeoutMillis), lastInput(now) {}
+IdleTimer::IdleTimer(Millis timeoutMillis, Millis now) : timeout(timeoutMillis), lastInput(now) {}
 
-void IdleTimer::input(int now) {
+void IdleTimer::input(Millis now) {
     lastInput = now;
     counting = true;
 }
 
-void IdleTimer::buttonDown(int button, int now) {
+void IdleTimer::buttonDown(int button, Millis now) {
     heldButtons |= bitOf(button);
     input(now);
 }
 
-void IdleTimer::buttonUp(int button, int now) {
+void IdleTimer::buttonUp(int button, Millis now) {
     heldButtons &= ~bitOf(button);
     input(now);
 }
 
-bool IdleTimer::due(int now) const {
+bool IdleTimer::due(Millis now) const {
     return millisUntilDue(now) == 0;
 }
 
-int IdleTimer::millisUntilDue(int now) const {
+Millis IdleTimer::millisUntilDue(Millis now) const {
     if (!counting || buttonHeld())
         return -1;
     // A reading from before the last input (a clock read out of order) counts
     // as no time at all.
-    const int idle = std::max(millisBetween(lastInput, now), 0);
-    return std::max(timeout - idle, 0);
+    const Millis idle = std::max<Millis>(now - lastInput, 0);
+    return std::max<Millis>(timeout - idle, 0);
 }

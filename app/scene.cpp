@@ -54,18 +54,24 @@ void Scene::setupGL() {
     glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
 }
 
-void Scene::clear() {
+void Scene::clear() const {
     glClearColor(float(backgroundColour[0] * (1.0 / 255)), float(backgroundColour[1] * (1.0 / 255)),
                  float(backgroundColour[2] * (1.0 / 255)), 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void Scene::drawForSelection() {
+void Scene::update(Millis now) {
+    if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
+        viewOrientation = rotator->orientationAt(now);
+    updateModel(now);
+}
+
+void Scene::drawForSelection() const {
     drawModel();
 }
 
-Widget* Scene::pickAt(Vec2 p) {
-    if (Widget* hit = panel->pick(p))
+Widget* Scene::pickAt(Vec2 p, Millis now) {
+    if (Widget* hit = panel->pick(p, now))
         return hit;
     return backgroundElement();
 }
@@ -76,7 +82,7 @@ void Scene::rememberStart() {
         rotator->rememberStart();
 }
 
-void Scene::reset() {
+void Scene::reset(Millis) {
     panel->reset();
     if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
         rotator->reset();
@@ -91,9 +97,8 @@ bool Scene::isAnimating(Millis now) const {
     return background && background->isAnimating(now);
 }
 
-void Scene::applyViewRotation() {
-    if (auto* rotator = dynamic_cast<Rotator*>(backgroundElement()))
-        rotator->apply();
+void Scene::applyViewRotation() const {
+    glMultMatrixf(viewOrientation.data());
 }
 
 int nearestSelectionName(const unsigned* buffer, int count, int bufferSize) {
@@ -119,7 +124,7 @@ int nearestSelectionName(const unsigned* buffer, int count, int bufferSize) {
     return !found || best == noName ? 0 : int(best);
 }
 
-int Scene::selectAt(Vec2 p) {
+int Scene::selectAt(Vec2 p) const {
     constexpr int bufferSize = 512;
     GLuint buffer[bufferSize];
     GLint viewport[4];

@@ -2,10 +2,17 @@
 // The base of every exhibit: a long-lived object with a key and an overlay
 // panel, driven by the event layer through its virtual operations. The
 // constructor registers the scene with the SceneManager.
+//
+// A frame, and every event, happens at one moment `now`. Events change the
+// controls; update(now) then reads the controls and the view at that moment
+// and computes the model as plain values kept in the scene; drawing and
+// picking only show those values and change nothing, which the compiler
+// holds (they are const).
 
 #include "geom/clock.h"
 #include "geom/vec.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -29,16 +36,22 @@ class Scene {
     // One light fixed to the viewer at (0, 10, 10), two-sided lighting.
     virtual void setupGL();
     virtual void onSceneSwitch() {}
+    // Reads the view's orientation and, through updateModel, the controls at
+    // now, and computes what drawModel, drawForSelection and selectAt show.
+    // Called at the moment of every frame before it is drawn, and by an
+    // event that picks on the model before it picks.
+    void update(Millis now);
     // Must leave the modelview matrix as it found it.
-    virtual void drawModel() {}
+    virtual void drawModel() const {}
     // Clears colour and depth to backgroundColour.
-    virtual void clear();
-    virtual void drawForSelection();
+    virtual void clear() const;
+    // What selectAt draws in selection mode: drawModel unless overridden.
+    virtual void drawForSelection() const;
     // What takes the pointer where no overlay item does: as a rule the Rotator.
     virtual Widget* backgroundElement() = 0;
-    // The panel's pick of p, else backgroundElement.
-    virtual Widget* pickAt(Vec2 p);
-    // Whether a frame drawn at now (clockMillis) would differ from one drawn
+    // The panel's pick of p at now, else backgroundElement.
+    virtual Widget* pickAt(Vec2 p, Millis now);
+    // Whether a frame drawn at now would differ from one drawn
     // a moment later with no event in between: a shown item of the panel or
     // the background element moves.
     virtual bool isAnimating(Millis now) const;
@@ -48,16 +61,26 @@ class Scene {
     // they are now, once before the first frame; reset returns to them, and a
     // scene with state of its own beyond its controls extends it.
     void rememberStart();
-    virtual void reset();
+    // reset happens at now, the moment of the reset.
+    virtual void reset(Millis now);
 
-    // Applies backgroundElement as the scene's Rotator (see ui/rotator.h).
-    void applyViewRotation();
+    // Multiplies the GL matrix by the orientation of backgroundElement, the
+    // scene's Rotator (see ui/rotator.h), as update last read it.
+    void applyViewRotation() const;
     // The name given with glLoadName of the nearest item drawForSelection
     // draws under the overlay point p, or 0 for none.
-    int selectAt(Vec2 p);
+    int selectAt(Vec2 p) const;
 
     const std::string name;
     const std::unique_ptr<WidgetPanel> panel;
+
+  protected:
+    // The scene's own part of update: reads its controls at now and computes
+    // its model. Cheap when nothing it reads has changed.
+    virtual void updateModel(Millis) {}
+
+  private:
+    std::array<float, 16> viewOrientation{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 };
 
 // The winner among selection hit records (count records in buffer, as GL

@@ -1,14 +1,12 @@
 #include "app/visit_record.h"
 
-#include "geom/clock.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 VisitRecord::VisitRecord(std::string shownScene) : shown(std::move(shownScene)) {}
 
-void VisitRecord::input(int now, std::time_t calendarNow) {
+void VisitRecord::input(Millis now, std::time_t calendarNow) {
     if (visiting)
         return;
     visiting = true;
@@ -18,12 +16,12 @@ void VisitRecord::input(int now, std::time_t calendarNow) {
     stayStart = now;
 }
 
-void VisitRecord::interaction(int now, std::time_t calendarNow) {
+void VisitRecord::interaction(Millis now, std::time_t calendarNow) {
     input(now, calendarNow);
     ++visit.interactions;
 }
 
-void VisitRecord::sceneShown(const std::string& key, int now) {
+void VisitRecord::sceneShown(const std::string& key, Millis now) {
     if (key == shown)
         return;
     if (visiting)
@@ -32,17 +30,17 @@ void VisitRecord::sceneShown(const std::string& key, int now) {
     stayStart = now;
 }
 
-std::optional<Visit> VisitRecord::end(int now) {
+std::optional<Visit> VisitRecord::end(Millis now) {
     if (!visiting)
         return std::nullopt;
     closeStay(now);
     visiting = false;
-    visit.millis = std::max(millisBetween(startMillis, now), 0);
+    visit.millis = int(std::max<Millis>(now - startMillis, 0));
     return visit;
 }
 
-void VisitRecord::closeStay(int now) {
-    visit.scenes.push_back({shown, std::max(millisBetween(stayStart, now), 0)});
+void VisitRecord::closeStay(Millis now) {
+    visit.scenes.push_back({shown, int(std::max<Millis>(now - stayStart, 0))});
 }
 
 const char* visitCsvHeader() {

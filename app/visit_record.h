@@ -3,9 +3,10 @@
 // after start or after an idle reset until the next reset (or the end of the
 // program), how long it lasted, how often the visitor pressed or typed, and
 // which scenes were shown for how long, in order. Pure: times are readings
-// of the one clock in milliseconds, compared with millisBetween so that a
-// visit across the counter's wrap keeps its length; the calendar time of the
-// start is given by the caller. Nothing identifies a person.
+// of the one clock (geom/clock.h); the calendar time of the start is given
+// by the caller. Nothing identifies a person.
+
+#include "geom/clock.h"
 
 #include <ctime>
 #include <optional>
@@ -30,23 +31,23 @@ class VisitRecord {
     explicit VisitRecord(std::string shownScene);
 
     // Any pointer, button or key event; the first after a reset starts a visit.
-    void input(int now, std::time_t calendarNow);
+    void input(Millis now, std::time_t calendarNow);
     // A button press or a key: an input that the visit counts.
-    void interaction(int now, std::time_t calendarNow);
+    void interaction(Millis now, std::time_t calendarNow);
     // The scene of that key is shown from now on.
-    void sceneShown(const std::string& key, int now);
+    void sceneShown(const std::string& key, Millis now);
 
     bool inVisit() const { return visiting; }
     // Ends the visit in progress and answers it; none when there was none.
-    std::optional<Visit> end(int now);
+    std::optional<Visit> end(Millis now);
 
   private:
-    void closeStay(int now);
+    void closeStay(Millis now);
 
     std::string shown;
     bool visiting = false;
-    int startMillis = 0;
-    int stayStart = 0;
+    Millis startMillis = 0;
+    Millis stayStart = 0;
     Visit visit;
 };
 

@@ -51,7 +51,7 @@ void startVisits() {
         [](const Scene& scene) { record->sceneShown(scene.name, elapsedMillis()); });
     // Registered after every static object is built, so it runs before any
     // of them is destroyed.
-    std::atexit([] { endVisit(VisitEnd::ProgramEnd); });
+    std::atexit([] { endVisit(VisitEnd::ProgramEnd, elapsedMillis()); });
 }
 
 void writeVisitsTo(const std::string& path) {
@@ -62,20 +62,20 @@ void writeVisitsTo(const std::string& path) {
         journalProblem(problem + "; the exhibit runs on and tries again after each visit");
 }
 
-void visitInput() {
+void visitInput(Millis now) {
     if (record)
-        record->input(elapsedMillis(), std::time(nullptr));
+        record->input(now, std::time(nullptr));
 }
 
-void visitInteraction() {
+void visitInteraction(Millis now) {
     if (record)
-        record->interaction(elapsedMillis(), std::time(nullptr));
+        record->interaction(now, std::time(nullptr));
 }
 
-void endVisit(VisitEnd why) {
+void endVisit(VisitEnd why, Millis now) {
     if (!record)
         return;
-    const std::optional<Visit> visit = record->end(elapsedMillis());
+    const std::optional<Visit> visit = record->end(now);
     const std::string when = why == VisitEnd::IdleReset ? "idle reset: " : "end of the program: ";
     if (visit)
         journalNote(when + summary(*visit));

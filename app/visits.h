@@ -5,6 +5,8 @@
 // line appended to it. Works only with the idle reset, whose resets end the
 // visits; until startVisits is called nothing here acts.
 
+#include "geom/clock.h"
+
 #include <string>
 
 // Starts recording from now (enableIdleReset calls it).
@@ -14,9 +16,9 @@ void startVisits();
 void writeVisitsTo(const std::string& path);
 
 // Any input; an interaction (a button press or a key).
-void visitInput();
-void visitInteraction();
+void visitInput(Millis now);
+void visitInteraction(Millis now);
 // Ends the visit in progress, if any. Every idle reset is one journal line,
 // with or without a visit; the end of the program is one only after a visit.
 enum class VisitEnd { IdleReset, ProgramEnd };
-void endVisit(VisitEnd why);
+void endVisit(VisitEnd why, Millis now);

@@ -1,49 +1,24 @@
 #include "geom/clock.h"
 
-#include <GL/freeglut.h>
+#include <chrono>
 
 namespace {
 ClockSource installedSource = nullptr;
-bool held = false;
-int heldReading = 0;
 
-bool unwrapping = false;
-int lastReading = 0;
-Millis unwrapped = 0;
+// The steady clock never goes back and, counted in 64 bits of milliseconds,
+// lasts longer than any exhibit; GLUT's elapsed time is an int that wraps
+// after 24.8 days.
+Millis steadyMillis() {
+    using namespace std::chrono;
+    static const steady_clock::time_point start = steady_clock::now();
+    return duration_cast<milliseconds>(steady_clock::now() - start).count();
+}
 } // namespace
 
-int elapsedMillis() {
-    if (held)
-        return heldReading;
-    if (installedSource)
-        return installedSource();
-    return glutGet(GLUT_ELAPSED_TIME);
+Millis elapsedMillis() {
+    return installedSource ? installedSource() : steadyMillis();
 }
 
 void setClockSource(ClockSource source) {
     installedSource = source;
-}
-
-Millis clockMillis() {
-    const int reading = elapsedMillis();
-    if (!unwrapping) {
-        unwrapping = true;
-        unwrapped = reading;
-    } else {
-        unwrapped += millisBetween(lastReading, reading);
-    }
-    lastReading = reading;
-    return unwrapped;
-}
-
-ClockMoment::ClockMoment() : outermost(!held) {
-    if (!outermost)
-        return;
-    heldReading = elapsedMillis();
-    held = true;
-}
-
-ClockMoment::~ClockMoment() {
-    if (outermost)
-        held = false;
 }

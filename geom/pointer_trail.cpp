@@ -1,40 +1,39 @@
 #include "geom/pointer_trail.h"
 
-#include "geom/clock.h"
-
-PointerSample sampleAt(Vec2 point, int time) {
+PointerSample sampleAt(Vec2 point, Millis time) {
     return {static_cast<int>(point.x), static_cast<int>(point.y), time};
 }
 
-void PointerTrail::restart(Vec2 point, int time) {
+void PointerTrail::restart(Vec2 point, Millis time) {
     std::vector<PointerSample>().swap(trail);
     trail.push_back(sampleAt(point, time));
 }
 
-void PointerTrail::append(Vec2 point, int time) {
+void PointerTrail::append(Vec2 point, Millis time) {
     trail.push_back(sampleAt(point, time));
     prune();
 }
 
-std::optional<PointerSample> PointerTrail::reference(int now) const {
+std::optional<PointerSample> PointerTrail::reference(Millis now) const {
     std::optional<PointerSample> found;
     for (auto it = trail.rbegin(); it != trail.rend(); ++it) {
-        if (millisBetween(it->time, now) >= windowMillis)
+        if (now - it->time >= windowMillis)
             break;
         found = *it;
     }
     return found;
 }
 
-std::optional<Vec2> PointerTrail::velocity(Vec2 point, int now) const {
+std::optional<Vec2> PointerTrail::velocity(Vec2 point, Millis now) const {
     const auto from = reference(now);
     if (!from)
         return std::nullopt;
-    const int interval = millisBetween(from->time, now);
+    const Millis interval = now - from->time;
     if (interval <= 0)
         return std::nullopt;
     const PointerSample to = sampleAt(point, now);
-    return Vec2{double(to.x - from->x) / interval, double(to.y - from->y) / interval};
+    return Vec2{double(to.x - from->x) / double(interval),
+                double(to.y - from->y) / double(interval)};
 }
 
 void PointerTrail::prune() {
@@ -42,10 +41,10 @@ void PointerTrail::prune() {
     // whole window older than the newest is old at every release; the walk
     // stops there and never reads what lies before it. Drop those in batches
     // so a long drag costs amortised constant time per sample.
-    const int newest = trail.back().time;
+    const Millis newest = trail.back().time;
     std::size_t keepFrom = 0;
     for (std::size_t i = trail.size(); i-- > 0;) {
-        if (millisBetween(trail[i].time, newest) >= windowMillis) {
+        if (newest - trail[i].time >= windowMillis) {
             keepFrom = i;
             break;
         }

@@ -5,34 +5,36 @@
 
 #include "geom/vec.h"
 
+#include "geom/clock.h"
+
 #include <optional>
 #include <vector>
 
 struct PointerSample {
     int x = 0; // overlay pixels, truncated towards zero
     int y = 0;
-    int time = 0; // elapsedMillis when taken
+    Millis time = 0; // the clock when taken
 };
 
 class PointerTrail {
   public:
     // windowMillis: samples this old or older at release no longer count.
-    explicit PointerTrail(int windowMillis) : windowMillis(windowMillis) {}
+    explicit PointerTrail(Millis windowMillis) : windowMillis(windowMillis) {}
 
     // Empties the trail (releasing its storage) and starts it with one sample.
-    void restart(Vec2 point, int time);
-    void append(Vec2 point, int time);
+    void restart(Vec2 point, Millis time);
+    void append(Vec2 point, Millis time);
 
     // The oldest sample younger than the window at `now`; when every sample is
     // younger, the first one. None when the trail is empty or the newest
     // sample is already too old.
-    std::optional<PointerSample> reference(int now) const;
+    std::optional<PointerSample> reference(Millis now) const;
 
     // The pointer's speed at a release at point and now, in overlay units per
     // millisecond (y upwards): from the reference sample to the release,
     // both truncated to whole units as every sample is. None without a
     // reference, or when no time has passed since it.
-    std::optional<Vec2> velocity(Vec2 point, int now) const;
+    std::optional<Vec2> velocity(Vec2 point, Millis now) const;
 
     const std::vector<PointerSample>& samples() const { return trail; }
 
@@ -41,9 +43,9 @@ class PointerTrail {
     // the newest sample that is already a whole window older than the newest.
     void prune();
 
-    int windowMillis;
+    Millis windowMillis;
     std::vector<PointerSample> trail;
 };
 
 // Truncates a point to the integer pixel sample taken at `time`.
-PointerSample sampleAt(Vec2 point, int time);
+PointerSample sampleAt(Vec2 point, Millis time);

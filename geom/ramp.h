@@ -4,7 +4,7 @@
 // bound. Its value at any moment follows from that stamp and the clock's
 // reading, so drawing reads it and changes nothing, a pause in the frames
 // needs no catching up, and whether it still moves is answered from the same
-// stamp. Times are clockMillis readings (geom/clock.h); rates are per
+// stamp. Times are readings of the clock (geom/clock.h); rates are per
 // millisecond. Pure: no GL, no clock reading of its own.
 
 #include "geom/clock.h"

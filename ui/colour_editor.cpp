@@ -25,19 +25,19 @@ int ColourEditor::rowAt(Vec2 p) const {
     return static_cast<int>((p.y - position.y) / 15);
 }
 
-void ColourEditor::hover(Vec2 p) {
+void ColourEditor::hover(Vec2 p, Millis) {
     hovered = true;
     row = rowAt(p);
 }
 
-void ColourEditor::press(Vec2 p) {
+void ColourEditor::press(Vec2 p, Millis) {
     pressed = true;
     row = rowAt(p);
     if (row >= 0 && row <= 2)
         grabOffset = static_cast<int>(p.x - columnOf(rgb[row]));
 }
 
-void ColourEditor::drag(Vec2 p) {
+void ColourEditor::drag(Vec2 p, Millis) {
     if (row < 0 || row > 2)
         return;
     // Far outside the window the column would not fit an int; it clamps anyway.
@@ -56,7 +56,7 @@ void ColourEditor::reset() {
     row = -1;
 }
 
-void ColourEditor::draw() {
+void ColourEditor::draw(Millis) const {
     const double l = left(), r = right();
     const bool lightBackground = (rgb[0] + rgb[1] + rgb[2]) / 3 >= 128;
     for (int i = 0; i < 3; ++i) {

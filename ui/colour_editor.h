@@ -11,15 +11,15 @@ class ColourEditor : public PanelItem, public Widget {
     explicit ColourEditor(int* rgb) : rgb(rgb) {}
 
     bool contains(Vec2 p) const override;
-    void draw() override;
+    void draw(Millis now) const override;
 
-    void leave() override { hovered = false; }
-    void hover(Vec2 p) override;
+    void leave(Millis) override { hovered = false; }
+    void hover(Vec2 p, Millis) override;
     // Grabs the row's marker where it was pressed; the value does not change yet.
-    void press(Vec2 p) override;
+    void press(Vec2 p, Millis) override;
     // Keeps the marker at the grab distance from the pointer.
-    void drag(Vec2 p) override;
-    void release(Vec2) override { pressed = false; }
+    void drag(Vec2 p, Millis) override;
+    void release(Vec2, Millis) override { pressed = false; }
     // The colour as it is now; reset restores it and hides the editor.
     void rememberStart() override;
     void reset() override;

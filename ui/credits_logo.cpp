@@ -1,6 +1,5 @@
 #include "ui/credits_logo.h"
 
-#include "geom/clock.h"
 #include "geom/draw.h"
 #include "ui/captions.h"
 
@@ -53,14 +52,14 @@ double CreditsLogo::armAngle(double openness) {
     return (1 - openness) * 1.151 + openness * (pi - firstArm);
 }
 
-void CreditsLogo::enter() {
+void CreditsLogo::enter(Millis now) {
     hovered = true;
-    opening.steer(0.002, clockMillis());
+    opening.steer(0.002, now);
 }
 
-void CreditsLogo::leave() {
+void CreditsLogo::leave(Millis now) {
     hovered = false;
-    opening.steer(-0.005, clockMillis());
+    opening.steer(-0.005, now);
 }
 
 void CreditsLogo::reset() {
@@ -73,8 +72,8 @@ void CreditsLogo::showOpen() {
     opening.set(1);
 }
 
-void CreditsLogo::draw() {
-    const double openness = opennessAt(clockMillis());
+void CreditsLogo::draw(Millis now) const {
+    const double openness = opennessAt(now);
     const double a = armAngle(openness);
     const double bisector = (a + firstArm) / 2;
 

@@ -12,11 +12,11 @@ class CreditsLogo : public PanelItem, public Widget {
   public:
     // Circle of radius 30.
     bool contains(Vec2 p) const override;
-    void draw() override;
+    void draw(Millis now) const override;
 
     // Opens by 0.002 per ms while hovered, closes by 0.005 per ms otherwise.
-    void enter() override;
-    void leave() override;
+    void enter(Millis now) override;
+    void leave(Millis now) override;
     // Closed at once.
     void reset() override;
     // Wholly open at once, as a pointer resting on it leaves it.

@@ -1,7 +1,5 @@
 #include "ui/dial.h"
 
-#include "geom/clock.h"
-
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -12,25 +10,24 @@ bool Dial::contains(Vec2 p) const {
     return d.x * d.x + d.y * d.y < 400;
 }
 
-void Dial::press(Vec2 p) {
+void Dial::press(Vec2 p, Millis now) {
     lastPointer = p;
-    turning.steer(0, clockMillis());
+    turning.steer(0, now);
     dragging = true;
 }
 
-void Dial::drag(Vec2 p) {
+void Dial::drag(Vec2 p, Millis now) {
     const Vec2 a = lastPointer - position;
     const Vec2 b = p - position;
     lastPointer = p;
     const double g = std::sqrt((a.x * a.x + a.y * a.y) * (b.x * b.x + b.y * b.y));
     if (g > 0)
-        setAngle(angle() + (a.x * b.y - a.y * b.x) / g);
+        setAngle(angleAt(now) + (a.x * b.y - a.y * b.x) / g);
 }
 
-void Dial::fling(Vec2 p, Vec2 v) {
+void Dial::fling(Vec2 p, Vec2 v, Millis now) {
     if (v.x * v.x + v.y * v.y < 0.01)
         return;
-    const Millis now = clockMillis();
     const Vec2 r0 = p - position;
     const double r0Length = std::sqrt(r0.x * r0.x + r0.y * r0.y);
     // Released exactly on the centre there is no direction to spin about.
@@ -53,7 +50,7 @@ void Dial::reset() {
     dragging = false;
 }
 
-void Dial::draw() {
+void Dial::draw(Millis now) const {
     constexpr double toDegrees = 180.0 / pi;
     GLUquadric* quadric = gluNewQuadric();
     glPushMatrix();
@@ -63,7 +60,7 @@ void Dial::draw() {
         gluDisk(quadric, 10, 20, 40, 20);
         glPushMatrix();
         {
-            glRotated(angle() * toDegrees, 0, 0, 1);
+            glRotated(angleAt(now) * toDegrees, 0, 0, 1);
             glTranslated(15, 0, 0);
             if (dragging)
                 glColor3d(0.8, 0.6, 0.75);

@@ -10,28 +10,29 @@
 class Dial : public PanelItem, public Widget {
   public:
     bool contains(Vec2 p) const override;
-    void draw() override;
+    void draw(Millis now) const override;
 
-    void enter() override { hovered = true; }
-    void leave() override { hovered = false; }
+    void enter(Millis) override { hovered = true; }
+    void leave(Millis) override { hovered = false; }
     // Stops a spin where it stands.
-    void press(Vec2 p) override;
+    void press(Vec2 p, Millis now) override;
     // Turns by the sine of the angle swept about the centre (never more than
     // one radian per event).
-    void drag(Vec2 p) override;
-    void release(Vec2) override { dragging = false; }
+    void drag(Vec2 p, Millis now) override;
+    void release(Vec2, Millis) override { dragging = false; }
     // Spins at the angular speed the pointer had at release about the centre.
-    void fling(Vec2 p, Vec2 velocity) override;
+    void fling(Vec2 p, Vec2 velocity, Millis now) override;
 
-    // The angle at this moment (clockMillis), and at now.
-    double angle() const { return angleAt(clockMillis()); }
+    // The angle at now.
     double angleAt(Millis now) const { return turning.at(now); }
     // Puts the dot at angle, not spinning.
     void setAngle(double angle);
     // Radians per second; 0 when still.
     double angularVelocity() const { return turning.rate() * 1000; }
 
-    void rememberStart() override { startAngle = angle(); }
+    // Keeps the angle where it stands: the start is remembered before
+    // anything could set it spinning.
+    void rememberStart() override { startAngle = turning.at(0); }
     // Back at the start angle, not turning.
     void reset() override;
 

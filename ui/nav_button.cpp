@@ -15,7 +15,7 @@ int NavButton::target() const {
     return shown < list->count() - 1 ? shown + 1 : -1;
 }
 
-void NavButton::draw() {
+void NavButton::draw(Millis) const {
     if (target() < 0)
         return;
     const double tip = direction == 0 ? -7 : 7;
@@ -34,7 +34,7 @@ void NavButton::draw() {
     glPopMatrix();
 }
 
-void NavButton::activate() {
+void NavButton::activate(Millis) {
     const int index = target();
     if (index >= 0)
         sceneList()->select(index);

@@ -7,8 +7,8 @@
 class NavButton : public PushButton {
   public:
     explicit NavButton(int direction) : direction(direction) {}
-    void draw() override;
-    void activate() override;
+    void draw(Millis now) const override;
+    void activate(Millis) override;
 
     // The scene index this arrow leads to, or -1 at the end of the list.
     int target() const;

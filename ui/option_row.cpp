@@ -9,7 +9,7 @@ bool OptionRow::contains(Vec2 p) const {
            std::fabs(p.y - position.y) < 20;
 }
 
-Widget* OptionRow::pick(Vec2 p) {
+Widget* OptionRow::pick(Vec2 p, Millis) {
     if (!contains(p)) {
         hoveredIndex = -1;
         return nullptr;
@@ -18,7 +18,7 @@ Widget* OptionRow::pick(Vec2 p) {
     return this;
 }
 
-void OptionRow::press(Vec2 p) {
+void OptionRow::press(Vec2 p, Millis) {
     if (contains(p))
         selected = slotAt(p);
 }
@@ -37,7 +37,7 @@ double OptionRow::iconX(int index) const {
     return position.x + (index - (iconCount - 1) * 0.5) * spacing;
 }
 
-void OptionRow::draw() {
+void OptionRow::draw(Millis) const {
     for (int i = 0; i < iconCount; ++i) {
         glPushMatrix();
         {

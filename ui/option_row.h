@@ -13,12 +13,12 @@ class OptionRow : public PanelItem, public Widget {
     // 10 % wider than the row, 20 px above and below its centre line.
     bool contains(Vec2 p) const override;
     // Also tracks the icon under the pointer.
-    Widget* pick(Vec2 p) override;
-    void draw() override;
-    virtual void drawIcon(int index) = 0;
+    Widget* pick(Vec2 p, Millis now) override;
+    void draw(Millis now) const override;
+    virtual void drawIcon(int index) const = 0;
 
-    void leave() override { hoveredIndex = -1; }
-    void press(Vec2 p) override;
+    void leave(Millis) override { hoveredIndex = -1; }
+    void press(Vec2 p, Millis) override;
     void rememberStart() override { startSelected = selected; }
     void reset() override { selected = startSelected; }
 

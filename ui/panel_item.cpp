@@ -2,7 +2,7 @@
 
 #include "ui/widget.h"
 
-Widget* PanelItem::pick(Vec2 p) {
+Widget* PanelItem::pick(Vec2 p, Millis) {
     return contains(p) ? dynamic_cast<Widget*>(this) : nullptr;
 }
 

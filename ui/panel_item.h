@@ -4,6 +4,7 @@
 // Every concrete control derives from PanelItem first and Widget second; the
 // panel keeps the PanelItem side and hands the Widget side to the event layer.
 
+#include "geom/clock.h"
 #include "geom/vec.h"
 
 class Widget;
@@ -17,10 +18,12 @@ class PanelItem {
     virtual ~PanelItem() = default;
 
     virtual bool contains(Vec2 p) const = 0;
-    // The widget that takes the pointer at p, or nullptr. Hidden items take part.
-    virtual Widget* pick(Vec2 p);
-    // Draws in overlay pixels with lighting and depth testing off.
-    virtual void draw() = 0;
+    // The widget that takes the pointer at p at the event's moment now, or
+    // nullptr. Hidden items take part.
+    virtual Widget* pick(Vec2 p, Millis now);
+    // Draws the item as it is at now, in overlay units, with lighting and
+    // depth testing off; changes nothing.
+    virtual void draw(Millis now) const = 0;
 
     // For an exhibit that returns to its start-up state when left alone:
     // rememberStart keeps the item's values as they are now (once, before

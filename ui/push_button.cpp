@@ -9,13 +9,13 @@ bool PushButton::contains(Vec2 p) const {
     return d.x * d.x + d.y * d.y < 100;
 }
 
-void PushButton::draw() {
+void PushButton::draw(Millis) const {
     palette::use(palette::buttonColour(pressed, hovered));
     glRectd(position.x - 7, position.y - 7, position.x + 7, position.y + 7);
 }
 
-void PushButton::release(Vec2 p) {
+void PushButton::release(Vec2 p, Millis now) {
     pressed = false;
     if (contains(p))
-        activate();
+        activate(now);
 }

@@ -10,13 +10,13 @@ class PushButton : public PanelItem, public Widget {
     // Circle of radius 10 about position.
     bool contains(Vec2 p) const override;
     // A 14 px square in the state colour.
-    void draw() override;
-    virtual void activate() {}
+    void draw(Millis now) const override;
+    virtual void activate(Millis) {}
 
-    void enter() override { hovered = true; }
-    void leave() override { hovered = false; }
-    void press(Vec2) override { pressed = true; }
-    void release(Vec2 p) override;
+    void enter(Millis) override { hovered = true; }
+    void leave(Millis) override { hovered = false; }
+    void press(Vec2, Millis) override { pressed = true; }
+    void release(Vec2 p, Millis now) override;
 
     bool hovered = false;
     bool pressed = false;

@@ -1,7 +1,5 @@
 #include "ui/rotator.h"
 
-#include "geom/clock.h"
-
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -97,10 +95,6 @@ void Rotator::turn(double dx, double dy) {
                   times(r, times(p, column(matrix, 1))));
 }
 
-void Rotator::apply() const {
-    glMultMatrixf(orientationAt(clockMillis()).data());
-}
-
 std::array<float, 16> Rotator::orientationAt(Millis now) const {
     std::array<float, 16> m;
     std::copy(matrix, matrix + 16, m.begin());
@@ -136,22 +130,21 @@ void Rotator::reset() {
     angle.set(0);
 }
 
-void Rotator::press(Vec2 p) {
-    const Millis now = clockMillis();
+void Rotator::press(Vec2 p, Millis now) {
     spin({0, 0}, now);
     lastPoint = p;
-    samples.restart(p, elapsedMillis());
+    samples.restart(p, now);
 }
 
-void Rotator::drag(Vec2 p) {
+void Rotator::drag(Vec2 p, Millis now) {
     const double dx = p.x - lastPoint.x;
     const double dy = p.y - lastPoint.y;
     lastPoint = p;
     turn(dx, dy);
-    samples.append(p, elapsedMillis());
+    samples.append(p, now);
 }
 
-void Rotator::release(Vec2 p) {
-    if (const auto velocity = samples.velocity(p, elapsedMillis()))
-        spin(*velocity, clockMillis());
+void Rotator::release(Vec2 p, Millis now) {
+    if (const auto velocity = samples.velocity(p, now))
+        spin(*velocity, now);
 }

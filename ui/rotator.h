@@ -25,10 +25,7 @@ class Rotator : public Widget {
     // that turns added up for days stay a pure rotation. No GL call. While it
     // spins, this turns the orientation the spin started from.
     void turn(double dx, double dy);
-    // Multiplies the current GL matrix by the orientation at this moment.
-    void apply() const;
-
-    // The orientation at now (clockMillis), column-major: the one the spin
+    // The orientation at now, column-major: the one the spin
     // started from, turned about the spin's axis by its rate times the time
     // since. No GL call.
     std::array<float, 16> orientationAt(Millis now) const;
@@ -42,9 +39,9 @@ class Rotator : public Widget {
     void rememberStart();
     void reset();
 
-    void press(Vec2 p) override;
-    void drag(Vec2 p) override;
-    void release(Vec2 p) override;
+    void press(Vec2 p, Millis now) override;
+    void drag(Vec2 p, Millis now) override;
+    void release(Vec2 p, Millis now) override;
     // While it spins.
     bool isAnimating(Millis) const override { return angle.rate() != 0.0; }
 
@@ -53,7 +50,7 @@ class Rotator : public Widget {
     Vec2 lastPoint; // pointer at the last press or drag
 
     // The spin window: pointer movement older than this at release does not count.
-    static constexpr int spinWindowMillis = 200;
+    static constexpr Millis spinWindowMillis = 200;
 
   private:
     PointerTrail samples{spinWindowMillis};

@@ -1,6 +1,5 @@
 #include "ui/scene_menu.h"
 
-#include "geom/clock.h"
 #include "geom/draw.h"
 #include "ui/scene_list.h"
 
@@ -37,9 +36,9 @@ bool SceneMenu::contains(Vec2 p) const {
     return d.x * d.x + d.y * d.y < 100;
 }
 
-Widget* SceneMenu::pick(Vec2 p) {
+Widget* SceneMenu::pick(Vec2 p, Millis now) {
     pointer = p;
-    if (opennessAt(clockMillis()) == 0)
+    if (opennessAt(now) == 0)
         return contains(p) ? this : nullptr;
     return p.x < position.x + menuWidth ? this : nullptr;
 }
@@ -50,29 +49,28 @@ void SceneMenu::layout(double width, double height) {
     menuWidth = captionsWidth + 5;
 }
 
-void SceneMenu::turnTo(double direction) {
-    fold.steer(direction * 0.01, clockMillis());
+void SceneMenu::turnTo(double direction, Millis now) {
+    fold.steer(direction * 0.01, now);
 }
 
-void SceneMenu::enter() {
-    turnTo(1);
+void SceneMenu::enter(Millis now) {
+    turnTo(1, now);
 }
 
-void SceneMenu::leave() {
-    turnTo(-1);
+void SceneMenu::leave(Millis now) {
+    turnTo(-1, now);
 }
 
-void SceneMenu::press(Vec2 p) {
-    const Millis now = clockMillis();
+void SceneMenu::press(Vec2 p, Millis now) {
     if (opennessAt(now) < 1 && contains(p)) {
-        turnTo(1);
+        turnTo(1, now);
         return;
     }
     const int index = rowAt(p, now);
     SceneList* list = sceneList();
     if (list && index >= 0)
         list->select(index);
-    turnTo(-1);
+    turnTo(-1, now);
 }
 
 void SceneMenu::reset() {
@@ -103,8 +101,7 @@ int SceneMenu::rowAt(Vec2 p, Millis now) const {
     return found;
 }
 
-void SceneMenu::draw() {
-    const Millis now = clockMillis();
+void SceneMenu::draw(Millis now) const {
     const double openness = opennessAt(now);
     glPushMatrix();
     {

@@ -12,20 +12,20 @@ class SceneMenu : public PanelItem, public Widget {
     // Closed: circle of radius 10.
     bool contains(Vec2 p) const override;
     // Open: the whole strip left of the list's right edge, at any height.
-    Widget* pick(Vec2 p) override;
+    Widget* pick(Vec2 p, Millis now) override;
     // The square, or the list as open as it is now, the row under the pointer lit.
-    void draw() override;
+    void draw(Millis now) const override;
     // Places it, and measures the list's width from the captions as they are now.
     void layout(double width, double height) override;
 
     // Unfolds while the pointer is over it, folds when it leaves.
-    void enter() override;
-    void leave() override;
+    void enter(Millis now) override;
+    void leave(Millis now) override;
     // A press on a row shows that scene and folds the menu. A press on the
     // square while the menu is not wholly open unfolds it (a tap on a touch
     // screen arrives as motion and press at once, and must open the menu);
     // anywhere else on the menu, the press folds it.
-    void press(Vec2 p) override;
+    void press(Vec2 p, Millis now) override;
     // Folded at once.
     void reset() override;
     // Wholly unfolded at once, as a pointer resting on it leaves it.
@@ -54,6 +54,6 @@ class SceneMenu : public PanelItem, public Widget {
 
   private:
     // Unfolds and folds by 1 per 100 ms.
-    void turnTo(double direction);
+    void turnTo(double direction, Millis now);
     Ramp fold{0.0, 0.0, 1.0};
 };

@@ -37,14 +37,14 @@ double Slider::clamped(double v) const {
     return v;
 }
 
-void Slider::press(Vec2 p) {
+void Slider::press(Vec2 p, Millis) {
     pressed = true;
     if (std::fabs(columnOf(value) - p.x) > 10)
         value = clamped(valueAt(std::trunc(p.x)));
     lastPointer = p;
 }
 
-void Slider::drag(Vec2 p) {
+void Slider::drag(Vec2 p, Millis) {
     const int d = static_cast<int>(p.x - lastPointer.x);
     // Only whole columns are used up: on a scaled overlay the pointer moves
     // in fractions of a column, and those add up over the next steps.
@@ -59,7 +59,7 @@ void Slider::reset() {
     pressed = false;
 }
 
-void Slider::draw() {
+void Slider::draw(Millis) const {
     const double l = left(), r = right(), y = position.y;
     palette::use(palette::idle);
     glRectd(l, y - 2, r, y + 2);

@@ -8,16 +8,16 @@
 class Slider : public PanelItem, public Widget {
   public:
     bool contains(Vec2 p) const override;
-    void draw() override;
+    void draw(Millis now) const override;
 
-    void enter() override { hovered = true; }
-    void leave() override { hovered = false; }
+    void enter(Millis) override { hovered = true; }
+    void leave(Millis) override { hovered = false; }
     // Off the knob (more than 10 px away) the value jumps to the pressed column.
-    void press(Vec2 p) override;
+    void press(Vec2 p, Millis) override;
     // Moves by the pointer's x step in whole columns, so an off-centre grab
     // does not jump and steps of a fraction of a column add up.
-    void drag(Vec2 p) override;
-    void release(Vec2) override { pressed = false; }
+    void drag(Vec2 p, Millis) override;
+    void release(Vec2, Millis) override { pressed = false; }
     void rememberStart() override { startValue = value; }
     void reset() override;
 

@@ -26,19 +26,19 @@ void WidgetPanel::add(PanelItem* item) {
     itemList.emplace_back(item);
 }
 
-Widget* WidgetPanel::pick(Vec2 p) const {
+Widget* WidgetPanel::pick(Vec2 p, Millis now) const {
     for (const auto& item : itemList)
-        if (Widget* hit = item->pick(p))
+        if (Widget* hit = item->pick(p, now))
             return hit;
     return nullptr;
 }
 
-void WidgetPanel::draw() const {
+void WidgetPanel::draw(Millis now) const {
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     for (const auto& item : itemList)
         if (!item->hidden)
-            item->draw();
+            item->draw(now);
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
 }

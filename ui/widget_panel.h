@@ -27,8 +27,9 @@ class WidgetPanel {
 
     // Takes ownership; the creator sets anchor and offset, the next layout places it.
     void add(PanelItem* item);
-    Widget* pick(Vec2 p) const;
-    void draw() const;
+    Widget* pick(Vec2 p, Millis now) const;
+    // Every shown item as it is at now.
+    void draw(Millis now) const;
     // Every item's PanelItem::rememberStart and reset, in order.
     void rememberStart() const;
     void reset() const;

@@ -14,36 +14,26 @@ constexpr double halvesGap = 2.65;
 
 } // namespace
 
-void DrawnKleinTube::updateHalves(double flattening) {
-    if (!halves.builtFrom.changes({DrawingKey::of(flattening), DrawingKey::of(stage),
-                                   DrawingKey::of(morph), DrawingKey::of(frames)}))
-        return;
+void DrawnKleinTube::buildHalves() {
     // Build the half surface into the tube's arrays and swap it out, so that
     // the whole tube's mesh is back in place without being built again.
-    halves.firstVertices = vertices;
-    halves.firstNormals = normals;
-    halfFlattening = flattening;
+    firstHalfVertices = vertices;
+    firstHalfNormals = normals;
+    halfFlattening = halvesMotion(morph).flattening;
     buildSurface();
-    std::swap(vertices, halves.firstVertices);
-    std::swap(normals, halves.firstNormals);
+    std::swap(vertices, firstHalfVertices);
+    std::swap(normals, firstHalfNormals);
     halfFlattening = 0;
-    mirrorHalf(halves.firstVertices, halves.firstNormals, halves.secondVertices,
-               halves.secondNormals);
+    mirrorHalf(firstHalfVertices, firstHalfNormals, secondHalfVertices, secondHalfNormals);
 }
 
-void DrawnKleinTube::drawHalves() {
-    // The halves are cut from the whole tube.
-    if (halfFlattening != 0) {
-        halfFlattening = 0;
-        buildSurface();
-    }
-    const HalvesMotion motion = halvesMotion(morph);
-    const double k = motion.apart;
-    updateHalves(motion.flattening);
+void DrawnKleinTube::drawHalves() const {
+    const double k = halvesMotion(morph).apart;
+    const Runs runs = styleRuns();
     glPushMatrix();
     {
         glTranslated(0, -halvesGap * k, 0);
-        drawMesh(halves.firstVertices, halves.firstNormals, firstHalfDrawing);
+        drawMesh(firstHalfVertices, firstHalfNormals, firstHalfDrawing, runs);
     }
     glPopMatrix();
     if (k > 0) {
@@ -54,7 +44,7 @@ void DrawnKleinTube::drawHalves() {
             glTranslated(0, halvesGap, 0);
             glRotated(180 * k, 1, 0, 0);
             glTranslated(0, -halvesGap, 0);
-            drawMesh(halves.secondVertices, halves.secondNormals, secondHalfDrawing);
+            drawMesh(secondHalfVertices, secondHalfNormals, secondHalfDrawing, runs);
         }
         glPopMatrix();
     }

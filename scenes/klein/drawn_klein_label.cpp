@@ -11,7 +11,7 @@
 
 using namespace klein_lighting;
 
-void DrawnKleinTube::drawTexturedStrips(const StripRun& run) {
+void DrawnKleinTube::drawTexturedStrips(const StripRun& run) const {
     glEnable(GL_TEXTURE_2D);
     if (run.c0 >= 0 && run.c1 < columns && run.r1 > run.r0) {
         const double dt = (run.t1 - run.t0) / (run.r1 - run.r0);
@@ -40,7 +40,20 @@ void DrawnKleinTube::drawTexturedStrips(const StripRun& run) {
     glEnable(GL_LIGHTING);
 }
 
-void DrawnKleinTube::drawLabelled() {
+DrawnKleinTube::Runs DrawnKleinTube::bodyRuns() const {
+    const LabelLayout layout = labelLayout(labelPlacement(morph, rows));
+    Runs runs;
+    auto addRuns = [&](const StripRun* from, int count) {
+        for (int k = 0; k < count; ++k)
+            runs.push_back({from[k].r0, from[k].r1, 1, from[k].c0, from[k].c1});
+    };
+    addRuns(layout.rest, layout.restRuns);
+    if (!labelled)
+        addRuns(layout.label, layout.labelRuns);
+    return runs;
+}
+
+void DrawnKleinTube::drawLabelled() const {
     setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 0.2, 0.2, 0.2, 1);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 10);
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, 0.7, 0.7, 0.7, 1);
@@ -48,8 +61,7 @@ void DrawnKleinTube::drawLabelled() {
 
     // The label, opaque. Without a picture its place is left to the
     // translucent body below.
-    const bool labelled = bindLabelTexture();
-    if (labelled) {
+    if (labelled && bindLabelTexture()) {
         for (int k = 0; k < layout.labelRuns; ++k)
             drawTexturedStrips(layout.label[k]);
         unbindLabelTexture();
@@ -60,17 +72,10 @@ void DrawnKleinTube::drawLabelled() {
     beginTranslucentLight(0);
     glDepthMask(GL_FALSE);
     setSurfaceMaterial();
-    scratchRuns.clear();
-    auto addRuns = [&](const StripRun* runs, int count) {
-        for (int k = 0; k < count; ++k)
-            scratchRuns.push_back({runs[k].r0, runs[k].r1, 1, runs[k].c0, runs[k].c1});
-    };
-    addRuns(layout.rest, layout.restRuns);
-    if (!labelled)
-        addRuns(layout.label, layout.labelRuns);
-    drawRuns(bodyDrawing, vertices, normals, scratchRuns);
+    const Runs runs = bodyRuns();
+    bodyDrawing.draw([&] { sendRuns(vertices, normals, runs); });
     beginHighlights();
-    drawHighlights(bodyDrawing, vertices, normals, scratchRuns);
+    drawHighlights(bodyDrawing, vertices, normals, runs);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
 }

@@ -54,7 +54,7 @@ int lineIndex(double a, int count) {
 
 } // namespace
 
-void DrawnKleinTube::drawSeamMarks() {
+void DrawnKleinTube::drawSeamMarks() const {
     klein_lighting::setShinyMaterial(0, 0, 0, 1);
     // The colour drives only the ambient term; the shine stays specular.
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT);
@@ -69,7 +69,7 @@ void DrawnKleinTube::drawSeamMarks() {
     glDisable(GL_COLOR_MATERIAL);
 }
 
-void DrawnKleinTube::drawRowMark(double a, double h0, double h1) {
+void DrawnKleinTube::drawRowMark(double a, double h0, double h1) const {
     const int row = lineIndex(a, rows);
     drawMark(columns, h0, h1, [&](int t, Vec3& v, Vec3& n, Vec3& side) {
         v = vertex(row, t);
@@ -80,7 +80,7 @@ void DrawnKleinTube::drawRowMark(double a, double h0, double h1) {
     });
 }
 
-void DrawnKleinTube::drawColumnMark(double a, double h0, double h1) {
+void DrawnKleinTube::drawColumnMark(double a, double h0, double h1) const {
     const int column = lineIndex(a, columns);
     drawMark(rows, h0, h1, [&](int t, Vec3& v, Vec3& n, Vec3& side) {
         v = vertex(t, column);

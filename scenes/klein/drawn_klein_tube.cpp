@@ -4,8 +4,9 @@
 // files only turn their results into GL calls. The mesh goes to GL as
 // vertex arrays, a quad strip per pair of rows, the same vertices in the same
 // order as one glNormal and glVertex call each, kept in a retained drawing
-// keyed by the mesh and the strips. A scene at rest thus replays its lists;
-// a frame whose control has moved sends the mesh from its arrays. The
+// keyed by the stage, the morph and the style it shows. A scene at rest thus
+// replays its lists and builds nothing; a frame whose control has moved
+// builds the mesh once and sends it from its arrays. The
 // translucent styles' highlight pass draws again only the quads that can
 // shine.
 
@@ -13,6 +14,7 @@
 
 #include "scenes/klein/highlight_cull.h"
 #include "scenes/klein/klein_lighting.h"
+#include "scenes/klein/label_texture.h"
 
 #include <GL/gl.h>
 
@@ -28,7 +30,47 @@ constexpr double highlightSpecular = 1;
 
 } // namespace
 
-void DrawnKleinTube::drawStage() {
+void DrawnKleinTube::update(int newStage, double newMorph, int newStyle) {
+    style = newStyle;
+    if (stripIndices.empty()) {
+        // Row pair b, column i: mesh point (b, i), then (b + 1, i).
+        stripIndices.resize(std::size_t(rows - 1) * columns * 2);
+        for (int b = 0; b + 1 < rows; ++b)
+            for (int i = 0; i < columns; ++i) {
+                stripIndices[std::size_t(b * columns + i) * 2] = unsigned(index(b, i));
+                stripIndices[std::size_t(b * columns + i) * 2 + 1] = unsigned(index(b + 1, i));
+            }
+    }
+    if (meshBuiltFrom.changes({DrawingKey::of(newStage), DrawingKey::of(newMorph)})) {
+        stage = newStage;
+        morph = newMorph;
+        halfFlattening = 0;
+        buildSpine();
+        buildSurface();
+        if (stage == CutBottle)
+            buildHalves();
+    }
+    const DrawingKey::Parts key = {DrawingKey::of(stage), DrawingKey::of(morph),
+                                   DrawingKey::of(style)};
+    switch (stage) {
+    case MirroredBottle:
+        labelled = uploadLabelTexture();
+        bodyDrawing.update({DrawingKey::of(morph), DrawingKey::of(labelled)},
+                           [this] { sendRuns(vertices, normals, bodyRuns()); });
+        break;
+    case CutBottle:
+        firstHalfDrawing.update(
+            key, [this] { sendRuns(firstHalfVertices, firstHalfNormals, styleRuns()); });
+        secondHalfDrawing.update(
+            key, [this] { sendRuns(secondHalfVertices, secondHalfNormals, styleRuns()); });
+        break;
+    default:
+        surfaceDrawing.update(key, [this] { sendRuns(vertices, normals, styleRuns()); });
+        break;
+    }
+}
+
+void DrawnKleinTube::drawStage() const {
     glPushMatrix();
     {
         if (stage == MirroredBottle)
@@ -40,11 +82,6 @@ void DrawnKleinTube::drawStage() {
         case BendTube:
             drawSurface();
             drawSeamMarks();
-            break;
-        case WholeBottle:
-            buildSpine();
-            buildSurface();
-            drawSurface();
             break;
         case MirroredBottle:
             drawLabelled();
@@ -60,12 +97,18 @@ void DrawnKleinTube::drawStage() {
     glPopMatrix();
 }
 
-void DrawnKleinTube::drawSurface() {
-    drawMesh(vertices, normals, surfaceDrawing);
+DrawnKleinTube::Runs DrawnKleinTube::styleRuns() const {
+    const int step = style == Striped ? 2 : 1;
+    return {{0, rows - 1, step, 0, columns - 1}};
+}
+
+void DrawnKleinTube::drawSurface() const {
+    drawMesh(vertices, normals, surfaceDrawing, styleRuns());
 }
 
 void DrawnKleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
-                              const std::vector<Vec3>& meshNormals, RetainedDrawing& drawing) {
+                              const std::vector<Vec3>& meshNormals, const RetainedDrawing& drawing,
+                              const Runs& runs) const {
     setSurfaceMaterial();
     const bool translucent = style == Translucent;
     if (translucent) {
@@ -73,25 +116,17 @@ void DrawnKleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
         // The far side shows through.
         glDisable(GL_DEPTH_TEST);
     }
-    const int step = style == Striped ? 2 : 1;
-    scratchRuns = {{0, rows - 1, step, 0, columns - 1}};
-    drawRuns(drawing, meshVertices, meshNormals, scratchRuns);
+    drawing.draw([&] { sendRuns(meshVertices, meshNormals, runs); });
     if (translucent) {
         beginHighlights();
-        drawHighlights(drawing, meshVertices, meshNormals, scratchRuns);
+        drawHighlights(drawing, meshVertices, meshNormals, runs);
         glDisable(GL_BLEND);
         glEnable(GL_DEPTH_TEST);
     }
 }
 
-void DrawnKleinTube::drawRuns(RetainedDrawing& drawing, const std::vector<Vec3>& meshVertices,
-                              const std::vector<Vec3>& meshNormals, const Runs& runs) {
-    drawing.draw({DrawingKey::of(runs), DrawingKey::of(meshVertices), DrawingKey::of(meshNormals)},
-                 [&] { sendRuns(meshVertices, meshNormals, runs); });
-}
-
 void DrawnKleinTube::sendRuns(const std::vector<Vec3>& meshVertices,
-                              const std::vector<Vec3>& meshNormals, const Runs& runs) {
+                              const std::vector<Vec3>& meshNormals, const Runs& runs) const {
     beginMeshArrays(meshVertices, meshNormals);
     for (const MeshRun& run : runs)
         sendStrips(run);
@@ -99,23 +134,14 @@ void DrawnKleinTube::sendRuns(const std::vector<Vec3>& meshVertices,
 }
 
 void DrawnKleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
-                                     const std::vector<Vec3>& meshNormals) {
-    if (stripIndices.empty()) {
-        // Row pair b, column i: mesh point (b, i), then (b + 1, i).
-        stripIndices.resize(std::size_t(rows - 1) * columns * 2);
-        for (int b = 0; b + 1 < rows; ++b)
-            for (int i = 0; i < columns; ++i) {
-                stripIndices[std::size_t(b * columns + i) * 2] = unsigned(index(b, i));
-                stripIndices[std::size_t(b * columns + i) * 2 + 1] = unsigned(index(b + 1, i));
-            }
-    }
+                                     const std::vector<Vec3>& meshNormals) const {
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
     glVertexPointer(3, GL_DOUBLE, sizeof(Vec3), meshVertices.data());
     glNormalPointer(GL_DOUBLE, sizeof(Vec3), meshNormals.data());
 }
 
-void DrawnKleinTube::sendStrips(const MeshRun& run) {
+void DrawnKleinTube::sendStrips(const MeshRun& run) const {
     if (run.step < 1 || run.c0 < 0 || run.c1 >= columns || run.c1 < run.c0)
         return;
     for (int r = run.r0; r < run.r1; r += run.step) {
@@ -126,13 +152,14 @@ void DrawnKleinTube::sendStrips(const MeshRun& run) {
     }
 }
 
-void DrawnKleinTube::endMeshArrays() {
+void DrawnKleinTube::endMeshArrays() const {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_NORMAL_ARRAY);
 }
 
-void DrawnKleinTube::drawHighlights(RetainedDrawing& drawing, const std::vector<Vec3>& meshVertices,
-                                    const std::vector<Vec3>& meshNormals, const Runs& runs) {
+void DrawnKleinTube::drawHighlights(const RetainedDrawing& drawing,
+                                    const std::vector<Vec3>& meshVertices,
+                                    const std::vector<Vec3>& meshNormals, const Runs& runs) const {
     SpecularLight light;
     float position[4], specular[4];
     glGetLightfv(GL_LIGHT0, GL_POSITION, position);
@@ -141,7 +168,7 @@ void DrawnKleinTube::drawHighlights(RetainedDrawing& drawing, const std::vector<
     glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &localViewer);
     // Only a positional light is worked out; anything else draws every quad.
     if (!cullHighlights || position[3] == 0) {
-        drawing.drawAgain([&] { sendRuns(meshVertices, meshNormals, runs); });
+        drawing.draw([&] { sendRuns(meshVertices, meshNormals, runs); });
         return;
     }
     glGetDoublev(GL_MODELVIEW_MATRIX, light.modelview);
@@ -150,11 +177,12 @@ void DrawnKleinTube::drawHighlights(RetainedDrawing& drawing, const std::vector<
     light.strength = std::max({specular[0], specular[1], specular[2]}) * highlightSpecular;
     light.shininess = shininess;
     // A tenth of the half step below which an 8-bit channel rounds to 0.
+    std::vector<unsigned char> highlightMarks;
     markHighlighted(light, meshVertices, meshNormals, 0.05 / 255, highlightMarks);
 
     // The quads that may add light, gathered into one list of triangles:
     // one draw call instead of one per run of quads.
-    highlightTriangles.clear();
+    std::vector<unsigned> highlightTriangles;
     for (const MeshRun& run : runs) {
         if (run.step < 1 || run.c0 < 0 || run.c1 >= columns)
             continue;

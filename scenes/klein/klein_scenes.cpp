@@ -24,7 +24,7 @@ Widget* KleinScene::backgroundElement() {
     return &rotator;
 }
 
-void KleinScene::drawTube() {
+void KleinScene::drawModel() const {
     glPushMatrix();
     {
         glTranslated(0, 0, -viewDistance);
@@ -41,20 +41,14 @@ KleinFromRectangleScene::KleinFromRectangleScene(Rotator& rotator)
     rotator.rotateAboutAxis({0, 0, 1}, 90);
 }
 
-void KleinFromRectangleScene::drawModel() {
+void KleinFromRectangleScene::updateModel(Millis) {
     // The first half of the slider rolls the rectangle up, the second half
     // bends the tube in three phases of a sixth of the slider each.
     const double v = control->value;
-    if (v < 0.5) {
-        tube.stage = RollRectangle;
-        tube.morph = 2 * v;
-    } else {
-        tube.stage = BendTube;
-        tube.morph = 2 * v - 1;
-    }
-    tube.buildSpine();
-    tube.buildSurface();
-    drawTube();
+    if (v < 0.5)
+        tube.update(RollRectangle, 2 * v, Solid);
+    else
+        tube.update(BendTube, 2 * v - 1, Solid);
 }
 
 KleinBottleScene::KleinBottleScene(Rotator& rotator)
@@ -63,10 +57,8 @@ KleinBottleScene::KleinBottleScene(Rotator& rotator)
     panel->add(control);
 }
 
-void KleinBottleScene::drawModel() {
-    // Drawing the whole bottle builds it.
-    tube.style = control->selected;
-    drawTube();
+void KleinBottleScene::updateModel(Millis) {
+    tube.update(WholeBottle, 0, control->selected);
 }
 
 KleinLabelScene::KleinLabelScene(Rotator& rotator)
@@ -79,11 +71,8 @@ double KleinLabelScene::labelMorph(double dialAngle) {
     return dialAngle * labelMorphPerRadian + labelStart;
 }
 
-void KleinLabelScene::drawModel() {
-    tube.morph = labelMorph(control->angle());
-    tube.buildSpine();
-    tube.buildSurface();
-    drawTube();
+void KleinLabelScene::updateModel(Millis now) {
+    tube.update(MirroredBottle, labelMorph(control->angleAt(now)), Solid);
 }
 
 KleinHalvesScene::KleinHalvesScene(Rotator& rotator)
@@ -92,10 +81,6 @@ KleinHalvesScene::KleinHalvesScene(Rotator& rotator)
     panel->add(control);
 }
 
-void KleinHalvesScene::drawModel() {
-    tube.stage = CutBottle;
-    tube.morph = control->value;
-    tube.buildSpine();
-    tube.buildSurface();
-    drawTube();
+void KleinHalvesScene::updateModel(Millis) {
+    tube.update(CutBottle, control->value, Solid);
 }

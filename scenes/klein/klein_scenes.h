@@ -27,12 +27,11 @@ class KleinScene : public Scene {
 
     Widget* backgroundElement() override;
 
-    DrawnKleinTube tube;
-
-  protected:
     // The tube in its place: 10 units in front of the viewer, turned by the
-    // shared rotator. The scene has set its parameters and built it.
-    void drawTube();
+    // shared rotator, as the last update built it.
+    void drawModel() const override;
+
+    DrawnKleinTube tube;
 
   private:
     Rotator& rotator;
@@ -43,38 +42,46 @@ class KleinFromRectangleScene : public KleinScene {
     // Turns the shared rotator by 90 degrees about z: the first view of all four.
     explicit KleinFromRectangleScene(Rotator& rotator);
     std::string caption() const override { return "Dal rettangolo alla bottiglia di Klein"; }
-    void drawModel() override;
 
     Slider* control = nullptr; // owned by the panel
+
+  protected:
+    void updateModel(Millis now) override;
 };
 
 class KleinBottleScene : public KleinScene {
   public:
     explicit KleinBottleScene(Rotator& rotator);
     std::string caption() const override { return "La bottiglia di Klein"; }
-    void drawModel() override;
 
     StyleSelector* control = nullptr; // owned by the panel
+
+  protected:
+    void updateModel(Millis now) override;
 };
 
 class KleinLabelScene : public KleinScene {
   public:
     explicit KleinLabelScene(Rotator& rotator);
     std::string caption() const override { return "Etichetta sulla bottiglia"; }
-    void drawModel() override;
 
     // The label position for a dial angle in radians: a whole turn of the
     // dial takes the label once around the bottle.
     static double labelMorph(double dialAngle);
 
     Dial* control = nullptr; // owned by the panel
+
+  protected:
+    void updateModel(Millis now) override;
 };
 
 class KleinHalvesScene : public KleinScene {
   public:
     explicit KleinHalvesScene(Rotator& rotator);
     std::string caption() const override { return "Bottiglia di Klein tagliata in due"; }
-    void drawModel() override;
 
     Slider* control = nullptr; // owned by the panel
+
+  protected:
+    void updateModel(Millis now) override;
 };

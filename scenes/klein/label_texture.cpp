@@ -6,27 +6,35 @@
 
 namespace {
 GLuint labelTexture = 0;
+
+bool textureHeld() {
+    return labelTexture != 0 && glIsTexture(labelTexture);
+}
 } // namespace
 
-bool bindLabelTexture() {
-    const LabelImage* image = storedLabelImage();
-    if (!image)
-        return false;
+bool uploadLabelTexture() {
     // The 786,432 bytes go to GL once; a context that lost the texture gets
     // it again.
-    if (labelTexture != 0 && glIsTexture(labelTexture)) {
-        glBindTexture(GL_TEXTURE_2D, labelTexture);
-    } else {
-        glGenTextures(1, &labelTexture);
-        glBindTexture(GL_TEXTURE_2D, labelTexture);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-                     image->pixels.data());
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    }
+    const LabelImage* image = storedLabelImage();
+    if (!image || textureHeld())
+        return image != nullptr;
+    glGenTextures(1, &labelTexture);
+    glBindTexture(GL_TEXTURE_2D, labelTexture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                 image->pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return true;
+}
+
+bool bindLabelTexture() {
+    if (!textureHeld())
+        return false;
+    glBindTexture(GL_TEXTURE_2D, labelTexture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     return true;
 }

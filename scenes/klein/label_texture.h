@@ -1,10 +1,13 @@
 #pragma once
-// The label picture as a GL texture object, uploaded once per context and
-// bound for each frame of the labelled bottle.
+// The label picture as a GL texture object, uploaded once per context at the
+// update step and bound for each frame of the labelled bottle.
 
-// Binds the label's texture as the current 2D texture (linear filtering,
-// repeated across, clamped along, modulated by lighting), uploading it on the
-// first call. False, with nothing bound, when there is no label picture.
+// Uploads the label's texture (linear filtering, repeated across, clamped
+// along) when the current context does not hold it yet; true when the
+// context holds it, false when there is no label picture.
+bool uploadLabelTexture();
+// Binds the uploaded texture as the current 2D texture, modulated by
+// lighting. False, with nothing bound, when there is none.
 bool bindLabelTexture();
 // Binds texture 0 again.
 void unbindLabelTexture();

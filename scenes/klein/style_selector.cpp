@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-void StyleSelector::drawIcon(int index) {
+void StyleSelector::drawIcon(int index) const {
     glColor3d(0.1, 0.7, 0.3);
     switch (index) {
     case 0:

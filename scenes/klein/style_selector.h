@@ -9,5 +9,5 @@ class StyleSelector : public OptionRow {
   public:
     StyleSelector() : OptionRow(3, 20) {}
     // Leaves blending disabled.
-    void drawIcon(int index) override;
+    void drawIcon(int index) const override;
 };

@@ -10,8 +10,8 @@ CutInTwoScene::CutInTwoScene(Rotator& rotator) : MoebiusScene("Moebius3", CutInT
     twistDial = addDial(250);
 }
 
-void CutInTwoScene::readControls() {
-    strip.setTwistFromAngle(twistDial->angle());
+void CutInTwoScene::readControls(Millis now) {
+    strip.setTwistFromAngle(twistDial->angleAt(now));
     strip.value = liftSlider->value;
 }
 
@@ -22,8 +22,8 @@ CutInThreeScene::CutInThreeScene(Rotator& rotator) : MoebiusScene("Moebius5", Cu
     panel->add(cutSelector);
 }
 
-void CutInThreeScene::readControls() {
-    strip.setTwistFromAngle(twistDial->angle());
+void CutInThreeScene::readControls(Millis now) {
+    strip.setTwistFromAngle(twistDial->angleAt(now));
     strip.cutStyle = cutSelector->selected;
     strip.value = liftSlider->value;
 }
@@ -34,7 +34,7 @@ SlidingStripScene::SlidingStripScene(Rotator& rotator)
     slideDial = addDial(200);
 }
 
-void SlidingStripScene::readControls() {
-    strip.setTwistFromAngle(twistDial->angle());
-    strip.value = strip_faces::slidingValue(slideDial->angle());
+void SlidingStripScene::readControls(Millis now) {
+    strip.setTwistFromAngle(twistDial->angleAt(now));
+    strip.value = strip_faces::slidingValue(slideDial->angleAt(now));
 }

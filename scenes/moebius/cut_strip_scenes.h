@@ -21,7 +21,7 @@ class CutInTwoScene : public MoebiusScene {
     Dial* twistDial = nullptr;
 
   protected:
-    void readControls() override;
+    void readControls(Millis now) override;
 };
 
 class CutInThreeScene : public MoebiusScene {
@@ -34,7 +34,7 @@ class CutInThreeScene : public MoebiusScene {
     CutStyleSelector* cutSelector = nullptr;
 
   protected:
-    void readControls() override;
+    void readControls(Millis now) override;
 };
 
 class SlidingStripScene : public MoebiusScene {
@@ -46,5 +46,5 @@ class SlidingStripScene : public MoebiusScene {
     Dial* slideDial = nullptr; // one turn (2π) is one cycle of the bands
 
   protected:
-    void readControls() override;
+    void readControls(Millis now) override;
 };

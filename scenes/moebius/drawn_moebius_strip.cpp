@@ -137,9 +137,7 @@ void DrawnMoebiusStrip::drawCutInThree() const {
         faces(cutInThreeMiddleEdges);
 }
 
-void DrawnMoebiusStrip::drawSliding() {
-    bend = 1;
-    lift = 0;
+void DrawnMoebiusStrip::drawSliding() const {
     const strip_faces::SlidingOffset offset = strip_faces::slidingOffset(value, width);
     const strip_faces::SlidingFaces all = strip_faces::slidingFaces(width, thickness / 2);
     // Band A is shifted by (-p, q), band B by (p, -q).
@@ -194,21 +192,23 @@ void DrawnMoebiusStrip::drawWheelsBand() const {
         drawBand();
 }
 
-void DrawnMoebiusStrip::draw() {
+void DrawnMoebiusStrip::update(Millis now) {
+    updateShape();
+    if (mode != Wheels)
+        return;
+    placeWheels(now);
+    // The band is recorded again only for a new style or shape.
+    wheelsBand.update({DrawingKey::of(bandStyle), DrawingKey::of(bend), DrawingKey::of(lift),
+                       DrawingKey::of(twist), DrawingKey::of(width), DrawingKey::of(thickness),
+                       DrawingKey::of(flatLength), DrawingKey::of(closedLength)},
+                      [this] { drawWheelsBand(); });
+}
+
+void DrawnMoebiusStrip::draw() const {
     glPushMatrix();
     {
         glRotated(90, 0, 0, 1);
         glRotated(-90, 0, 1, 0);
-        // The scenes keep value within [0, 1]; fmin and fmax keep the band
-        // within its stages whatever it is.
-        const double stage = std::fmin(std::fmax(value, 0.0), 1.0);
-        if (mode > 0) {
-            bend = 1;
-            lift = value;
-        } else {
-            lift = 0;
-            bend = stage;
-        }
         setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
         glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 100);
         switch (mode) {
@@ -216,18 +216,12 @@ void DrawnMoebiusStrip::draw() {
             drawBand();
             break;
         case Wheels:
-            // The wheels first, then the band from its list, recorded again
-            // only for a new style or shape. The order shows: the
-            // translucent band blends over the wheels, and the band, which
-            // sets only its colours, shines with the specular and shininess
-            // the wheels leave.
-            placeWheels(clockMillis());
+            // The wheels first, then the band from its list. The order
+            // shows: the translucent band blends over the wheels, and the
+            // band, which sets only its colours, shines with the specular
+            // and shininess the wheels leave.
             drawWheels();
-            wheelsBand.draw({DrawingKey::of(bandStyle), DrawingKey::of(bend), DrawingKey::of(lift),
-                             DrawingKey::of(twist), DrawingKey::of(width),
-                             DrawingKey::of(thickness), DrawingKey::of(flatLength),
-                             DrawingKey::of(closedLength)},
-                            [&] { drawWheelsBand(); });
+            wheelsBand.draw([this] { drawWheelsBand(); });
             break;
         case CutInTwo:
             drawCutInTwo();

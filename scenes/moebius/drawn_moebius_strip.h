@@ -2,7 +2,8 @@
 // A MoebiusStrip that draws itself with GL, with the current GL matrix: every
 // face, cap, map patch and wheel as quad strips and polygons from the frames
 // the strip works out, and the wheels scene's band kept in a retained
-// drawing.
+// drawing. update, at the scene's update step, shapes the band and places
+// the wheels; draw only shows them.
 
 #include "geom/retained_drawing.h"
 #include "scenes/moebius/moebius_strip.h"
@@ -13,9 +14,13 @@
 
 class DrawnMoebiusStrip : public MoebiusStrip {
   public:
-    // Pushes the matrix, turns the band into the scenes' view, derives bend
-    // and lift from value and mode, draws by mode and pops.
-    void draw();
+    // The band's shape from value and mode, the wheels where they are at
+    // now, and the wheels scene's band recorded once it has rested; with the
+    // GL context current.
+    void update(Millis now);
+    // Pushes the matrix, turns the band into the scenes' view, draws by mode
+    // as the last update shaped it and pops.
+    void draw() const;
 
     // How often the wheels scene's band has been recorded (for tests).
     int bandRecordings() const { return wheelsBand.recordings(); }
@@ -49,7 +54,7 @@ class DrawnMoebiusStrip : public MoebiusStrip {
     void drawBand() const;
     void drawCutInTwo() const;
     void drawCutInThree() const;
-    void drawSliding();
+    void drawSliding() const;
     void drawPieces() const;
     void drawTranslucentBand() const;
     // The band of the wheels scene in its style.
@@ -60,7 +65,7 @@ class DrawnMoebiusStrip : public MoebiusStrip {
     void drawMapPatch(double va, double vb, double ua, double ub) const;
     void drawMapLine(double va, double vb, double ua, double ub) const;
 
-    // Places every wheel where it is at now (clockMillis) into the batches.
+    // Places every wheel where it is at now into the batches.
     void placeWheels(Millis now);
     // The batches in the wheels' three materials.
     void drawWheels() const;

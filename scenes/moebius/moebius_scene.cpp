@@ -34,12 +34,16 @@ Slider* MoebiusScene::addSlider(double x) {
     return slider;
 }
 
-void MoebiusScene::drawModel() {
+void MoebiusScene::updateModel(Millis now) {
+    readControls(now);
+    strip.update(now);
+}
+
+void MoebiusScene::drawModel() const {
     glPushMatrix();
     {
         glTranslated(0, 0, -viewDistance);
         applyViewRotation();
-        readControls();
         strip.draw();
     }
     glPopMatrix();
@@ -51,7 +55,7 @@ SquareToMoebiusScene::SquareToMoebiusScene(Rotator& rotator)
     twistDial = addDial(250);
 }
 
-void SquareToMoebiusScene::readControls() {
+void SquareToMoebiusScene::readControls(Millis now) {
     strip.value = bendSlider->value;
-    strip.setTwistFromAngle(twistDial->angle());
+    strip.setTwistFromAngle(twistDial->angleAt(now));
 }

@@ -2,7 +2,7 @@
 // The six Moebius strip scenes share this base: a MoebiusStrip drawn 10 units
 // in front of the viewer under a Rotator that all six turn with, so that the
 // strip keeps its orientation from one scene to the next. Each scene copies
-// its controls into the strip before every draw.
+// its controls into the strip at every update.
 //
 // "Moebius" (SquareToMoebiusScene): a slider bends the flat square into the
 // closed ring, a dial sets the twist.
@@ -18,14 +18,16 @@ class MoebiusScene : public Scene {
   public:
     MoebiusScene(const std::string& key, MoebiusMode mode, Rotator& rotator);
 
-    void drawModel() override;
+    void drawModel() const override;
     Widget* backgroundElement() override;
 
     DrawnMoebiusStrip strip;
 
   protected:
-    // Copies the controls' values into strip; called right before it is drawn.
-    virtual void readControls() {}
+    // Copies the controls into strip, then shapes it.
+    void updateModel(Millis now) override;
+    // Copies the controls' values at now into strip.
+    virtual void readControls(Millis) {}
     // Adds a dial at offset (x, 20) from the bottom-left corner, set to π.
     Dial* addDial(double x);
     // Adds a slider at offset (x, 20) from the bottom-left corner.
@@ -44,5 +46,5 @@ class SquareToMoebiusScene : public MoebiusScene {
     Dial* twistDial = nullptr;
 
   protected:
-    void readControls() override;
+    void readControls(Millis now) override;
 };

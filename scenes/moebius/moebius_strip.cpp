@@ -65,18 +65,26 @@ double MoebiusStrip::liftShare(double x) const {
     return std::fmin(std::fmax(std::sin(x * twoPi) - 1 + 3 * lift, 0.0), 1.0);
 }
 
-const std::vector<StripFrame>& MoebiusStrip::faceFrames() const {
-    if (frames.size() != std::size_t(faceSamples) || framesBend != bend || framesTwist != twist ||
-        framesFlat != flatLength || framesClosed != closedLength) {
-        frames.resize(faceSamples);
-        for (int i = 0; i < faceSamples; ++i)
-            frames[i] = stripFrame(i * 0.00390625);
-        framesBend = bend;
-        framesTwist = twist;
-        framesFlat = flatLength;
-        framesClosed = closedLength;
+void MoebiusStrip::updateFrames() {
+    if (!framesBuiltFrom.changes({DrawingKey::of(bend), DrawingKey::of(twist),
+                                  DrawingKey::of(flatLength), DrawingKey::of(closedLength)}))
+        return;
+    frames.resize(faceSamples);
+    for (int i = 0; i < faceSamples; ++i)
+        frames[std::size_t(i)] = stripFrame(i * 0.00390625);
+}
+
+void MoebiusStrip::updateShape() {
+    if (mode > 0) {
+        bend = 1;
+        lift = mode == Sliding ? 0 : value;
+    } else {
+        lift = 0;
+        // The scenes keep value within [0, 1]; fmin and fmax keep the band
+        // within its stages whatever it is.
+        bend = std::fmin(std::fmax(value, 0.0), 1.0);
     }
-    return frames;
+    updateFrames();
 }
 
 FaceSample MoebiusStrip::faceSample(const StripFace& face, const StripFrame& frame,

@@ -9,6 +9,7 @@
 // in as an argument, read by the caller. The drawing is DrawnMoebiusStrip's
 // (drawn_moebius_strip.h), the only part that calls GL.
 
+#include "geom/drawing_key.h"
 #include "geom/ramp.h"
 #include "geom/vec.h"
 #include "scenes/moebius/strip_faces.h"
@@ -56,9 +57,17 @@ class MoebiusStrip {
     // opens first at x = 0.25 and reaches the whole band at lift 1.
     double liftShare(double x) const;
 
-    // The frames at x = i / 256, i = 0..256, for the current bend and twist;
-    // recomputed only when those change.
-    const std::vector<StripFrame>& faceFrames() const;
+    // The frames at x = i / 256, i = 0..256, for bend and twist as the last
+    // updateFrames found them.
+    const std::vector<StripFrame>& faceFrames() const { return frames; }
+    // Works the face frames out again when bend, twist or the lengths have
+    // changed since the last time.
+    void updateFrames();
+    // bend and lift from value and mode: the square bends into the ring with
+    // value; in the other modes the ring is closed and value lifts the cut
+    // pieces apart, except on the sliding band, which slides instead. Then
+    // the face frames for them.
+    void updateShape();
     // The face sample at a frame of position x, with the lift offset.
     FaceSample faceSample(const StripFace& face, const StripFrame& frame, double x) const;
     // The same with a constant offset (g, h) across and along the normal, no lift.
@@ -69,7 +78,7 @@ class MoebiusStrip {
     // the band per second. Adding is refused at maxWheels, since every wheel
     // is drawn every frame: 30 are more than stand end to end on the band (15
     // long, a wheel 0.6 across) and still draw well within a frame. Times are
-    // the program's clock (clockMillis).
+    // the program's clock (geom/clock.h).
     static constexpr int maxWheels = 30;
     void addWheel(Millis now);
     void removeFirstWheel();
@@ -96,9 +105,6 @@ class MoebiusStrip {
     int bandStyle = 0;
 
   private:
-    mutable std::vector<StripFrame> frames;
-    mutable double framesBend = -1;
-    mutable double framesTwist = 0;
-    mutable double framesFlat = 0;
-    mutable double framesClosed = 0;
+    std::vector<StripFrame> frames;
+    DrawingKey framesBuiltFrom; // bend, twist and the lengths
 };

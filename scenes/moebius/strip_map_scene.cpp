@@ -8,19 +8,22 @@
 
 StripMapScene::StripMapScene(Rotator& rotator) : MoebiusScene("Moebius6", Map, rotator) {}
 
-Widget* StripMapScene::pickAt(Vec2 p) {
-    if (Widget* hit = panel->pick(p))
+Widget* StripMapScene::pickAt(Vec2 p, Millis now) {
+    if (Widget* hit = panel->pick(p, now))
         return hit;
     return this;
 }
 
-void StripMapScene::reset() {
-    MoebiusScene::reset();
+void StripMapScene::reset(Millis now) {
+    MoebiusScene::reset(now);
     std::fill(std::begin(strip.regionState), std::end(strip.regionState), 0);
     forwardToRotator = true;
 }
 
-void StripMapScene::press(Vec2 p) {
+void StripMapScene::press(Vec2 p, Millis now) {
+    // A tap comes with no frame before it: the view may have turned since
+    // the last one.
+    update(now);
     const int name = selectAt(p);
     if (name > 0) {
         // On the band: a region switches colour; the view stays.
@@ -29,15 +32,15 @@ void StripMapScene::press(Vec2 p) {
         return;
     }
     forwardToRotator = true;
-    backgroundElement()->press(p);
+    backgroundElement()->press(p, now);
 }
 
-void StripMapScene::drag(Vec2 p) {
+void StripMapScene::drag(Vec2 p, Millis now) {
     if (forwardToRotator)
-        backgroundElement()->drag(p);
+        backgroundElement()->drag(p, now);
 }
 
 // The release stays here: the shared view's release would measure the drag
 // and leave the map spinning, and the map keeps still. The press has already
 // stopped any spin the view brought from another scene.
-void StripMapScene::release(Vec2) {}
+void StripMapScene::release(Vec2, Millis) {}

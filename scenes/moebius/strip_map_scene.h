@@ -15,18 +15,18 @@ class StripMapScene : public MoebiusScene, public Widget {
 
     // The panel's controls first, otherwise the scene itself, which decides
     // on a press whether the view turns.
-    Widget* pickAt(Vec2 p) override;
+    Widget* pickAt(Vec2 p, Millis now) override;
 
     // The view, and every region grey again.
-    void reset() override;
+    void reset(Millis now) override;
 
-    // Picks the region under p through selection; none there: the press
-    // starts a turn of the view.
-    void press(Vec2 p) override;
-    void drag(Vec2 p) override;
+    // Picks the region under p on the model as it is at now; none there:
+    // the press starts a turn of the view.
+    void press(Vec2 p, Millis now) override;
+    void drag(Vec2 p, Millis now) override;
     // Ends a turn without handing the release on, so that the map keeps
     // still after a quick release; the other scenes of the shared view spin.
-    void release(Vec2 p) override;
+    void release(Vec2 p, Millis) override;
 
     // Whether the current press and drag turn the view.
     bool forwardToRotator = true;

@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-void CutStyleSelector::drawIcon(int index) {
+void CutStyleSelector::drawIcon(int index) const {
     glColor3d(0.2, 0.9, 0.7);
     glRectd(-8, 3, 8, 7);
     glRectd(-8, -7, 8, -3);
@@ -12,7 +12,7 @@ void CutStyleSelector::drawIcon(int index) {
         glRectd(-8, -2, 8, 2);
 }
 
-void BandStyleSelector::drawIcon(int index) {
+void BandStyleSelector::drawIcon(int index) const {
     // The band's sea green as the band's own materials hold it, in floats.
     constexpr float r = 0.2f;
     constexpr float g = 0.9f;

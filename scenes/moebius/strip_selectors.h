@@ -10,12 +10,12 @@
 class CutStyleSelector : public OptionRow {
   public:
     CutStyleSelector() : OptionRow(3, 20) {}
-    void drawIcon(int index) override;
+    void drawIcon(int index) const override;
 };
 
 // Three icons: a full square, four bars, a half-transparent square.
 class BandStyleSelector : public OptionRow {
   public:
     BandStyleSelector() : OptionRow(3, 20) {}
-    void drawIcon(int index) override;
+    void drawIcon(int index) const override;
 };

@@ -1,6 +1,5 @@
 #include "scenes/moebius/wheels_scene.h"
 
-#include "geom/clock.h"
 #include "scenes/moebius/strip_selectors.h"
 #include "ui/widget_panel.h"
 
@@ -20,8 +19,8 @@ void drawCross(double half) {
 
 } // namespace
 
-void AddWheelButton::draw() {
-    PushButton::draw();
+void AddWheelButton::draw(Millis now) const {
+    PushButton::draw(now);
     iconColour();
     glPushMatrix();
     {
@@ -31,12 +30,12 @@ void AddWheelButton::draw() {
     glPopMatrix();
 }
 
-void AddWheelButton::activate() {
-    strip->addWheel(clockMillis());
+void AddWheelButton::activate(Millis now) {
+    strip->addWheel(now);
 }
 
-void RemoveWheelButton::draw() {
-    PushButton::draw();
+void RemoveWheelButton::draw(Millis now) const {
+    PushButton::draw(now);
     iconColour();
     glPushMatrix();
     {
@@ -46,12 +45,12 @@ void RemoveWheelButton::draw() {
     glPopMatrix();
 }
 
-void RemoveWheelButton::activate() {
+void RemoveWheelButton::activate(Millis) {
     strip->removeFirstWheel();
 }
 
-void ClearWheelsButton::draw() {
-    PushButton::draw();
+void ClearWheelsButton::draw(Millis now) const {
+    PushButton::draw(now);
     iconColour();
     glPushMatrix();
     {
@@ -62,7 +61,7 @@ void ClearWheelsButton::draw() {
     glPopMatrix();
 }
 
-void ClearWheelsButton::activate() {
+void ClearWheelsButton::activate(Millis) {
     strip->clearWheels();
 }
 
@@ -78,16 +77,16 @@ WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, ro
     panel->add(styleSelector);
 }
 
-void WheelsScene::reset() {
-    MoebiusScene::reset();
+void WheelsScene::reset(Millis now) {
+    MoebiusScene::reset(now);
     strip.clearWheels();
-    strip.addWheel(clockMillis());
+    strip.addWheel(now);
 }
 
 bool WheelsScene::isAnimating(Millis now) const {
     return !strip.wheels.empty() || MoebiusScene::isAnimating(now);
 }
 
-void WheelsScene::readControls() {
+void WheelsScene::readControls(Millis) {
     strip.bandStyle = styleSelector->selected;
 }

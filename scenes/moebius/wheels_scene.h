@@ -13,24 +13,24 @@ class BandStyleSelector;
 class AddWheelButton : public PushButton {
   public:
     explicit AddWheelButton(MoebiusStrip& strip) : strip(&strip) {}
-    void draw() override;
-    void activate() override;
+    void draw(Millis now) const override;
+    void activate(Millis now) override;
     MoebiusStrip* strip;
 };
 
 class RemoveWheelButton : public PushButton {
   public:
     explicit RemoveWheelButton(MoebiusStrip& strip) : strip(&strip) {}
-    void draw() override;
-    void activate() override;
+    void draw(Millis now) const override;
+    void activate(Millis now) override;
     MoebiusStrip* strip;
 };
 
 class ClearWheelsButton : public PushButton {
   public:
     explicit ClearWheelsButton(MoebiusStrip& strip) : strip(&strip) {}
-    void draw() override;
-    void activate() override;
+    void draw(Millis now) const override;
+    void activate(Millis now) override;
     MoebiusStrip* strip;
 };
 
@@ -42,11 +42,11 @@ class WheelsScene : public MoebiusScene {
     bool isAnimating(Millis now) const override;
 
     // The controls, and one wheel setting out again from x = 1, as at start.
-    void reset() override;
+    void reset(Millis now) override;
 
     BandStyleSelector* styleSelector = nullptr;
 
   protected:
     // The band style from its icons.
-    void readControls() override;
+    void readControls(Millis now) override;
 };

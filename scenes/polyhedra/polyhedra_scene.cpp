@@ -63,18 +63,20 @@ void PolyhedraScene::updateMorph(double s) {
     }
 }
 
-void PolyhedraScene::drawModel() {
+void PolyhedraScene::updateModel(Millis) {
     const double s = blendOf(morphSlider->value);
+    updateMorph(s);
+    // The surface changes only with the slider: once it has rested for a
+    // frame the surface is replayed from its list.
+    surface.update({DrawingKey::of(s)}, [this] { drawMorph(); });
+}
+
+void PolyhedraScene::drawModel() const {
     glPushMatrix();
     {
         glTranslated(0, 0, -6);
         applyViewRotation();
-        // The surface changes only with the slider: once it has rested for a
-        // frame the surface is replayed from its list.
-        surface.draw({DrawingKey::of(s)}, [&] {
-            updateMorph(s);
-            drawMorph();
-        });
+        surface.draw([this] { drawMorph(); });
     }
     glPopMatrix();
 }

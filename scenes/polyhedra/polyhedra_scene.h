@@ -28,7 +28,7 @@ class PolyhedraScene : public Scene {
                    std::vector<int> vertexColours, const std::string& caption, Rotator& rotator);
 
     std::string caption() const override { return captionText; }
-    void drawModel() override;
+    void drawModel() const override;
     Widget* backgroundElement() override;
 
     const HalfEdgeMesh& solid() const { return solidMesh; }
@@ -37,6 +37,9 @@ class PolyhedraScene : public Scene {
 
     // Owned by the panel.
     Slider* morphSlider = nullptr;
+
+  protected:
+    void updateModel(Millis now) override;
 
   private:
     // The triangles, their colours and outlines at blend s, worked out again

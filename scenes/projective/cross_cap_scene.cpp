@@ -32,8 +32,7 @@ void beginColourMaterial() {
     glEnable(GL_COLOR_MATERIAL);
 }
 
-void drawBoundaryTube(const cross_cap::Surface& surface, int boundaryMode) {
-    const cross_cap::BoundaryTube tube = cross_cap::boundaryTube(surface);
+void drawBoundaryTube(const cross_cap::BoundaryTube& tube, int boundaryMode) {
     const bool coloured = boundaryMode != boundaryOneColour;
     setShine();
     if (coloured)
@@ -59,8 +58,7 @@ void drawBoundaryTube(const cross_cap::Surface& surface, int boundaryMode) {
         glDisable(GL_COLOR_MATERIAL);
 }
 
-void drawSurface(const cross_cap::Surface& surface, int surfaceMode) {
-    const SampleGrid grid = cross_cap::surfaceGrid(surface);
+void drawSurface(const SampleGrid& grid, int surfaceMode) {
     setShine();
     setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, surfaceColour[0], surfaceColour[1],
                 surfaceColour[2], surfaceColour[3]);
@@ -71,9 +69,8 @@ void drawSurface(const cross_cap::Surface& surface, int surfaceMode) {
     }
 }
 
-void drawGeneratorTube(const cross_cap::Surface& surface, double dialAngle) {
-    const double p = cross_cap::generatorPosition(dialAngle);
-    const SampleGrid tube = cross_cap::generatorTube(surface, p);
+// p is the generator's place along the band (cross_cap::generatorPosition).
+void drawGeneratorTube(const SampleGrid& tube, double p) {
     setShine();
     beginColourMaterial();
     // The hue ramp repeats every half unit, so p / 2 is also the colour of
@@ -107,25 +104,37 @@ Vec3 CrossCapScene::surfaceNormal(double a, double b) const {
     return cross_cap::Surface(t).surfaceNormal(a, b);
 }
 
-void CrossCapScene::drawModel() {
+void CrossCapScene::updateModel(Millis now) {
     t = morphSlider->value;
-    const int surfaceMode = surfaceSelector->selected;
-    const int boundaryMode = boundarySelector->selected;
-    // Set before the overlay is drawn, so the dial comes and goes in the
+    surfaceMode = surfaceSelector->selected;
+    boundaryMode = boundarySelector->selected;
+    // Decided with the generator itself, so the dial comes and goes in the
     // same frame as the generator it moves.
     dial->hidden = boundaryMode != boundaryWithGenerator;
 
-    const cross_cap::Surface surface(t);
+    const cross_cap::Surface shape(t);
+    if (surfaceBuiltFrom.changes({DrawingKey::of(t)})) {
+        surface = cross_cap::surfaceGrid(shape);
+        boundary = cross_cap::boundaryTube(shape);
+    }
+    if (boundaryMode == boundaryWithGenerator) {
+        generatorAt = cross_cap::generatorPosition(dial->angleAt(now));
+        if (generatorBuiltFrom.changes({DrawingKey::of(t), DrawingKey::of(generatorAt)}))
+            generator = cross_cap::generatorTube(shape, generatorAt);
+    }
+}
+
+void CrossCapScene::drawModel() const {
     glPushMatrix();
     {
         glTranslated(0, 0, -8);
         applyViewRotation();
         if (boundaryMode > 0)
-            drawBoundaryTube(surface, boundaryMode);
+            drawBoundaryTube(boundary, boundaryMode);
         if (surfaceMode > 0)
             drawSurface(surface, surfaceMode);
         if (boundaryMode == boundaryWithGenerator)
-            drawGeneratorTube(surface, dial->angle());
+            drawGeneratorTube(generator, generatorAt);
     }
     glPopMatrix();
 }

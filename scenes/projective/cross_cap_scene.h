@@ -6,7 +6,9 @@
 // band, drawn in the colour of the two boundary points it joins.
 
 #include "app/scene.h"
+#include "geom/drawing_key.h"
 #include "geom/vec.h"
+#include "scenes/projective/cross_cap_surface.h"
 #include "ui/rotator.h"
 
 class Slider;
@@ -19,7 +21,7 @@ class CrossCapScene : public Scene {
     CrossCapScene();
 
     std::string caption() const override { return "Cappuccio incrociato"; }
-    void drawModel() override;
+    void drawModel() const override;
     Widget* backgroundElement() override { return &rotator; }
 
     // The surface at the current t; a in [0, 1] across, b along the band.
@@ -27,7 +29,7 @@ class CrossCapScene : public Scene {
     // Unit length.
     Vec3 surfaceNormal(double a, double b) const;
 
-    double t = 0.0; // the slider's value, copied at the start of every drawModel
+    double t = 0.0; // the slider's value as the last update read it
     Rotator rotator{0, 110};
 
     // Owned by the panel.
@@ -35,4 +37,20 @@ class CrossCapScene : public Scene {
     SurfaceModeSelector* surfaceSelector = nullptr;
     BoundaryModeSelector* boundarySelector = nullptr;
     Dial* dial = nullptr;
+
+  protected:
+    void updateModel(Millis now) override;
+
+  private:
+    // The model as the last update computed it: which parts show, the
+    // samples of the surface and of the boundary tube at t, and the
+    // generator tube and its place along the band.
+    int surfaceMode = 1;
+    int boundaryMode = 1;
+    SampleGrid surface;
+    cross_cap::BoundaryTube boundary;
+    double generatorAt = 0.0;
+    SampleGrid generator;
+    DrawingKey surfaceBuiltFrom;   // t
+    DrawingKey generatorBuiltFrom; // t and the generator's place
 };

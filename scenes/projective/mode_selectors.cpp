@@ -10,7 +10,7 @@ namespace {
 constexpr int ringAngles = 20;
 } // namespace
 
-void SurfaceModeSelector::drawIcon(int index) {
+void SurfaceModeSelector::drawIcon(int index) const {
     glColor3d(0.1, 0.7, 0.3);
     switch (index) {
     case 0:
@@ -37,7 +37,7 @@ BoundaryModeSelector::BoundaryModeSelector() : OptionRow(4, 20) {
     }
 }
 
-void BoundaryModeSelector::drawIcon(int index) {
+void BoundaryModeSelector::drawIcon(int index) const {
     if (index < 0 || index >= iconCount)
         return;
     if (index == 0) {

@@ -13,7 +13,7 @@
 class SurfaceModeSelector : public OptionRow {
   public:
     SurfaceModeSelector() : OptionRow(3, 20) {}
-    void drawIcon(int index) override;
+    void drawIcon(int index) const override;
 };
 
 // Four icons: a dashed circle, a plain ring, a ring in the hue ramp, and the
@@ -21,7 +21,7 @@ class SurfaceModeSelector : public OptionRow {
 class BoundaryModeSelector : public OptionRow {
   public:
     BoundaryModeSelector();
-    void drawIcon(int index) override;
+    void drawIcon(int index) const override;
 
     // The ring icon's outline, overlay pixels about the icon centre: point 2k
     // at radius 6 and 2k + 1 at radius 8, for 20 angles of which the last

@@ -16,8 +16,7 @@ constexpr double shininess = 100;
 constexpr double tubeColour[3] = {0.8, 0.8, 0.9};
 constexpr double bandColour[3] = {200.0 / 255, 20.0 / 255, 250.0 / 255};
 
-void drawEdgeTube(double r) {
-    const SampleGrid tube = uncrossed_cross_cap::edgeTube(r);
+void drawEdgeTube(const SampleGrid& tube) {
     // The edge is closed with period 1 in b, so the ring at b = 1 serves as
     // the one before ring 0.
     int previous = tube.rows() - 1;
@@ -25,8 +24,7 @@ void drawEdgeTube(double r) {
         drawRowPair(tube, previous, ring);
 }
 
-void drawBand(double r, int surfaceMode) {
-    const SampleGrid grid = uncrossed_cross_cap::bandGrid(r);
+void drawBand(const SampleGrid& grid, int surfaceMode) {
     for (int strip = 0; strip < uncrossed_cross_cap::stripCount; ++strip) {
         if (!uncrossed_cross_cap::stripDrawn(strip, surfaceMode))
             continue;
@@ -44,7 +42,16 @@ UncrossedCrossCapScene::UncrossedCrossCapScene() : Scene("ProjectivePlane2") {
     surfaceSelector->selected = 1;
 }
 
-void UncrossedCrossCapScene::drawModel() {
+void UncrossedCrossCapScene::updateModel(Millis) {
+    reach = uncrossed_cross_cap::reach(growthSlider->value);
+    surfaceMode = surfaceSelector->selected;
+    if (builtFrom.changes({DrawingKey::of(reach)})) {
+        edgeTube = uncrossed_cross_cap::edgeTube(reach);
+        band = uncrossed_cross_cap::bandGrid(reach);
+    }
+}
+
+void UncrossedCrossCapScene::drawModel() const {
     glPushMatrix();
     {
         glTranslated(0, 0, -8);
@@ -53,12 +60,11 @@ void UncrossedCrossCapScene::drawModel() {
         glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
         setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, tubeColour[0], tubeColour[1],
                     tubeColour[2], 1);
-        const double r = uncrossed_cross_cap::reach(growthSlider->value);
-        drawEdgeTube(r);
+        drawEdgeTube(edgeTube);
         setMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, bandColour[0], bandColour[1],
                     bandColour[2], 1);
-        if (surfaceSelector->selected > 0)
-            drawBand(r, surfaceSelector->selected);
+        if (surfaceMode > 0)
+            drawBand(band, surfaceMode);
     }
     glPopMatrix();
 }

@@ -5,6 +5,8 @@
 // stripes or not at all.
 
 #include "app/scene.h"
+#include "geom/drawing_key.h"
+#include "scenes/projective/surface_samples.h"
 #include "ui/rotator.h"
 
 class Slider;
@@ -15,7 +17,7 @@ class UncrossedCrossCapScene : public Scene {
     UncrossedCrossCapScene();
 
     std::string caption() const override { return "Cappuccio incrociato senza incroci"; }
-    void drawModel() override;
+    void drawModel() const override;
     Widget* backgroundElement() override { return &rotator; }
 
     Rotator rotator{160, 30};
@@ -23,4 +25,16 @@ class UncrossedCrossCapScene : public Scene {
     // Owned by the panel.
     Slider* growthSlider = nullptr;
     SurfaceModeSelector* surfaceSelector = nullptr;
+
+  protected:
+    void updateModel(Millis now) override;
+
+  private:
+    // The model as the last update computed it: the band's reach, which
+    // stripes show, and the samples of the edge tube and the band.
+    double reach = 0.0;
+    int surfaceMode = 1;
+    SampleGrid edgeTube;
+    SampleGrid band;
+    DrawingKey builtFrom; // the reach the samples were computed for
 };

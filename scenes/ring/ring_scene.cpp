@@ -169,27 +169,29 @@ RingScene::RingScene() : Scene("ring") {
     panel->add(phaseDial);
 }
 
-void RingScene::drawModel() {
+void RingScene::updateModel(Millis now) {
+    cut = bandSlider->value;
+    edgeCut = edgeSlider->value;
+    // Everything turns with the phase once per 2 pi; folding it in keeps a
+    // dial that has spun for days as exact as a fresh one.
+    const double phase = phaseDial->angleAt(now);
+    phi = std::isfinite(phase) ? std::remainder(phase, 2 * pi) : 0;
+    // The model changes only with the controls: once they have rested for a
+    // frame it is replayed from its list until they move again; while they
+    // move (a spinning dial) it is drawn directly.
+    band.update({DrawingKey::of(cut), DrawingKey::of(edgeCut), DrawingKey::of(phi)},
+                [this] { drawBand(cut, edgeCut, phi); });
+}
+
+void RingScene::drawModel() const {
     glEnable(GL_LIGHT0);
     setMaterial(GL_FRONT_AND_BACK, GL_SPECULAR, 1, 1, 1, 1);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 50);
-
-    const double cut = bandSlider->value;
-    const double edgeCut = edgeSlider->value;
-    // Everything turns with the phase once per 2 pi; folding it in keeps a
-    // dial that has spun for days as exact as a fresh one.
-    const double phase = phaseDial->angle();
-    const double phi = std::isfinite(phase) ? std::remainder(phase, 2 * pi) : 0;
-
     glPushMatrix();
     {
         glTranslated(0, 0, -10);
         applyViewRotation();
-        // The model changes only with the controls: once they have rested
-        // for a frame it is replayed from its list until they move again;
-        // while they move (a spinning dial) it is drawn directly.
-        band.draw({DrawingKey::of(cut), DrawingKey::of(edgeCut), DrawingKey::of(phi)},
-                  [&] { drawBand(cut, edgeCut, phi); });
+        band.draw([this] { drawBand(cut, edgeCut, phi); });
     }
     glPopMatrix();
 }

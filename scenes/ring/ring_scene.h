@@ -16,7 +16,7 @@ class RingScene : public Scene {
     RingScene();
 
     std::string caption() const override { return "Moebius intrecciato"; }
-    void drawModel() override;
+    void drawModel() const override;
     Widget* backgroundElement() override { return &rotator; }
 
     Rotator rotator;
@@ -26,7 +26,14 @@ class RingScene : public Scene {
     Slider* edgeSlider = nullptr;
     Dial* phaseDial = nullptr;
 
+  protected:
+    void updateModel(Millis now) override;
+
   private:
+    // The controls' values as the last update read them.
+    double cut = 0.0;
+    double edgeCut = 0.0;
+    double phi = 0.0;
     // The band, keyed by the control values it is drawn for.
     RetainedDrawing band{RetainedDrawing::WhenRepeated};
 };

@@ -115,7 +115,7 @@ TEST(EventStream, AMillionRandomEventsOverEveryScene) {
     onReshape(800, 600);
     for (int i = 0; i < manager.count(); ++i) {
         manager.select(i);
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "") << manager.current()->name;
         EXPECT_TRUE(exhibit_checks::sane(*manager.current()));
         EXPECT_TRUE(visited[std::size_t(i)]) << manager.current()->name << " never came up";

@@ -25,17 +25,17 @@ struct Probe : PanelItem, Widget {
     bool contains(Vec2 p) const override {
         return std::fabs(p.x - position.x) < 50 && std::fabs(p.y - position.y) < 50;
     }
-    void draw() override {}
-    void enter() override { log.push_back("enter"); }
-    void leave() override { log.push_back("leave"); }
-    void press(Vec2) override { log.push_back("press"); }
-    void drag(Vec2 p) override {
+    void draw(Millis) const override {}
+    void enter(Millis) override { log.push_back("enter"); }
+    void leave(Millis) override { log.push_back("leave"); }
+    void press(Vec2, Millis) override { log.push_back("press"); }
+    void drag(Vec2 p, Millis) override {
         log.push_back("drag");
         lastDrag = p;
     }
-    void release(Vec2) override { log.push_back("release"); }
-    void hover(Vec2) override { log.push_back("hover"); }
-    void fling(Vec2, Vec2 v) override {
+    void release(Vec2, Millis) override { log.push_back("release"); }
+    void hover(Vec2, Millis) override { log.push_back("hover"); }
+    void fling(Vec2, Vec2 v, Millis) override {
         log.push_back("fling");
         velocity = v;
     }
@@ -78,7 +78,7 @@ class Events : public testing::Test {
         probeA->velocity = {-1, -1};
     }
     void TearDown() override {
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "");
         test_clock::restore();
     }
@@ -236,11 +236,11 @@ TEST_F(Events, QuickDragOnTheBackgroundLeavesTheModelSpinning) {
     }
     release(140, 500);
     EXPECT_DOUBLE_EQ(sceneA.rotator.spinRate().x, 1.0);
-    renderFrame();
+    renderFrame(elapsedMillis());
     const std::string before = gl_test::readFrame();
     test_clock::advance(40);
-    renderFrame();
-    renderFrame();
+    renderFrame(elapsedMillis());
+    renderFrame(elapsedMillis());
     EXPECT_NE(gl_test::readFrame(), before);
     press(140, 500);
     release(140, 500);
@@ -257,9 +257,9 @@ TEST_F(Events, TapsOnTheMenuActWhereTheyLandWithNoFrameBetween) {
         release(x, overlayY);
     };
     tap(20, 20);
-    EXPECT_TRUE(menu.isAnimating(clockMillis())) << "the tap folded the menu";
+    EXPECT_TRUE(menu.isAnimating(elapsedMillis())) << "the tap folded the menu";
     test_clock::advance(100);
-    EXPECT_EQ(menu.opennessAt(clockMillis()), 1);
+    EXPECT_EQ(menu.opennessAt(elapsedMillis()), 1);
     // Three scenes: the third one's row from 52 to 78 above the menu.
     tap(40, 20 + 65);
     EXPECT_EQ(SceneManager::instance().currentIndex, 2);
@@ -274,22 +274,22 @@ TEST_F(Events, TapsOnTheMenuActWhereTheyLandWithNoFrameBetween) {
     press(20, 20);
     release(20, 20);
     test_clock::advance(70);
-    EXPECT_EQ(menu.opennessAt(clockMillis()), 1);
+    EXPECT_EQ(menu.opennessAt(elapsedMillis()), 1);
     onPassiveMotion(400, windowY(300));
     test_clock::advance(100);
-    EXPECT_EQ(menu.opennessAt(clockMillis()), 0) << "leaving folds it";
+    EXPECT_EQ(menu.opennessAt(elapsedMillis()), 0) << "leaving folds it";
 }
 
 TEST_F(Events, OddSizesAndStrayInputDoNothingWorse) {
     for (auto [w, h] : {std::pair{0, 0}, {1, 1}, {4000, 3000}, {800, 600}}) {
         onReshape(w, h);
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "") << w << " x " << h;
         press(-50, -70);
         drag(5000, -3000);
         release(9000, 9000);
         onPassiveMotion(-1, 100000);
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "") << w << " x " << h;
     }
     // With no scene at all, every handler is a no-op.

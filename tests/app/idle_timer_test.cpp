@@ -6,14 +6,17 @@
 
 namespace {
 
-TEST(IdleTimer, FallsDueOnceAfterTheTimeoutAcrossTheClocksWrap) {
-    for (int start : {0, INT_MAX - 1000, INT_MIN, -5}) {
+// Readings past 2^31 and 2^32 ms (24.8 and 49.7 days) count like any other.
+constexpr Millis month = 30LL * 24 * 3600 * 1000;
+
+TEST(IdleTimer, FallsDueOnceAfterTheTimeoutMonthsIntoTheRun) {
+    for (Millis start : {Millis(0), Millis(INT_MAX) - 1000, Millis(UINT_MAX) - 5, 3 * month}) {
         IdleTimer timer(2000, start);
-        const int late = int(unsigned(start) + 1999u);
+        const Millis late = start + 1999;
         EXPECT_FALSE(timer.due(late)) << start;
         EXPECT_EQ(timer.millisUntilDue(late), 1) << start;
         timer.input(late);
-        const int deadline = int(unsigned(late) + 2000u);
+        const Millis deadline = late + 2000;
         EXPECT_FALSE(timer.due(deadline - 1)) << start;
         EXPECT_TRUE(timer.due(deadline)) << start;
         timer.resetDone();
@@ -23,18 +26,19 @@ TEST(IdleTimer, FallsDueOnceAfterTheTimeoutAcrossTheClocksWrap) {
 }
 
 TEST(IdleTimer, AHeldButtonStopsTheCountUntilItsRelease) {
-    IdleTimer timer(1000, INT_MAX - 500);
-    timer.buttonDown(0, INT_MAX - 400);
-    timer.buttonDown(2, INT_MAX - 300);
-    timer.buttonUp(0, INT_MAX);
-    EXPECT_FALSE(timer.due(INT_MIN + 5000)) << "reset while a button is down";
-    EXPECT_EQ(timer.millisUntilDue(INT_MIN + 5000), -1);
-    timer.buttonUp(2, INT_MIN + 6000);
-    EXPECT_FALSE(timer.due(INT_MIN + 6999));
-    EXPECT_TRUE(timer.due(INT_MIN + 7000));
+    const Millis wrap = Millis(INT_MAX) + 1; // where a 32-bit count would wrap
+    IdleTimer timer(1000, wrap - 500);
+    timer.buttonDown(0, wrap - 400);
+    timer.buttonDown(2, wrap - 300);
+    timer.buttonUp(0, wrap);
+    EXPECT_FALSE(timer.due(wrap + 5000)) << "reset while a button is down";
+    EXPECT_EQ(timer.millisUntilDue(wrap + 5000), -1);
+    timer.buttonUp(2, wrap + 6000);
+    EXPECT_FALSE(timer.due(wrap + 6999));
+    EXPECT_TRUE(timer.due(wrap + 7000));
     // A release never seen pressed is input and holds nothing.
-    timer.buttonUp(7, INT_MIN + 7000);
-    EXPECT_TRUE(timer.due(INT_MIN + 8000));
+    timer.buttonUp(7, wrap + 7000);
+    EXPECT_TRUE(timer.due(wrap + 8000));
 }
 
 } // namespace

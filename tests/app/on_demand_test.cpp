@@ -87,8 +87,8 @@ void runScript() {
     // The wheels scene starts with a wheel placed by the real clock; one
     // placed by the hand clock rolls alike in both runs.
     auto& wheelButtons = manager.sceneAt(1)->panel->items();
-    dynamic_cast<PushButton&>(*wheelButtons.end()[-2]).activate(); // takes all away
-    dynamic_cast<PushButton&>(*wheelButtons.end()[-4]).activate(); // adds one
+    dynamic_cast<PushButton&>(*wheelButtons.end()[-2]).activate(elapsedMillis()); // takes all away
+    dynamic_cast<PushButton&>(*wheelButtons.end()[-4]).activate(elapsedMillis()); // adds one
     installHandlers();
     glutDisplayFunc([] {
         ++framesDrawn;

@@ -23,7 +23,7 @@ void square(double z) {
 class Layered : public TestScene {
   public:
     Layered() : TestScene("Layered") {}
-    void drawForSelection() override {
+    void drawForSelection() const override {
         const double zs[2] = {nearFirst ? -6.0 : -8.0, nearFirst ? -8.0 : -6.0};
         glLoadName(1);
         square(zs[0]);

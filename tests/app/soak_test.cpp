@@ -58,7 +58,8 @@ void frame() {
 void setSpinning(Scene& scene, std::mt19937& random) {
     const int y = soakHeight / 2;
     int x = soakWidth / 2;
-    if (scene.pickAt({double(x), double(soakHeight - y)}) == scene.backgroundElement()) {
+    if (scene.pickAt({double(x), double(soakHeight - y)}, elapsedMillis()) ==
+        scene.backgroundElement()) {
         onMouse(0, GLUT_DOWN, x, y);
         for (int step = 0; step < 6; ++step) {
             test_clock::advance(10);
@@ -70,9 +71,9 @@ void setSpinning(Scene& scene, std::mt19937& random) {
     for (const auto& item : scene.panel->items())
         if (auto* dial = dynamic_cast<Dial*>(item.get())) {
             const Vec2 rim = dial->position + Vec2{15, 0};
-            dial->press(rim);
-            dial->release(rim);
-            dial->fling(rim, {0, 50.0 + double(random() % 400)});
+            dial->press(rim, elapsedMillis());
+            dial->release(rim, elapsedMillis());
+            dial->fling(rim, {0, 50.0 + double(random() % 400)}, elapsedMillis());
         }
 }
 
@@ -134,10 +135,11 @@ void expectControlsAnswer(Scene& scene) {
             onPassiveMotion(cx + 15, cy);
             onMouse(0, GLUT_DOWN, cx + 15, cy);
             EXPECT_EQ(dial->angularVelocity(), 0) << scene.name << ": a press stops the dial";
-            const double before = dial->angle();
+            const double before = dial->angleAt(elapsedMillis());
             onMotion(cx, cy - 15);
             onMouse(0, GLUT_UP, cx, cy - 15);
-            EXPECT_NE(dial->angle(), before) << scene.name << ": the dial does not turn";
+            EXPECT_NE(dial->angleAt(elapsedMillis()), before)
+                << scene.name << ": the dial does not turn";
         }
     }
     Rotator* rotator = rotatorOf(scene);

@@ -53,12 +53,12 @@ TEST(Taps, EveryControlAnswersATapWithNoFrameBetween) {
                 tap({row->iconX(other), row->position.y});
                 EXPECT_EQ(row->selected, other);
             } else if (auto* dial = dynamic_cast<Dial*>(p)) {
-                dial->fling(dial->position + Vec2{15, 0}, {0, 500});
+                dial->fling(dial->position + Vec2{15, 0}, {0, 500}, elapsedMillis());
                 tap(dial->position + Vec2{15, 0});
-                EXPECT_FALSE(dial->isAnimating(clockMillis())) << "a tap stops a flung dial";
+                EXPECT_FALSE(dial->isAnimating(elapsedMillis())) << "a tap stops a flung dial";
             } else if (auto* logo = dynamic_cast<CreditsLogo*>(p)) {
                 tap(logo->position);
-                EXPECT_TRUE(logo->isAnimating(clockMillis())) << "the emblem opens under a tap";
+                EXPECT_TRUE(logo->isAnimating(elapsedMillis())) << "the emblem opens under a tap";
             }
         }
         if (auto* wheels = dynamic_cast<WheelsScene*>(&scene)) {
@@ -79,7 +79,7 @@ TEST(Taps, EveryControlAnswersATapWithNoFrameBetween) {
     EXPECT_EQ(manager.currentIndex, manager.count() - 2);
     tap(manager.current()->panel->items()[1]->position);
     EXPECT_EQ(manager.currentIndex, manager.count() - 1);
-    renderFrame();
+    renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     test_clock::restore();
 }

@@ -11,9 +11,10 @@
 
 namespace {
 
-// A reading ms milliseconds after one shortly before the counter's wrap.
-int afterWrapStart(int ms) {
-    return int(unsigned(INT_MAX - 1000) + unsigned(ms));
+// A reading ms milliseconds after one shortly before 2^31 ms (24.8 days),
+// where a 32-bit count of milliseconds would wrap.
+Millis afterWrapStart(Millis ms) {
+    return Millis(INT_MAX) - 1000 + ms;
 }
 
 TEST(VisitRecord, AVisitRunsFromTheFirstInputToItsEndWithEveryScene) {

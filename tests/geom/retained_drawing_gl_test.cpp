@@ -30,8 +30,10 @@ TEST(RetainedDrawing, RecordsNewKeysAndReplaysKnownOnes) {
     RetainedDrawing drawing;
     Fill fill;
     std::vector<double> mesh{0.25, 0.5};
+    // An update step, then the frame's drawing.
     auto draw = [&](double level) {
-        drawing.draw({DrawingKey::of(level), DrawingKey::of(mesh)}, [&] { fill(level); });
+        drawing.update({DrawingKey::of(level), DrawingKey::of(mesh)}, [&] { fill(level); });
+        drawing.draw([&] { fill(level); });
     };
 
     draw(0.2);
@@ -56,7 +58,7 @@ TEST(RetainedDrawing, RecordsNewKeysAndReplaysKnownOnes) {
     drawing.forget();
     draw(0.6);
     EXPECT_EQ(drawing.recordings(), 5) << "forgotten";
-    drawing.drawAgain([&] { fill(0.9); });
+    drawing.draw([&] { fill(0.9); });
     EXPECT_EQ(fill.calls, 5) << "drawn again from the list";
     EXPECT_EQ(gl_test::stateProblems(), "");
 }
@@ -65,16 +67,18 @@ TEST(RetainedDrawing, WhenRepeatedDrawsANewKeyDirectly) {
     RetainedDrawing drawing(RetainedDrawing::WhenRepeated);
     Fill fill;
     for (double level : {0.1, 0.3, 0.3, 0.3}) {
-        drawing.draw({DrawingKey::of(level)}, [&] { fill(level); });
+        drawing.update({DrawingKey::of(level)}, [&] { fill(level); });
+        drawing.draw([&] { fill(level); });
         EXPECT_TRUE(gl_test::near(pixel(400, 300), rgb(level, level, level)));
     }
     EXPECT_EQ(drawing.recordings(), 1) << "recorded when 0.3 came back";
     EXPECT_EQ(fill.calls, 3);
 
-    drawing.draw({DrawingKey::of(0.7)}, [&] { fill(0.7); });
+    drawing.update({DrawingKey::of(0.7)}, [&] { fill(0.7); });
+    drawing.draw([&] { fill(0.7); });
     glColor3d(1, 1, 1);
     glRectd(-1, -1, 1, 1);
-    drawing.drawAgain([&] { fill(0.7); });
+    drawing.draw([&] { fill(0.7); });
     EXPECT_EQ(fill.calls, 5) << "nothing recorded yet: drawn directly again";
     EXPECT_TRUE(gl_test::near(pixel(400, 300), rgb(0.7, 0.7, 0.7)));
     EXPECT_EQ(gl_test::stateProblems(), "");
@@ -84,9 +88,9 @@ TEST(RetainedDrawing, KeepsOneListAndFreesIt) {
     unsigned name = 0;
     {
         RetainedDrawing drawing;
-        drawing.draw({DrawingKey::of(1)}, [] {});
+        drawing.update({DrawingKey::of(1)}, [] {});
         name = drawing.listName();
-        drawing.draw({DrawingKey::of(2)}, [] {});
+        drawing.update({DrawingKey::of(2)}, [] {});
         EXPECT_EQ(drawing.listName(), name) << "a new recording reuses the name";
         ASSERT_TRUE(glIsList(name));
     }

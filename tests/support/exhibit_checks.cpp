@@ -36,22 +36,22 @@ bool sane(Scene& scene) {
             check(slider->value >= slider->minimum && slider->value <= slider->maximum,
                   "a slider's value is out of its range");
         } else if (auto* dial = dynamic_cast<Dial*>(p)) {
-            check(std::isfinite(dial->angle()), "a dial's angle is not finite");
+            check(std::isfinite(dial->angleAt(elapsedMillis())), "a dial's angle is not finite");
             check(std::isfinite(dial->angularVelocity()), "a dial's spin is not finite");
         } else if (auto* row = dynamic_cast<OptionRow*>(p)) {
             check(row->selected >= 0 && row->selected < row->iconCount,
                   "an icon row's selection is out of range");
         } else if (auto* menu = dynamic_cast<SceneMenu*>(p)) {
-            const double openness = menu->opennessAt(clockMillis());
+            const double openness = menu->opennessAt(elapsedMillis());
             check(openness >= 0 && openness <= 1, "the menu's openness");
         } else if (auto* logo = dynamic_cast<CreditsLogo*>(p)) {
-            const double openness = logo->opennessAt(clockMillis());
+            const double openness = logo->opennessAt(elapsedMillis());
             check(openness >= 0 && openness <= 1,
                   ("the logo's openness " + std::to_string(openness)).c_str());
         }
     }
     if (auto* rotator = dynamic_cast<Rotator*>(scene.backgroundElement())) {
-        const auto orientation = rotator->orientationAt(clockMillis());
+        const auto orientation = rotator->orientationAt(elapsedMillis());
         check(std::all_of(orientation.begin(), orientation.end(),
                           [](float v) { return std::isfinite(v); }),
               "the view rotation is not finite");
@@ -64,7 +64,7 @@ bool sane(Scene& scene) {
 }
 
 double orthonormalityError(const Rotator& rotator) {
-    const auto matrix = rotator.orientationAt(clockMillis());
+    const auto matrix = rotator.orientationAt(elapsedMillis());
     double worst = 0;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) {

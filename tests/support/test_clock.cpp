@@ -1,25 +1,23 @@
 #include "tests/support/test_clock.h"
 
-#include <cstdint>
-
 namespace test_clock {
 namespace {
-std::uint32_t reading = 0;
-int source() {
-    return static_cast<int>(reading);
+Millis reading = 0;
+Millis source() {
+    return reading;
 }
 } // namespace
 
-void set(int value) {
-    reading = static_cast<std::uint32_t>(value);
+void set(Millis value) {
+    reading = value;
     setClockSource(&source);
 }
-void advance(int millis) {
-    reading += static_cast<std::uint32_t>(millis);
+void advance(Millis millis) {
+    reading += millis;
     setClockSource(&source);
 }
-int now() {
-    return static_cast<int>(reading);
+Millis now() {
+    return reading;
 }
 void restore() {
     setClockSource(nullptr);

@@ -1,13 +1,13 @@
 #pragma once
-// A clock the tests drive by hand, installed in place of GLUT's.
+// A clock the tests drive by hand, installed in place of the steady one.
 
 #include "geom/clock.h"
 
 namespace test_clock {
 // Installs the hand clock and sets it to now.
-void set(int now);
-void advance(int millis);
-int now();
-// Goes back to GLUT's elapsed time.
+void set(Millis now);
+void advance(Millis millis);
+Millis now();
+// Goes back to the steady clock.
 void restore();
 } // namespace test_clock

@@ -4,7 +4,7 @@
 
 #include <GL/gl.h>
 
-void TestRow::drawIcon(int) {
+void TestRow::drawIcon(int) const {
     glColor3d(0.1, 0.7, 0.3);
     glRectd(-7, -7, 7, 7);
 }
@@ -34,7 +34,7 @@ void TestScene::setupGL() {
     Scene::setupGL();
 }
 
-void TestScene::drawModel() {
+void TestScene::drawModel() const {
     if (!drawQuad)
         return;
     glPushMatrix();

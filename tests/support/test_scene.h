@@ -14,12 +14,12 @@
 
 struct TestRow : OptionRow {
     TestRow() : OptionRow(3, 20) {}
-    void drawIcon(int) override;
+    void drawIcon(int) const override;
 };
 
 struct TestButton : PushButton {
     int activations = 0;
-    void activate() override { ++activations; }
+    void activate(Millis) override { ++activations; }
 };
 
 class TestScene : public Scene {
@@ -34,7 +34,7 @@ class TestScene : public Scene {
     void setupGL() override;
     void onSceneSwitch() override { ++switches; }
     // A lit quad of half-size 1 at depth 8 (when drawQuad), under the rotator.
-    void drawModel() override;
+    void drawModel() const override;
     Widget* backgroundElement() override { return &rotator; }
 
     Rotator rotator;

@@ -9,21 +9,21 @@ namespace {
 
 struct CountingButton : PushButton {
     int activations = 0;
-    void activate() override { ++activations; }
+    void activate(Millis) override { ++activations; }
 };
 
 TEST(PushButton, ActivatesOnlyWhenReleasedInside) {
     CountingButton b;
     b.position = {100, 100};
-    b.enter();
-    b.press({100, 100});
+    b.enter(elapsedMillis());
+    b.press({100, 100}, elapsedMillis());
     EXPECT_TRUE(b.pressed);
-    b.release({115, 100}); // dragged off before the release
+    b.release({115, 100}, elapsedMillis()); // dragged off before the release
     EXPECT_FALSE(b.pressed);
     EXPECT_EQ(b.activations, 0);
     EXPECT_TRUE(b.hovered) << "no re-pick while the button is held";
-    b.press({100, 100});
-    b.release({109, 100});
+    b.press({100, 100}, elapsedMillis());
+    b.release({109, 100}, elapsedMillis());
     EXPECT_EQ(b.activations, 1);
     EXPECT_FALSE(b.contains({110, 100}));
 }
@@ -38,23 +38,23 @@ TEST(PushButton, StateColours) {
 
 struct Row : OptionRow {
     Row() : OptionRow(3, 20) {}
-    void drawIcon(int) override {}
+    void drawIcon(int) const override {}
 };
 
 TEST(OptionRow, SlotsAndWiderHitRegion) {
     Row row;
     row.position = {300, 20};
-    row.press({268, 20});
+    row.press({268, 20}, elapsedMillis());
     EXPECT_EQ(row.selected, 0);
-    row.press({300, 20});
+    row.press({300, 20}, elapsedMillis());
     EXPECT_EQ(row.selected, 1);
-    row.press({332, 20});
+    row.press({332, 20}, elapsedMillis());
     EXPECT_EQ(row.selected, 2);
-    row.press({267, 20}); // just outside: nothing new
+    row.press({267, 20}, elapsedMillis()); // just outside: nothing new
     EXPECT_EQ(row.selected, 2);
-    row.press({300, 39.9});
+    row.press({300, 39.9}, elapsedMillis());
     EXPECT_EQ(row.selected, 1);
-    row.press({268, 40});
+    row.press({268, 40}, elapsedMillis());
     EXPECT_EQ(row.selected, 1);
     EXPECT_DOUBLE_EQ(row.iconX(0), 280);
     EXPECT_DOUBLE_EQ(row.iconX(2), 320);
@@ -63,12 +63,12 @@ TEST(OptionRow, SlotsAndWiderHitRegion) {
 TEST(OptionRow, PickTracksTheHoveredIcon) {
     Row row;
     row.position = {300, 20};
-    EXPECT_EQ(row.pick({311, 25}), static_cast<Widget*>(&row));
+    EXPECT_EQ(row.pick({311, 25}, elapsedMillis()), static_cast<Widget*>(&row));
     EXPECT_EQ(row.hoveredIndex, 2);
-    EXPECT_EQ(row.pick({400, 25}), nullptr);
+    EXPECT_EQ(row.pick({400, 25}, elapsedMillis()), nullptr);
     EXPECT_EQ(row.hoveredIndex, -1);
-    row.pick({290, 20});
-    row.leave();
+    row.pick({290, 20}, elapsedMillis());
+    row.leave(elapsedMillis());
     EXPECT_EQ(row.hoveredIndex, -1);
 }
 
@@ -76,8 +76,8 @@ TEST(NavButton, NothingToStepToWithoutScenes) {
     NavButton previous(0), next(1);
     EXPECT_EQ(previous.target(), -1);
     EXPECT_EQ(next.target(), -1);
-    next.press({0, 0});
-    next.release({0, 0}); // activates, and does nothing
+    next.press({0, 0}, elapsedMillis());
+    next.release({0, 0}, elapsedMillis()); // activates, and does nothing
     EXPECT_FALSE(next.pressed);
 }
 

@@ -51,7 +51,7 @@ class Overlay : public testing::Test {
 
     // Draws a frame and checks it left GL as it found it.
     static void frame() {
-        renderFrame();
+        renderFrame(elapsedMillis());
         ASSERT_EQ(gl_test::stateProblems(), "");
     }
     template <typename T> static T* item(Scene& scene, int index) {
@@ -128,8 +128,8 @@ TEST_F(Overlay, ArrowsVanishAtTheEndsOfTheList) {
     EXPECT_COLOUR(pixel(57, 20), background);
     // Pressing where the missing arrow would be does nothing.
     auto* next = item<NavButton>(fourth, 1);
-    next->press({60, 20});
-    next->release({60, 20});
+    next->press({60, 20}, elapsedMillis());
+    next->release({60, 20}, elapsedMillis());
     EXPECT_EQ(manager.currentIndex, 3);
     manager.select(1);
     item<NavButton>(second, 1)->hovered = true;
@@ -166,7 +166,7 @@ TEST_F(Overlay, UnfoldedMenuWithFourScenes) {
     EXPECT_TRUE(golden(pixel(17, 20 + 160)));
     EXPECT_FALSE(golden(pixel(17, 20 + 46)));
     EXPECT_FALSE(golden(pixel(17, 20 + 162)));
-    EXPECT_EQ(menu->rowAt(menu->pointer, clockMillis()), 0);
+    EXPECT_EQ(menu->rowAt(menu->pointer, elapsedMillis()), 0);
     EXPECT_GT(menu->menuWidth, 30);
     // The current scene's row (the first) is framed, the hovered row tinted
     // green, and the captions are white text.
@@ -214,7 +214,7 @@ TEST_F(Overlay, CreditsLogoClosedAndOpen) {
     EXPECT_COLOUR(pixel(740 - 19, 30 + 1), pink); // the ring, left side
     const auto white = [](const Rgb& c) { return c[0] > 200 && c[1] > 200 && c[2] > 200; };
     EXPECT_EQ(count(400, 50, 690, 95, white), 0);
-    logo->enter();
+    logo->enter(elapsedMillis());
     test_clock::advance(499);
     frame();
     EXPECT_EQ(count(400, 50, 690, 95, white), 0) << "no text before the emblem is wholly open";
@@ -224,7 +224,7 @@ TEST_F(Overlay, CreditsLogoClosedAndOpen) {
     // Open, the V's blades spread wide: teal far to the left and right.
     const Rgb teal{0, 142, 169};
     EXPECT_GT(count(680, 30, 700, 60, [&](const Rgb& c) { return gl_test::near(c, teal, 4); }), 3);
-    logo->leave();
+    logo->leave(elapsedMillis());
     test_clock::advance(1);
     frame();
     EXPECT_EQ(count(400, 50, 690, 95, white), 0) << "the text goes on the first frame of closing";

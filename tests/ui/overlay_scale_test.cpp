@@ -31,7 +31,7 @@ TEST(OverlayScale, FitsTheSmallerRatioFollowingTheWindowOnlyWhenAskedTo) {
 TEST(OverlayScale, AnchoredItemsKeepTheirPlaceFromTheirCornerTimesTheFactor) {
     struct Spot : PanelItem {
         bool contains(Vec2) const override { return false; }
-        void draw() override {}
+        void draw(Millis) const override {}
     };
     OverlayScale s;
     s.followWindow();

@@ -59,15 +59,16 @@ TEST(WidgetPanel, FirstAddedWinsAndHiddenItemsStillTakeThePointer) {
     panel.add(first);
     panel.add(second);
     panel.layout(800, 600);
-    EXPECT_EQ(panel.pick({303, 300}), static_cast<Widget*>(first));
-    EXPECT_EQ(panel.pick({313, 300}), static_cast<Widget*>(second));
+    EXPECT_EQ(panel.pick({303, 300}, elapsedMillis()), static_cast<Widget*>(first));
+    EXPECT_EQ(panel.pick({313, 300}, elapsedMillis()), static_cast<Widget*>(second));
     first->hidden = true;
-    EXPECT_EQ(panel.pick({303, 300}), static_cast<Widget*>(first));
-    EXPECT_EQ(panel.pick({500, 300}), nullptr);
+    EXPECT_EQ(panel.pick({303, 300}, elapsedMillis()), static_cast<Widget*>(first));
+    EXPECT_EQ(panel.pick({500, 300}, elapsedMillis()), nullptr);
     // The hidden colour editor takes presses in its region.
-    EXPECT_EQ(panel.pick({25, 555}), static_cast<Widget*>(panel.colourEditor));
-    EXPECT_EQ(panel.pick({25, 600 - 40}), static_cast<Widget*>(panel.colourEditor));
-    EXPECT_EQ(panel.pick({25, 600 - 91}), nullptr);
+    EXPECT_EQ(panel.pick({25, 555}, elapsedMillis()), static_cast<Widget*>(panel.colourEditor));
+    EXPECT_EQ(panel.pick({25, 600 - 40}, elapsedMillis()),
+              static_cast<Widget*>(panel.colourEditor));
+    EXPECT_EQ(panel.pick({25, 600 - 91}, elapsedMillis()), nullptr);
 }
 
 TEST(WidgetPanel, LayoutKeepsItemsOfOtherPanelsWhereTheyWere) {

@@ -60,47 +60,47 @@ TEST_F(RotatorTest, RotateAboutAnyAxisIsRightHanded) {
 
 TEST_F(RotatorTest, DragTurnsOneDegreePerPixel) {
     Rotator r;
-    r.press({100, 100});
+    r.press({100, 100}, elapsedMillis());
     test_clock::advance(10);
-    r.drag({190, 100});
+    r.drag({190, 100}, elapsedMillis());
     // 90 degrees about the vertical axis: x goes to -z.
     EXPECT_NEAR(r.matrix[0], 0, 1e-6);
     EXPECT_NEAR(r.matrix[2], -1, 1e-6);
     // Upwards (positive overlay y) tips the model's top away from the viewer.
     Rotator up;
-    up.press({0, 0});
-    up.drag({0, 90});
+    up.press({0, 0}, elapsedMillis());
+    up.drag({0, 90}, elapsedMillis());
     EXPECT_NEAR(up.matrix[5], 0, 1e-6);
     EXPECT_NEAR(up.matrix[6], -1, 1e-6);
 }
 
 TEST_F(RotatorTest, SpinComesFromTheLast200Milliseconds) {
     Rotator quick;
-    quick.press({0, 0});
+    quick.press({0, 0}, elapsedMillis());
     for (int i = 1; i <= 10; ++i) {
         test_clock::advance(10);
-        quick.drag({4.0 * i, 0});
+        quick.drag({4.0 * i, 0}, elapsedMillis());
     }
-    quick.release({40, 0});
+    quick.release({40, 0}, elapsedMillis());
     EXPECT_DOUBLE_EQ(quick.spinRate().x, 0.4); // 40 px in 100 ms
     EXPECT_DOUBLE_EQ(quick.spinRate().y, 0);
 
     Rotator rested;
-    rested.press({0, 0});
+    rested.press({0, 0}, elapsedMillis());
     test_clock::advance(10);
-    rested.drag({50, 20});
+    rested.drag({50, 20}, elapsedMillis());
     test_clock::advance(200);
-    rested.release({50, 20});
+    rested.release({50, 20}, elapsedMillis());
     EXPECT_EQ(rested.spinRate().x, 0);
     EXPECT_EQ(rested.spinRate().y, 0);
 
     Rotator clicked;
-    clicked.press({5, 5});
-    clicked.release({5, 5});
+    clicked.press({5, 5}, elapsedMillis());
+    clicked.release({5, 5}, elapsedMillis());
     EXPECT_EQ(clicked.spinRate().x, 0);
 
     Rotator released; // a release with no press in its life
-    released.release({5, 5});
+    released.release({5, 5}, elapsedMillis());
     EXPECT_EQ(released.spinRate().x, 0);
 }
 
@@ -112,7 +112,7 @@ TEST_F(RotatorTest, SpinLastsUntilTheNextPress) {
     EXPECT_NEAR(turned[0], 0, 1e-6);
     EXPECT_NEAR(turned[2], -1, 1e-6);
     EXPECT_TRUE(r.isAnimating(1225));
-    r.press({0, 0});
+    r.press({0, 0}, elapsedMillis());
     EXPECT_EQ(r.spinRate().x, 0);
     EXPECT_FALSE(r.isAnimating(1225));
     EXPECT_TRUE(std::equal(turned.begin(), turned.end(), r.orientationAt(5000).begin()))
@@ -135,12 +135,12 @@ TEST_F(RotatorTest, ADayOfSpinStaysARotation) {
 TEST_F(RotatorTest, ClockWrapDoesNotUpsetTheSpinRate) {
     test_clock::set(INT_MAX - 30);
     Rotator r;
-    r.press({0, 0});
+    r.press({0, 0}, elapsedMillis());
     for (int i = 1; i <= 6; ++i) {
         test_clock::advance(10);
-        r.drag({5.0 * i, 2.0 * i});
+        r.drag({5.0 * i, 2.0 * i}, elapsedMillis());
     }
-    r.release({30, 12});
+    r.release({30, 12}, elapsedMillis());
     EXPECT_DOUBLE_EQ(r.spinRate().x, 0.5);
     EXPECT_DOUBLE_EQ(r.spinRate().y, 0.2);
 }

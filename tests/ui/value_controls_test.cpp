@@ -37,40 +37,40 @@ TEST(Slider, TrackGeometryAndMappings) {
 
 TEST(Slider, PressJumpsOnlyAwayFromTheKnob) {
     Slider s = sliderAt(200, 20);
-    s.press({249, 20});
+    s.press({249, 20}, elapsedMillis());
     EXPECT_EQ(s.value, 1.0);
     EXPECT_TRUE(s.pressed);
-    s.release({249, 20});
+    s.release({249, 20}, elapsedMillis());
     EXPECT_FALSE(s.pressed);
 
     s.value = 0;
-    s.press({254, 20}); // beyond the end, inside the hit region
+    s.press({254, 20}, elapsedMillis()); // beyond the end, inside the hit region
     EXPECT_EQ(s.value, 1.0);
-    s.press({145, 20});
+    s.press({145, 20}, elapsedMillis());
     EXPECT_EQ(s.value, 0.0);
 
     s.value = 0;
-    s.press({160, 20}); // 10 px from the knob at 150
+    s.press({160, 20}, elapsedMillis()); // 10 px from the knob at 150
     EXPECT_EQ(s.value, 0.0);
-    s.press({161, 20});
+    s.press({161, 20}, elapsedMillis());
     EXPECT_DOUBLE_EQ(s.value, 11.0 / 99);
 }
 
 TEST(Slider, DragIsRelativeAndClamped) {
     Slider s = sliderAt(200, 20);
-    s.press({150, 20});
-    s.drag({180, 20});
+    s.press({150, 20}, elapsedMillis());
+    s.drag({180, 20}, elapsedMillis());
     EXPECT_DOUBLE_EQ(s.value, 30.0 / 99);
-    s.drag({900, 20}); // far beyond the end
+    s.drag({900, 20}, elapsedMillis()); // far beyond the end
     EXPECT_EQ(s.value, 1.0);
-    s.drag({890, 20}); // moving back moves it at once
+    s.drag({890, 20}, elapsedMillis()); // moving back moves it at once
     EXPECT_DOUBLE_EQ(s.value, 89.0 / 99);
-    s.drag({-5000, 700});
+    s.drag({-5000, 700}, elapsedMillis());
     EXPECT_EQ(s.value, 0.0);
     // On a scaled overlay a pointer pixel is a fraction of a column.
-    s.press({150, 20});
+    s.press({150, 20}, elapsedMillis());
     for (double x = 150; x <= 249.5; x += 1 / 1.8)
-        s.drag({x, 20});
+        s.drag({x, 20}, elapsedMillis());
     EXPECT_EQ(s.value, 1.0);
 }
 
@@ -78,8 +78,8 @@ TEST(Slider, ASingleValueRangeStaysAtItsMinimum) {
     Slider s = sliderAt(200, 20);
     s.minimum = s.maximum = 0.25;
     s.value = 0.25;
-    s.press({240, 20});
-    s.drag({260, 20});
+    s.press({240, 20}, elapsedMillis());
+    s.drag({260, 20}, elapsedMillis());
     EXPECT_EQ(s.value, 0.25);
     EXPECT_EQ(s.columnOf(s.value), 150);
 }
@@ -87,16 +87,16 @@ TEST(Slider, ASingleValueRangeStaysAtItsMinimum) {
 TEST(Dial, DragTurnsBySweptSine) {
     Dial d;
     d.position = {480, 30};
-    d.press({500, 30});
-    d.drag({480, 50}); // a quarter turn counter-clockwise: sine 1
-    EXPECT_DOUBLE_EQ(d.angle(), 1);
-    d.drag({480, 10}); // straight through the centre: no turn
-    EXPECT_DOUBLE_EQ(d.angle(), 1);
-    d.drag({480, 30}); // onto the centre
-    d.drag({490, 30});
-    EXPECT_DOUBLE_EQ(d.angle(), 1);
+    d.press({500, 30}, elapsedMillis());
+    d.drag({480, 50}, elapsedMillis()); // a quarter turn counter-clockwise: sine 1
+    EXPECT_DOUBLE_EQ(d.angleAt(elapsedMillis()), 1);
+    d.drag({480, 10}, elapsedMillis()); // straight through the centre: no turn
+    EXPECT_DOUBLE_EQ(d.angleAt(elapsedMillis()), 1);
+    d.drag({480, 30}, elapsedMillis()); // onto the centre
+    d.drag({490, 30}, elapsedMillis());
+    EXPECT_DOUBLE_EQ(d.angleAt(elapsedMillis()), 1);
     EXPECT_TRUE(d.dragging);
-    d.release({490, 30});
+    d.release({490, 30}, elapsedMillis());
     EXPECT_FALSE(d.dragging);
 }
 
@@ -104,16 +104,16 @@ TEST(Dial, FlingSpinsUntilTheNextPress) {
     test_clock::set(5000);
     Dial d;
     d.position = {0, 0};
-    d.fling({20, 0}, {0.05, 0.05}); // slower than 0.1 px/s
+    d.fling({20, 0}, {0.05, 0.05}, elapsedMillis()); // slower than 0.1 px/s
     EXPECT_EQ(d.angularVelocity(), 0);
-    d.fling({20, 0}, {0, 200}); // tangential, 200 px/s at radius 20
+    d.fling({20, 0}, {0, 200}, elapsedMillis()); // tangential, 200 px/s at radius 20
     EXPECT_NEAR(d.angularVelocity(), 10, 1e-3);
     EXPECT_TRUE(d.isAnimating(5000));
     // Its angle follows from the fling's moment, however often it is read.
     EXPECT_NEAR(d.angleAt(6000), 10, 2e-3);
     EXPECT_NEAR(d.angleAt(5500), 5, 1e-3);
     test_clock::advance(1000);
-    d.press({20, 0});
+    d.press({20, 0}, elapsedMillis());
     EXPECT_FALSE(d.isAnimating(6000));
     EXPECT_NEAR(d.angleAt(6500), 10, 2e-3);
     test_clock::restore();
@@ -123,7 +123,7 @@ TEST(Dial, FlingOnTheCentreLeavesItAtRest) {
     test_clock::set(0);
     Dial d;
     d.position = {480, 30};
-    d.fling({480, 30}, {300, 400});
+    d.fling({480, 30}, {300, 400}, elapsedMillis());
     EXPECT_EQ(d.angularVelocity(), 0);
     EXPECT_EQ(d.angleAt(100), 0);
     test_clock::restore();
@@ -132,9 +132,9 @@ TEST(Dial, FlingOnTheCentreLeavesItAtRest) {
 TEST(Dial, SpinSurvivesTheClockWrap) {
     test_clock::set(INT_MAX - 100);
     Dial d;
-    d.fling({10, 0}, {0, 100}); // 10 rad/s
+    d.fling({10, 0}, {0, 100}, elapsedMillis()); // 10 rad/s
     test_clock::advance(200);
-    EXPECT_NEAR(d.angle(), 2, 1e-3);
+    EXPECT_NEAR(d.angleAt(elapsedMillis()), 2, 1e-3);
     test_clock::restore();
 }
 
@@ -152,17 +152,17 @@ TEST(ColourEditor, MarkersAndGrabbedDrag) {
     EXPECT_EQ(e.columnOf(9), 33);
     EXPECT_EQ(e.columnOf(48), 48);
     EXPECT_EQ(e.columnOf(75), 59);
-    e.press({33, 521});
+    e.press({33, 521}, elapsedMillis());
     EXPECT_EQ(e.row, 0);
     EXPECT_EQ(rgb[0], 9) << "a press alone changes nothing";
-    e.drag({53, 521});
+    e.drag({53, 521}, elapsedMillis());
     EXPECT_EQ(rgb[0], 59);
-    e.drag({-10000, 521});
+    e.drag({-10000, 521}, elapsedMillis());
     EXPECT_EQ(rgb[0], 0);
-    e.drag({1e12, 521});
+    e.drag({1e12, 521}, elapsedMillis());
     EXPECT_EQ(rgb[0], 255);
     EXPECT_EQ(rgb[1], 48);
-    e.release({0, 0});
+    e.release({0, 0}, elapsedMillis());
     EXPECT_FALSE(e.pressed);
 }
 
@@ -187,8 +187,8 @@ TEST(ColourEditor, RandomDragsStayInRange) {
     std::uniform_real_distribution<double> x(-3000, 3000), y(505, 565);
     for (int i = 0; i < 10000; ++i) {
         if (i % 7 == 0)
-            e.press({x(random), y(random)});
-        e.drag({x(random), y(random)});
+            e.press({x(random), y(random)}, elapsedMillis());
+        e.drag({x(random), y(random)}, elapsedMillis());
         for (int c : rgb) {
             ASSERT_GE(c, 0);
             ASSERT_LE(c, 255);
@@ -201,16 +201,16 @@ TEST(SceneMenu, FoldsIn100MillisecondsFromTheEventThatTurnsIt) {
     SceneMenu m;
     m.position = {20, 20};
     EXPECT_EQ(m.opennessAt(1000), 0);
-    m.enter();
+    m.enter(elapsedMillis());
     EXPECT_DOUBLE_EQ(m.opennessAt(1050), 0.5);
     EXPECT_TRUE(m.isAnimating(1050));
     EXPECT_EQ(m.opennessAt(1200), 1);
     EXPECT_FALSE(m.isAnimating(1100)) << "at rest from the moment it is wholly open";
     test_clock::set(1200);
-    m.leave();
+    m.leave(elapsedMillis());
     EXPECT_NEAR(m.opennessAt(1230), 0.7, 1e-12);
     test_clock::set(1230);
-    m.enter(); // reversal mid-fold continues from here
+    m.enter(elapsedMillis()); // reversal mid-fold continues from here
     EXPECT_NEAR(m.opennessAt(1240), 0.8, 1e-12);
     test_clock::restore();
 }
@@ -226,13 +226,14 @@ TEST(SceneMenu, RowsAndPickingStrip) {
     EXPECT_EQ(SceneMenu::rowOf(3, 4, 1).hi, 78);
     EXPECT_EQ(SceneMenu::rowOf(3, 4, 0.5).hi - SceneMenu::rowOf(3, 4, 0.5).lo, 13);
 
-    EXPECT_EQ(m.pick({29, 20}), &m);
-    EXPECT_EQ(m.pick({20, 30}), nullptr);
-    m.enter();
+    EXPECT_EQ(m.pick({29, 20}, elapsedMillis()), &m);
+    EXPECT_EQ(m.pick({20, 30}, elapsedMillis()), nullptr);
+    m.enter(elapsedMillis());
     test_clock::set(20);
     m.menuWidth = 150;
-    EXPECT_EQ(m.pick({169, 500}), &m) << "the open list claims the strip at any height";
-    EXPECT_EQ(m.pick({170, 20}), nullptr);
+    EXPECT_EQ(m.pick({169, 500}, elapsedMillis()), &m)
+        << "the open list claims the strip at any height";
+    EXPECT_EQ(m.pick({170, 20}, elapsedMillis()), nullptr);
     EXPECT_EQ(m.pointer.x, 170);
     test_clock::restore();
 }
@@ -242,13 +243,13 @@ TEST(CreditsLogo, OpensSlowlyClosesQuickly) {
     CreditsLogo logo;
     EXPECT_NEAR(CreditsLogo::armAngle(0) - 0.415, 0.736, 1e-9);
     EXPECT_NEAR(CreditsLogo::armAngle(1) - 0.415, pi - 0.83, 1e-9);
-    logo.enter();
+    logo.enter(elapsedMillis());
     EXPECT_DOUBLE_EQ(logo.opennessAt(250), 0.5);
     EXPECT_EQ(logo.opennessAt(600), 1);
     EXPECT_TRUE(logo.isAnimating(499));
     EXPECT_FALSE(logo.isAnimating(500));
     test_clock::set(600);
-    logo.leave();
+    logo.leave(elapsedMillis());
     EXPECT_LT(logo.opennessAt(601), 1) << "the text goes on the first frame of closing";
     EXPECT_EQ(logo.opennessAt(800), 0);
     EXPECT_FALSE(logo.contains({30, 0}));

@@ -19,6 +19,7 @@
 #include "app/events.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "geom/clock.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
 #include "tools/common/option_table.h"
@@ -113,7 +114,7 @@ struct Timing {
 
 // One frame as the display handler draws it, waited for to the end.
 void drawFrame() {
-    renderFrame();
+    renderFrame(elapsedMillis());
     glutSwapBuffers();
     glFinish();
 }
@@ -173,8 +174,8 @@ void measureMoving(Scene& scene, int frames) {
         report(scene.name, "moving slider0", measure(frames, step));
         slider->value = before;
     } else if (auto* dial = firstOf<Dial>(scene)) {
-        const double before = dial->angle();
-        auto step = [&] { dial->setAngle(dial->angle() + pi / sweepFrames); };
+        const double before = dial->angleAt(elapsedMillis());
+        auto step = [&] { dial->setAngle(dial->angleAt(elapsedMillis()) + pi / sweepFrames); };
         report(scene.name, "moving dial0", measure(frames, step));
         dial->setAngle(before);
     } else {
@@ -208,7 +209,7 @@ int main(int argc, char** argv) {
             const std::vector<PanelItem*> controls = ownControls(scene);
             const auto parsed = parseSettings(describeControls(controls), settings, error);
             for (const ControlSetting& setting : *parsed)
-                applySetting(setting, controls[setting.control]);
+                applySetting(setting, controls[setting.control], elapsedMillis());
             if (arguments.moving) {
                 measureMoving(scene, arguments.frames);
                 continue;

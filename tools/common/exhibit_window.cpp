@@ -121,7 +121,7 @@ std::vector<ControlInfo> describeControls(const std::vector<PanelItem*>& control
     return infos;
 }
 
-void applySetting(const ControlSetting& setting, PanelItem* control) {
+void applySetting(const ControlSetting& setting, PanelItem* control, Millis now) {
     if (auto* slider = dynamic_cast<Slider*>(control))
         slider->value = setting.value;
     else if (auto* dial = dynamic_cast<Dial*>(control))
@@ -129,5 +129,5 @@ void applySetting(const ControlSetting& setting, PanelItem* control) {
     else if (auto* row = dynamic_cast<OptionRow*>(control))
         row->selected = int(setting.value);
     else if (auto* button = dynamic_cast<PushButton*>(control))
-        button->activate();
+        button->activate(now);
 }

@@ -2,6 +2,7 @@
 // What the snapshot, film and benchmark tools share: the exhibit's window, opened
 // without the visitor's main loop, and a scene's own controls.
 
+#include "geom/clock.h"
 #include "tools/snapshot/control_settings.h"
 #include "tools/snapshot/png_writer.h"
 
@@ -42,5 +43,5 @@ std::vector<PanelItem*> ownControls(const Scene& scene);
 // What each of those controls accepts, in the same order.
 std::vector<ControlInfo> describeControls(const std::vector<PanelItem*>& controls);
 // Sets a slider's value, a dial's angle or a row's icon, or presses a button
-// once, as the checked setting says.
-void applySetting(const ControlSetting& setting, PanelItem* control);
+// once at now, as the checked setting says.
+void applySetting(const ControlSetting& setting, PanelItem* control, Millis now);

@@ -47,9 +47,9 @@ void say(const std::string& message) {
     std::exit(status);
 }
 
-// The film's clock: what elapsedMillis reads while the film is drawn.
-int filmMillis = 0;
-int filmClock() {
+// The film's clock: what the program's clock reads while the film is drawn.
+Millis filmMillis = 0;
+Millis filmClock() {
     return filmMillis;
 }
 
@@ -68,7 +68,7 @@ void moveTo(Motion& motion, double fraction) {
     for (const ControlSetting& range : motion.ranges) {
         const ControlKind kind = motion.infos[range.control].kind;
         applySetting({range.control, valueAlong(range, kind, fraction), std::nullopt},
-                     motion.controls[range.control]);
+                     motion.controls[range.control], filmMillis);
     }
     // Without a turn the view is left exactly as the scene opens it.
     auto* rotator = dynamic_cast<Rotator*>(motion.scene->backgroundElement());
@@ -81,9 +81,9 @@ void moveTo(Motion& motion, double fraction) {
 
 RgbImage drawFrame(Scene& scene, bool overlay, int downscale) {
     if (overlay) {
-        renderFrame();
+        renderFrame(filmMillis);
     } else {
-        const ClockMoment moment;
+        scene.update(filmMillis);
         scene.clear();
         scene.drawModel();
     }
@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
         if (setting.target)
             motion.ranges.push_back(setting);
         else
-            applySetting(setting, motion.controls[setting.control]);
+            applySetting(setting, motion.controls[setting.control], filmMillis);
     }
     holdOpen(*scene, options->view.open);
 

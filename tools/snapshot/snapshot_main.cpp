@@ -18,6 +18,7 @@
 #include "app/events.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "geom/clock.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
 #include "tools/common/option_table.h"
@@ -108,7 +109,7 @@ std::string knownKeys() {
 RgbImage settledFrame() {
     RgbImage previous;
     for (int frame = 0; frame < maximumFrames; ++frame) {
-        renderFrame();
+        renderFrame(elapsedMillis());
         RgbImage image = exhibit_window::readFrame();
         glutSwapBuffers();
         if (image.pixels == previous.pixels)
@@ -145,7 +146,7 @@ int main(int argc, char** argv) {
     removeTemporaryFileOnSignals();
     openView("lembovari-snapshot", arguments.key, arguments.view);
     for (const ControlSetting& setting : *settings)
-        applySetting(setting, controls[setting.control]);
+        applySetting(setting, controls[setting.control], elapsedMillis());
     holdOpen(*scene, arguments.view.open);
 
     RgbImage image = settledFrame();

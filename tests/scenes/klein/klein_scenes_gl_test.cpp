@@ -77,7 +77,7 @@ std::string leftovers() {
 }
 
 Frame drawFrame() {
-    renderFrame();
+    renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     EXPECT_EQ(leftovers(), "");
     return {gl_test::readFrame()};
@@ -266,12 +266,12 @@ TEST_F(KleinScenesTest, TheFourScenesTurnTogether) {
 
     // A drag on the plain bottle's background turns the cut one too.
     makeCurrent(bottle());
-    Widget* background = bottle().pickAt({700, 400});
+    Widget* background = bottle().pickAt({700, 400}, elapsedMillis());
     ASSERT_EQ(background, &sharedRotator());
-    EXPECT_EQ(halves().pickAt({700, 400}), background);
-    background->press({700, 400});
-    background->drag({730, 420});
-    background->release({730, 420});
+    EXPECT_EQ(halves().pickAt({700, 400}, elapsedMillis()), background);
+    background->press({700, 400}, elapsedMillis());
+    background->drag({730, 420}, elapsedMillis());
+    background->release({730, 420}, elapsedMillis());
     const Frame turned = drawFrame();
     EXPECT_GT(differences(turned, plain), 2000);
     makeCurrent(halves());

@@ -68,7 +68,7 @@ using gl_test::Frame;
 // Draws one frame of the current scene as the display handler does, checks
 // that it left GL as it found it, and reads it back.
 Frame drawFrame() {
-    renderFrame();
+    renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     GLboolean depthWrites = GL_FALSE;
     glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
@@ -199,9 +199,9 @@ TEST_F(MoebiusScenesTest, MapSelectionFindsTheRegionUnderAPixel) {
         EXPECT_EQ(gl_test::stateProblems(), "");
 
         // The visitor's press there switches it back to grey.
-        ASSERT_EQ(scene.pickAt(*p), static_cast<Widget*>(&scene));
-        scene.press(*p);
-        scene.release(*p);
+        ASSERT_EQ(scene.pickAt(*p, elapsedMillis()), static_cast<Widget*>(&scene));
+        scene.press(*p, elapsedMillis());
+        scene.release(*p, elapsedMillis());
         EXPECT_FALSE(scene.forwardToRotator);
         EXPECT_EQ(scene.strip.regionState[k - 1], 0);
         EXPECT_LT(differences(grey, drawFrame()), 50);
@@ -213,9 +213,9 @@ TEST_F(MoebiusScenesTest, MapSelectionFindsTheRegionUnderAPixel) {
 
     auto dragFrom = [&](Vec2 p) {
         const Rotator before = sharedRotator();
-        scene.press(p);
-        scene.drag({p.x + 40, p.y + 10});
-        scene.release({p.x + 40, p.y + 10});
+        scene.press(p, elapsedMillis());
+        scene.drag({p.x + 40, p.y + 10}, elapsedMillis());
+        scene.release({p.x + 40, p.y + 10}, elapsedMillis());
         return !std::equal(std::begin(before.matrix), std::end(before.matrix),
                            std::begin(sharedRotator().matrix));
     };
@@ -263,7 +263,7 @@ TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
     scene.styleSelector->selected = 0;
     scene.strip.clearWheels();
     const Frame bare = drawFrame();
-    scene.strip.addWheel(clockMillis());
+    scene.strip.addWheel(elapsedMillis());
     const Frame one = drawFrame();
     EXPECT_GT(differences(bare, one), 300) << "a new wheel at the seam";
     test_clock::advance(2000);
@@ -276,7 +276,7 @@ TEST_F(MoebiusScenesTest, WheelsRollAndStopAtTheirCap) {
     EXPECT_GT(differences(weekOn, drawFrame()), 300);
 
     for (int i = 0; i < 2 * MoebiusStrip::maxWheels; ++i) {
-        scene.strip.addWheel(clockMillis());
+        scene.strip.addWheel(elapsedMillis());
         test_clock::advance(97);
     }
     EXPECT_EQ(scene.strip.wheels.size(), std::size_t(MoebiusStrip::maxWheels));
@@ -338,7 +338,7 @@ TEST_F(MoebiusScenesTest, RandomEventsLeaveEverythingInRange) {
                     ASSERT_TRUE(slider->value >= 0 && slider->value <= 1);
                 }
                 if (auto* dial = dynamic_cast<Dial*>(item.get())) {
-                    ASSERT_TRUE(std::isfinite(dial->angle()));
+                    ASSERT_TRUE(std::isfinite(dial->angleAt(elapsedMillis())));
                 }
                 if (auto* row = dynamic_cast<OptionRow*>(item.get())) {
                     ASSERT_TRUE(row->selected >= 0 && row->selected < row->iconCount);
@@ -390,13 +390,13 @@ TEST_F(MoebiusScenesTest, RandomEventsLeaveEverythingInRange) {
             break;
         }
         if (event % 50 == 0) {
-            renderFrame();
+            renderFrame(elapsedMillis());
             ASSERT_EQ(gl_test::stateProblems(), "") << "after event " << event;
             sane();
         }
     }
     onReshape(800, 600);
-    renderFrame();
+    renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     sane();
     wheels().strip.clearWheels();

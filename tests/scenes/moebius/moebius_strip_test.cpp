@@ -163,6 +163,7 @@ TEST(MoebiusStrip, FacesStayFiniteOverEveryControlsRange) {
             strip.bend = value;
             strip.lift = value;
             strip.setTwistFromAngle(angle);
+            strip.updateFrames();
             for (const StripFrame& frame : strip.faceFrames())
                 for (const StripFace& face : faces) {
                     const FaceSample s = strip.faceSample(face, frame, 0.3);
@@ -170,11 +171,13 @@ TEST(MoebiusStrip, FacesStayFiniteOverEveryControlsRange) {
                         << value << " " << angle;
                 }
         }
-    // The cached frames follow the bend and the twist.
+    // The kept frames follow the bend and the twist.
     strip.bend = 1;
     strip.twist = pi;
+    strip.updateFrames();
     expectNear(strip.faceFrames()[256].across, strip.stripFrame(1).across);
     strip.twist = 0;
+    strip.updateFrames();
     expectNear(strip.faceFrames()[256].across, strip.stripFrame(1).across);
 }
 
@@ -310,17 +313,17 @@ TEST(StripFaces, SlidingBandsFollowTheirWorkedFigures) {
 TEST(MoebiusStrip, WheelsRollATenthOfTheBandPerSecondAndStopAtTheCap) {
     test_clock::set(5000);
     MoebiusStrip strip;
-    strip.addWheel(clockMillis());
-    ASSERT_EQ(strip.wheelPositions(clockMillis()).size(), 1u);
-    EXPECT_DOUBLE_EQ(strip.wheelPositions(clockMillis())[0], 1);
+    strip.addWheel(elapsedMillis());
+    ASSERT_EQ(strip.wheelPositions(elapsedMillis()).size(), 1u);
+    EXPECT_DOUBLE_EQ(strip.wheelPositions(elapsedMillis())[0], 1);
     test_clock::advance(2500);
-    strip.addWheel(clockMillis());
-    std::vector<double> x = strip.wheelPositions(clockMillis());
+    strip.addWheel(elapsedMillis());
+    std::vector<double> x = strip.wheelPositions(elapsedMillis());
     EXPECT_NEAR(x[0], 1.25, 1e-12);
     EXPECT_NEAR(x[1], 1, 1e-12);
 
     strip.removeFirstWheel();
-    EXPECT_NEAR(strip.wheelPositions(clockMillis())[0], 1, 1e-12) << "the oldest goes first";
+    EXPECT_NEAR(strip.wheelPositions(elapsedMillis())[0], 1, 1e-12) << "the oldest goes first";
     strip.clearWheels();
     EXPECT_TRUE(strip.wheels.empty());
     EXPECT_EQ(strip.wheels.capacity(), 0u);
@@ -328,11 +331,11 @@ TEST(MoebiusStrip, WheelsRollATenthOfTheBandPerSecondAndStopAtTheCap) {
     strip.clearWheels();
     EXPECT_TRUE(strip.wheels.empty());
     test_clock::advance(700);
-    strip.addWheel(clockMillis());
-    EXPECT_DOUBLE_EQ(strip.wheelPositions(clockMillis())[0], 1) << "a new wheel after clearing";
+    strip.addWheel(elapsedMillis());
+    EXPECT_DOUBLE_EQ(strip.wheelPositions(elapsedMillis())[0], 1) << "a new wheel after clearing";
 
     for (int i = 0; i < 3 * MoebiusStrip::maxWheels; ++i)
-        strip.addWheel(clockMillis());
+        strip.addWheel(elapsedMillis());
     EXPECT_EQ(strip.wheels.size(), std::size_t(MoebiusStrip::maxWheels));
     test_clock::restore();
 }
@@ -342,11 +345,11 @@ TEST(MoebiusStrip, WheelsRollATenthOfTheBandPerSecondAndStopAtTheCap) {
 TEST(MoebiusStrip, WheelsRollSmoothlyAWeekOn) {
     test_clock::set(1000);
     MoebiusStrip strip;
-    strip.addWheel(clockMillis());
+    strip.addWheel(elapsedMillis());
     test_clock::advance(7 * 24 * 3600 * 1000);
-    const double x0 = strip.wheelPositions(clockMillis())[0];
+    const double x0 = strip.wheelPositions(elapsedMillis())[0];
     test_clock::advance(1);
-    const double x1 = strip.wheelPositions(clockMillis())[0];
+    const double x1 = strip.wheelPositions(elapsedMillis())[0];
     test_clock::restore();
     EXPECT_NEAR(x0, 1 + 60480, 1e-6);
 
@@ -366,9 +369,9 @@ TEST(MoebiusStrip, WheelsRollSmoothlyAWeekOn) {
 TEST(MoebiusStrip, WheelsRunOnAcrossTheClocksWrap) {
     test_clock::set(INT_MAX - 500);
     MoebiusStrip strip;
-    strip.addWheel(clockMillis());
+    strip.addWheel(elapsedMillis());
     test_clock::advance(1000);
-    EXPECT_NEAR(strip.wheelPositions(clockMillis())[0], 1.1, 1e-9);
+    EXPECT_NEAR(strip.wheelPositions(elapsedMillis())[0], 1.1, 1e-9);
     test_clock::restore();
 
     // After a trip and a half the wheel is on the other face: the frame has

@@ -49,7 +49,7 @@ struct Colours {
 class PolyhedraScenesTest : public SceneTest {
   protected:
     Colours drawFrame() {
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "");
         const std::string frame = gl_test::readFrame();
         const gl_test::Rgb background = gl_test::background();
@@ -123,14 +123,14 @@ TEST_F(PolyhedraScenesTest, TheThreeTurnWithOneRotator) {
     const Colours before = drawFrame();
     // A drag in the tetrahedron's scene turns the cube too.
     Widget* rotator = tetratetra().backgroundElement();
-    rotator->press({400, 300});
-    rotator->drag({440, 300});
-    rotator->release({440, 300});
+    rotator->press({400, 300}, elapsedMillis());
+    rotator->drag({440, 300}, elapsedMillis());
+    rotator->release({440, 300}, elapsedMillis());
     const Colours after = drawFrame();
     EXPECT_NE(before.red, after.red);
-    rotator->press({440, 300});
-    rotator->drag({400, 300});
-    rotator->release({400, 300});
+    rotator->press({440, 300}, elapsedMillis());
+    rotator->drag({400, 300}, elapsedMillis());
+    rotator->release({400, 300}, elapsedMillis());
 }
 
 } // namespace

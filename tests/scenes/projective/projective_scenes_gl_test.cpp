@@ -37,7 +37,7 @@ struct Coverage {
 
 // Draws one frame of the current scene and measures it.
 Coverage drawFrame() {
-    renderFrame();
+    renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     const std::string frame = gl_test::readFrame();
     int middle = 0;

@@ -48,10 +48,10 @@ class RingSceneTest : public testing::Test {
     // Drawn twice: first as the controls have just moved, then from the
     // display list made for controls at rest; both must agree.
     Picture drawFrame() {
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "");
         const std::string moved = gl_test::readFrame();
-        renderFrame();
+        renderFrame(elapsedMillis());
         EXPECT_EQ(gl_test::stateProblems(), "");
         const std::string frame = gl_test::readFrame();
         EXPECT_TRUE(frame == moved) << "the resting band differs from the moving one";
