@@ -3,6 +3,8 @@
 // odd window sizes.
 
 #include "app/events.h"
+#include "app/idle_timer.h"
+#include "app/visit_record.h"
 #include "app/scene_manager.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
@@ -14,6 +16,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -278,6 +281,35 @@ TEST_F(Events, TapsOnTheMenuActWhereTheyLandWithNoFrameBetween) {
     onPassiveMotion(400, windowY(300));
     test_clock::advance(100);
     EXPECT_EQ(menu.opennessAt(elapsedMillis()), 0) << "leaving folds it";
+}
+
+// An exhibit nobody touches for a month: the clock passes 2^31 and 2^32 ms
+// (where a 32-bit count wraps) with no event and no frame between, and
+// whatever had come to rest stays where it rested.
+TEST_F(Events, AMonthAtRestBetweenTwoEventsReplaysNothing) {
+    constexpr Millis month = 30LL * 24 * 3600 * 1000;
+    test_clock::set(Millis(INT_MAX) - 1000);
+    auto& menu = dynamic_cast<SceneMenu&>(*sceneA.panel->items()[2]);
+    onPassiveMotion(20, windowY(20)); // hovering unfolds the menu
+    test_clock::advance(150);
+    renderFrame(elapsedMillis());
+    const Millis rested = elapsedMillis();
+    ASSERT_EQ(menu.opennessAt(rested), 1);
+    IdleTimer idle(120000, rested);
+
+    test_clock::advance(month);
+    const Millis now = elapsedMillis();
+    EXPECT_EQ(now - rested, month) << "the clock went back";
+    renderFrame(now);
+    EXPECT_EQ(menu.opennessAt(now), 1);
+    EXPECT_FALSE(sceneA.isAnimating(now)) << "a month on, the menu unfolds again";
+    EXPECT_EQ(idle.millisUntilDue(now), 0);
+    // The next visitor's visit is counted from the clock as it reads now.
+    VisitRecord visit("EventsA");
+    visit.interaction(now, 0);
+    idle.input(now);
+    EXPECT_EQ(idle.millisUntilDue(now + 1000), 119000);
+    EXPECT_EQ(visit.end(now + 5000)->millis, 5000);
 }
 
 TEST_F(Events, OddSizesAndStrayInputDoNothingWorse) {
