@@ -3,6 +3,7 @@
 // GLUT. The pure parts (the hue ramp, the cone's angles, decimal digits) are
 // exposed separately so they can be checked without a display.
 
+#include "geom/hue_ramp.h"
 #include "geom/vec.h"
 
 #include <GL/gl.h>
@@ -13,10 +14,7 @@
 // u x v and the local origin to origin. u and v are used as given.
 void multiplyFrame(const Vec3& origin, const Vec3& u, const Vec3& v);
 
-// The colour ramp red, green, blue, red, which runs twice per unit of t (so t
-// and t + 0.5 agree), scaled by brightness.
-Vec3 hueRamp(double t, double brightness);
-// glColor3d of hueRamp.
+// glColor3d of hueRamp (geom/hue_ramp.h).
 void hueColour(double t, double brightness);
 
 // glLightfv of (x, y, z, 1).

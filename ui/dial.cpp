@@ -1,5 +1,7 @@
 #include "ui/dial.h"
 
+#include "ui/control_values.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -17,28 +19,17 @@ void Dial::press(Vec2 p, Millis now) {
 }
 
 void Dial::drag(Vec2 p, Millis now) {
-    const Vec2 a = lastPointer - position;
-    const Vec2 b = p - position;
+    const double turn = dialTurn(position, lastPointer, p);
     lastPointer = p;
-    const double g = std::sqrt((a.x * a.x + a.y * a.y) * (b.x * b.x + b.y * b.y));
-    if (g > 0)
-        setAngle(angleAt(now) + (a.x * b.y - a.y * b.x) / g);
+    if (turn != 0)
+        setAngle(angleAt(now) + turn);
 }
 
 void Dial::fling(Vec2 p, Vec2 v, Millis now) {
+    // A pointer that hardly moved leaves the dial as it was.
     if (v.x * v.x + v.y * v.y < 0.01)
         return;
-    const Vec2 r0 = p - position;
-    const double r0Length = std::sqrt(r0.x * r0.x + r0.y * r0.y);
-    // Released exactly on the centre there is no direction to spin about.
-    if (r0Length == 0.0) {
-        turning.steer(0, now);
-        return;
-    }
-    const Vec2 r1 = r0 + v * 0.001; // where the pointer would be a millisecond later
-    const Vec2 u = r0 * (1.0 / r0Length);
-    const double radiansPerMilli = std::atan2(u.x * r1.y - u.y * r1.x, u.x * r1.x + u.y * r1.y);
-    turning.steer(std::fabs(radiansPerMilli) < 0.00001 ? 0 : radiansPerMilli, now);
+    turning.steer(dialSpinRate(position, p, v), now);
 }
 
 void Dial::setAngle(double angle) {

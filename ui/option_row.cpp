@@ -1,5 +1,7 @@
 #include "ui/option_row.h"
 
+#include "ui/control_values.h"
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -24,13 +26,7 @@ void OptionRow::press(Vec2 p, Millis) {
 }
 
 int OptionRow::slotAt(Vec2 p) const {
-    const double start = position.x - iconCount * spacing * 0.5;
-    const double slot = std::floor((p.x - start) / spacing);
-    if (slot < 0)
-        return 0;
-    if (slot > iconCount - 1)
-        return iconCount - 1;
-    return static_cast<int>(slot);
+    return iconSlotAt(p.x, position.x, iconCount, spacing);
 }
 
 double OptionRow::iconX(int index) const {

@@ -1,7 +1,5 @@
 #include "ui/rotator.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <cmath>
 

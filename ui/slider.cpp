@@ -11,36 +11,21 @@ bool Slider::contains(Vec2 p) const {
            p.y <= position.y + 30;
 }
 
-// A track of a single pixel, or a range of a single value, has nowhere to
-// move: everything maps to the left end and to the minimum.
-double Slider::valueAt(double px) const {
-    const double span = right() - left();
-    const double t = span != 0 ? (px - left()) / span : 0.0;
-    return (1 - t) * minimum + t * maximum;
+SliderTrack Slider::track() const {
+    return {left(), right(), minimum, maximum};
 }
 
-double Slider::exactColumn(double v) const {
-    const double range = maximum - minimum;
-    const double t = range != 0 ? (v - minimum) / range : 0.0;
-    return t * right() + (1 - t) * left();
+double Slider::valueAt(double px) const {
+    return track().valueAt(px);
 }
 
 int Slider::columnOf(double v) const {
-    return static_cast<int>(exactColumn(v));
-}
-
-double Slider::clamped(double v) const {
-    if (v < minimum)
-        return minimum;
-    if (v > maximum)
-        return maximum;
-    return v;
+    return static_cast<int>(track().exactColumn(v));
 }
 
 void Slider::press(Vec2 p, Millis) {
     pressed = true;
-    if (std::fabs(columnOf(value) - p.x) > 10)
-        value = clamped(valueAt(std::trunc(p.x)));
+    value = track().pressed(value, p.x);
     lastPointer = p;
 }
 
@@ -49,9 +34,7 @@ void Slider::drag(Vec2 p, Millis) {
     // Only whole columns are used up: on a scaled overlay the pointer moves
     // in fractions of a column, and those add up over the next steps.
     lastPointer = {lastPointer.x + d, p.y};
-    // Rounded, not truncated: the value of a column must give that column
-    // back, or a value a hair below it would hold one-column steps in place.
-    value = clamped(valueAt(std::round(exactColumn(value)) + d));
+    value = track().dragged(value, d);
 }
 
 void Slider::reset() {

@@ -2,6 +2,7 @@
 // A bounded value set by dragging a triangular knob along a horizontal track.
 // position is the centre of the track; the owner polls value.
 
+#include "ui/control_values.h"
 #include "ui/panel_item.h"
 #include "ui/widget.h"
 
@@ -38,7 +39,6 @@ class Slider : public PanelItem, public Widget {
     bool hovered = false;
 
   private:
-    double clamped(double v) const;
-    // The column of v before truncation.
-    double exactColumn(double v) const;
+    // The track and range as they are now (ui/control_values.h).
+    SliderTrack track() const;
 };

@@ -278,4 +278,9 @@ TEST_F(KleinScenesTest, TheFourScenesTurnTogether) {
     EXPECT_LT(differences(drawFrame(), turned), 50);
 }
 
+TEST(KleinLabelScene, WholeTurnOfTheDialTakesTheLabelOnceAround) {
+    EXPECT_NEAR(KleinLabelScene::labelMorph(0), 0.07, 1e-15);
+    EXPECT_NEAR(KleinLabelScene::labelMorph(2 * pi) - KleinLabelScene::labelMorph(0), 0.5, 1e-15);
+}
+
 } // namespace

@@ -3,7 +3,6 @@
 // bottle's halves are the whole bottle at 0 and two Moebius bands at 1.
 
 #include "scenes/klein/highlight_cull.h"
-#include "scenes/klein/klein_scenes.h"
 #include "scenes/klein/klein_tube.h"
 
 #include <gtest/gtest.h>
@@ -231,11 +230,6 @@ TEST(KleinTube, HalvesAreTheWholeBottleAtZeroAndTwoMoebiusBandsAtOne) {
         half.buildSurface();
         expectWellFormed(half, 1e-9);
     }
-}
-
-TEST(KleinLabelScene, WholeTurnOfTheDialTakesTheLabelOnceAround) {
-    EXPECT_NEAR(KleinLabelScene::labelMorph(0), 0.07, 1e-15);
-    EXPECT_NEAR(KleinLabelScene::labelMorph(2 * pi) - KleinLabelScene::labelMorph(0), 0.5, 1e-15);
 }
 
 TEST(HighlightCull, BoundsTheSpecularTermOfEitherFaceAndKeepsTheHighlight) {

@@ -1,4 +1,4 @@
-#include "geom/draw.h"
+#include "geom/hue_ramp.h"
 #include "scenes/projective/cross_cap_surface.h"
 #include "scenes/projective/uncrossed_cross_cap_surface.h"
 
