@@ -26,7 +26,8 @@ class ColourEditor : public PanelItem, public Widget {
 
     double left() const { return position.x - width * 0.5; }
     double right() const { return left() + width - 1; }
-    // The pixel column of a channel value, and the value of a column (unclamped).
+    // The column of a channel value, and the value of a column (unclamped), in
+    // overlay units.
     int columnOf(int value) const;
     int valueAt(int column) const;
     // The row at the height of p: 0 red, 1 green, 2 blue (others outside the rows).

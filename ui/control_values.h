@@ -15,7 +15,7 @@ struct SliderTrack {
     double minimum;
     double maximum;
 
-    // The value of pixel column px, unclamped; a track of a single pixel, or
+    // The value of column px (overlay units), unclamped; a track of one column, or
     // a range of a single value, maps everything to the left end and the
     // minimum.
     double valueAt(double px) const;

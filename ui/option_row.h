@@ -1,7 +1,7 @@
 #pragma once
 // A row of icons of which exactly one is selected: a filled marker under the
 // selected icon, an outline under the one the pointer is over. Subclasses draw
-// the icons (centred at the origin, about 16 px across); owners poll selected.
+// the icons (centred at the origin, about 16 units across); owners poll selected.
 
 #include "ui/panel_item.h"
 #include "ui/widget.h"
@@ -10,7 +10,7 @@ class OptionRow : public PanelItem, public Widget {
   public:
     OptionRow(int iconCount, double spacing) : spacing(spacing), iconCount(iconCount) {}
 
-    // 10 % wider than the row, 20 px above and below its centre line.
+    // 10 % wider than the row, 20 units above and below its centre line.
     bool contains(Vec2 p) const override;
     // Also tracks the icon under the pointer.
     Widget* pick(Vec2 p, Millis now) override;

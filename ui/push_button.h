@@ -9,7 +9,7 @@ class PushButton : public PanelItem, public Widget {
   public:
     // Circle of radius 10 about position.
     bool contains(Vec2 p) const override;
-    // A 14 px square in the state colour.
+    // A square of 14 overlay units in the state colour.
     void draw(Millis now) const override;
     virtual void activate(Millis) {}
 

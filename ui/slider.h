@@ -13,7 +13,7 @@ class Slider : public PanelItem, public Widget {
 
     void enter(Millis) override { hovered = true; }
     void leave(Millis) override { hovered = false; }
-    // Off the knob (more than 10 px away) the value jumps to the pressed column.
+    // Off the knob (more than 10 units away) the value jumps to the pressed column.
     void press(Vec2 p, Millis) override;
     // Moves by the pointer's x step in whole columns, so an off-centre grab
     // does not jump and steps of a fraction of a column add up.
@@ -24,9 +24,9 @@ class Slider : public PanelItem, public Widget {
 
     double left() const { return position.x - length * 0.5; }
     double right() const { return left() + length - 1; }
-    // The value of pixel column px, unclamped.
+    // The value of column px (overlay units), unclamped.
     double valueAt(double px) const;
-    // The pixel column of v, truncated towards zero.
+    // The column of v, truncated towards zero.
     int columnOf(double v) const;
 
     double minimum = 0.0;
