@@ -180,7 +180,10 @@ std::string decimalText(int value) {
     if (value == 0)
         return "0";
     std::string digits;
-    for (int v = value < 0 ? -value : value; v > 0; v /= 10)
+    // In unsigned arithmetic, where the magnitude of the most negative int
+    // is defined.
+    const unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    for (unsigned v = magnitude; v > 0; v /= 10)
         digits.insert(digits.begin(), char('0' + v % 10));
     return digits;
 }

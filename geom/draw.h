@@ -47,5 +47,7 @@ double strokeTextWidth(void* font, const std::string& text);
 // Roman stroke text at (x, y), scaled by size * 0.2.
 void drawLabel(double x, double y, double size, const std::string& text);
 
-// Digits of a value from 0 to 255, without sign or leading zeros.
+// The decimal digits of the value's magnitude, without sign or leading zeros
+// (the colour editor shows channels from 0 to 255). Every int has an answer,
+// the most negative one included.
 std::string decimalText(int value);

@@ -3,6 +3,7 @@
 // no test sees what an earlier one did to the scenes.
 
 #include "tests/e2e/exhibit_process.h"
+#include "tests/e2e/frame_watch.h"
 
 #include <gtest/gtest.h>
 
@@ -40,9 +41,11 @@ class ExhibitTest : public ::testing::Test {
     virtual std::string screen() const { return "1024x768x24"; }
 
     void SetUp() override {
-        exhibit = std::make_unique<ExhibitProcess>(LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM,
+        exhibit = std::make_unique<ExhibitProcess>(LEMBOVARI_WITH_XVFB, LEMBOVARI_PROGRAM,
                                                    "Lembovari", programArguments(), screen());
         ASSERT_TRUE(exhibit->started()) << exhibit->failure();
+        frames = std::make_unique<FrameWatch>(*exhibit);
+        ASSERT_TRUE(frames->watching()) << "the X server reports no damage";
     }
 
     // What the window showed when a test failed, to look at afterwards: a
@@ -62,9 +65,19 @@ class ExhibitTest : public ::testing::Test {
         }
     }
 
-    // Time for input that should change nothing to have been handled and
-    // drawn, had it changed something.
-    static void settle() { std::this_thread::sleep_for(std::chrono::milliseconds(500)); }
+    // For input that should change nothing, or nothing that moves on: sends
+    // it to the program once that is at rest, waits for a frame that answers
+    // it and for the program to come to rest again. The program draws a
+    // frame for every event it handles and at rest for nothing else, so the
+    // picture then shows whatever the input changed. Answers whether all of
+    // that happened.
+    bool answered(const std::function<void()>& input) {
+        if (!frames->comesToRest())
+            return false;
+        const long before = frames->changes();
+        input();
+        return frames->changesPast(before) && frames->comesToRest();
+    }
 
     // Waits until two pictures taken a little apart agree within the box (at
     // most stillPixels pixels off by more than tolerance), that is until the
@@ -121,6 +134,7 @@ class ExhibitTest : public ::testing::Test {
     }
 
     std::unique_ptr<ExhibitProcess> exhibit;
+    std::unique_ptr<FrameWatch> frames;
 };
 
 // The exhibit with every registered scene in its list, in registration

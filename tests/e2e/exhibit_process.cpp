@@ -45,14 +45,6 @@ void dieWithParent(pid_t parent) {
     }
 }
 
-void redirectToNull(int fd) {
-    int null = open("/dev/null", O_WRONLY);
-    if (null >= 0) {
-        dup2(null, fd);
-        close(null);
-    }
-}
-
 std::string windowName(Display* display, Window window) {
     Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
     Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
@@ -97,11 +89,6 @@ int channel(unsigned long pixel, unsigned long mask) {
 
 } // namespace
 
-bool near(Rgb a, Rgb b, int tolerance) {
-    return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
-           std::abs(a.b - b.b) <= tolerance;
-}
-
 Picture::Picture(int width, int height, std::vector<Rgb> pixels)
     : w(width), h(height), pixels(std::move(pixels)) {}
 
@@ -113,13 +100,7 @@ Rgb Picture::at(int x, int y) const {
 }
 
 int Picture::countUnlike(Box box, Rgb colour, int tolerance) const {
-    int count = 0;
-    for (int y = box.y; y < box.y + box.height; ++y) {
-        for (int x = box.x; x < box.x + box.width; ++x) {
-            count += near(at(x, y), colour, tolerance) ? 0 : 1;
-        }
-    }
-    return count;
+    return pixels::countUnlike(box, colour, tolerance, [this](int x, int y) { return at(x, y); });
 }
 
 bool Picture::writePpm(const std::string& path) const {
@@ -141,13 +122,9 @@ int countDifferences(const Picture& a, const Picture& b, Box box, int tolerance)
     if (a.empty() || b.empty() || a.width() != b.width() || a.height() != b.height()) {
         return box.width * box.height;
     }
-    int count = 0;
-    for (int y = box.y; y < box.y + box.height; ++y) {
-        for (int x = box.x; x < box.x + box.width; ++x) {
-            count += near(a.at(x, y), b.at(x, y), tolerance) ? 0 : 1;
-        }
-    }
-    return count;
+    return pixels::countDifferent(
+        box, tolerance, [&](int x, int y) { return a.at(x, y); },
+        [&](int x, int y) { return b.at(x, y); });
 }
 
 bool waitFor(const std::function<bool()>& condition, milliseconds timeout) {
@@ -161,12 +138,12 @@ bool waitFor(const std::function<bool()>& condition, milliseconds timeout) {
     return true;
 }
 
-ExhibitProcess::ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
+ExhibitProcess::ExhibitProcess(const std::string& serverStarter, const std::string& program,
                                const std::string& windowTitle,
                                const std::vector<std::string>& arguments, const std::string& screen,
                                const Launch& launch) {
     XSetErrorHandler(ignoreXError);
-    startServer(xvfbProgram, screen);
+    startServer(serverStarter, screen);
     if (started()) {
         startProgram(program, arguments, launch);
     }
@@ -199,7 +176,7 @@ ExhibitProcess::~ExhibitProcess() {
         XCloseDisplay(display);
     }
     reap(programPid);
-    reap(serverPid);
+    stopServer();
 }
 
 void ExhibitProcess::fail(const std::string& why) {
@@ -225,57 +202,63 @@ void ExhibitProcess::reap(pid_t& pid) {
     pid = -1;
 }
 
-void ExhibitProcess::startServer(const std::string& xvfbProgram, const std::string& screen) {
-    // The server picks a free display number itself and writes it to the
-    // pipe once it accepts connections: no guessing, no race with other
-    // servers starting at the same time.
-    int fds[2];
-    if (pipe(fds) != 0) {
+void ExhibitProcess::startServer(const std::string& serverStarter, const std::string& screen) {
+    // The server comes from the one script that starts every X server of the
+    // tests and tools. It runs a shell that names the display on one pipe and
+    // keeps the server until the other pipe closes: when this object goes,
+    // or when the test process dies, however it dies.
+    int names[2];
+    int life[2];
+    if (pipe2(names, O_CLOEXEC) != 0) {
         fail("no pipe for the X server");
         return;
     }
-    pid_t parent = getpid();
+    if (pipe2(life, O_CLOEXEC) != 0) {
+        close(names[0]);
+        close(names[1]);
+        fail("no pipe for the X server");
+        return;
+    }
     serverPid = fork();
     if (serverPid < 0) {
-        close(fds[0]);
-        close(fds[1]);
+        for (int fd : {names[0], names[1], life[0], life[1]})
+            close(fd);
         fail("could not fork the X server");
         return;
     }
     if (serverPid == 0) {
-        dieWithParent(parent);
-        close(fds[0]);
-        redirectToNull(STDOUT_FILENO);
-        redirectToNull(STDERR_FILENO);
-        std::string fd = std::to_string(fds[1]);
-        execl(xvfbProgram.c_str(), xvfbProgram.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-              screen.c_str(), "-br", "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+        dup2(life[0], STDIN_FILENO);
+        dup2(names[1], STDOUT_FILENO);
+        execl(serverStarter.c_str(), serverStarter.c_str(), "--screen", screen.c_str(), "sh", "-c",
+              "echo \"$DISPLAY\"; read -r _", static_cast<char*>(nullptr));
         _exit(127);
     }
-    close(fds[1]);
+    close(names[1]);
+    close(life[0]);
+    lifeline = life[1];
 
-    std::string number;
+    std::string name;
     auto deadline = Clock::now() + startTimeout;
-    while (number.empty() || number.back() != '\n') {
+    while (name.empty() || name.back() != '\n') {
         auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
-        pollfd ready{fds[0], POLLIN, 0};
+        pollfd ready{names[0], POLLIN, 0};
         if (left <= 0 || poll(&ready, 1, static_cast<int>(left)) <= 0) {
             break;
         }
         char buffer[16];
-        ssize_t got = read(fds[0], buffer, sizeof buffer);
+        ssize_t got = read(names[0], buffer, sizeof buffer);
         if (got <= 0) {
             break;
         }
-        number.append(buffer, static_cast<size_t>(got));
+        name.append(buffer, static_cast<size_t>(got));
     }
-    close(fds[0]);
-    if (number.empty() || number.back() != '\n') {
+    close(names[0]);
+    if (name.size() < 2 || name.back() != '\n') {
         fail("the X server did not start");
         return;
     }
-    number.pop_back();
-    displayName_ = ":" + number;
+    name.pop_back();
+    displayName_ = name;
     display = XOpenDisplay(displayName_.c_str());
     if (display == nullptr) {
         fail("could not connect to the X server on " + displayName_);
@@ -283,6 +266,27 @@ void ExhibitProcess::startServer(const std::string& xvfbProgram, const std::stri
     }
     // The program must not hold our connection open after we close it.
     fcntl(ConnectionNumber(display), F_SETFD, FD_CLOEXEC);
+}
+
+void ExhibitProcess::stopServer() {
+    if (serverPid <= 0) {
+        return;
+    }
+    // Its script ends the server once the lifeline closes; only a script
+    // that does not is ended by force.
+    if (lifeline >= 0) {
+        close(lifeline);
+        lifeline = -1;
+    }
+    auto deadline = Clock::now() + stopTimeout;
+    while (waitpid(serverPid, nullptr, WNOHANG) == 0) {
+        if (Clock::now() >= deadline) {
+            reap(serverPid);
+            return;
+        }
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    serverPid = -1;
 }
 
 void ExhibitProcess::startProgram(const std::string& program,

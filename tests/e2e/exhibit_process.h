@@ -1,14 +1,16 @@
 #pragma once
 // Runs the real program on a private virtual X display and drives it the way
 // a visitor does: XTest pointer and key events go in, the window's pixels
-// come out. Both the X server and the program are killed and reaped when the
-// object goes, and they die with the test process if that is killed first.
+// come out. Both the X server and the program end and are reaped when the
+// object goes, and they end with the test process if that is killed first.
 //
 // Two coordinate systems appear below. Window coordinates are X's: origin at
 // the top-left corner, y downwards. Overlay coordinates are the program's:
 // origin at the bottom-left corner, y upwards, so the pixel row y of the
 // overlay is window row height - 1 - y, while a pointer at window row r is
 // seen by the program at overlay height height - r.
+
+#include "tests/support/pixels.h"
 
 #include <chrono>
 #include <functional>
@@ -26,22 +28,9 @@ namespace e2e {
 using KeySym = unsigned long;
 using WindowId = unsigned long;
 
-struct Rgb {
-    int r = 0;
-    int g = 0;
-    int b = 0;
-};
-
-// Every channel within tolerance of the other colour's.
-bool near(Rgb a, Rgb b, int tolerance);
-
-// A rectangle of window pixels: origin top-left, y downwards.
-struct Box {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-};
+using pixels::Box;
+using pixels::near;
+using pixels::Rgb;
 
 // A copy of the window's pixels; empty when the window could not be read.
 class Picture {
@@ -85,12 +74,12 @@ struct Launch {
 
 class ExhibitProcess {
   public:
-    // Starts a virtual X server (xvfbProgram) on a display number of its own
-    // choosing, then program on it, and waits until the program's window,
+    // Starts a virtual X server through serverStarter (the with-xvfb script),
+    // then program on it, and waits until the program's window,
     // found by its title, is mapped and shows a first frame. The program gets
     // the arguments after its name. screen is the server's screen as Xvfb's
     // -screen option takes it.
-    ExhibitProcess(const std::string& xvfbProgram, const std::string& program,
+    ExhibitProcess(const std::string& serverStarter, const std::string& program,
                    const std::string& windowTitle, const std::vector<std::string>& arguments = {},
                    const std::string& screen = "1024x768x24", const Launch& launch = {});
     ~ExhibitProcess();
@@ -141,7 +130,8 @@ class ExhibitProcess {
   private:
     // Sends pointer motion to (x, y) in window coordinates without flushing.
     void queueMotion(int x, int y);
-    void startServer(const std::string& xvfbProgram, const std::string& screen);
+    void startServer(const std::string& serverStarter, const std::string& screen);
+    void stopServer();
     void startProgram(const std::string& program, const std::vector<std::string>& arguments,
                       const Launch& launch);
     void findWindow(const std::string& windowTitle);
@@ -150,6 +140,8 @@ class ExhibitProcess {
 
     std::string failure_;
     pid_t serverPid = -1;
+    // The write end of the pipe that keeps the server; -1 once closed.
+    int lifeline = -1;
     pid_t programPid = -1;
     int programStatus = -1;
     std::string displayName_;

@@ -69,8 +69,8 @@ class KleinScenesTest : public AllScenesTest {
 
     // A drag with the button held from (x0, y0) to (x1, y1) in overlay
     // coordinates, held still before the release so that nothing spins: the
-    // release waits until the program has drawn the drag's end, and then
-    // longer than a spin looks back.
+    // release waits until the program has drawn the drag's end and then
+    // drawn nothing for longer than a spin looks back.
     void dragOverlay(int x0, int y0, int x1, int y1) {
         exhibit->moveToOverlay(x0 + 1, y0);
         exhibit->moveToOverlay(x0, y0);
@@ -80,7 +80,7 @@ class KleinScenesTest : public AllScenesTest {
         exhibit->glideToOverlay(x1, y1, 12, 25ms);
         waitForChangeFrom(before);
         waitForStillPicture();
-        std::this_thread::sleep_for(250ms);
+        frames->comesToRest();
         exhibit->releaseButton();
     }
 

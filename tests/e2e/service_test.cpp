@@ -88,8 +88,7 @@ TEST(Service, TellsSystemdItIsReadyPingsWhileTheLoopTurnsAndStopsOnSigterm) {
     ASSERT_TRUE(systemd.bound);
     const std::string journal = scratch.path + "/journal";
     // Pings every 300 ms.
-    ExhibitProcess exhibit(LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM, "Lembovari", {},
-                           "1024x768x24",
+    ExhibitProcess exhibit(LEMBOVARI_WITH_XVFB, LEMBOVARI_PROGRAM, "Lembovari", {}, "1024x768x24",
                            {{"NOTIFY_SOCKET=" + systemd.path, "WATCHDOG_USEC=600000"}, journal});
     ASSERT_TRUE(exhibit.started()) << exhibit.failure();
     ASSERT_TRUE(systemd.awaits("READY=1", 15s));
@@ -129,7 +128,7 @@ TEST(Service, OneVisitOfRealInputIsOneLineWithItsScenesAndTheJournalSaysSo) {
     const std::string journal = scratch.path + "/journal";
     const std::string log = scratch.path + "/visits.csv";
     ExhibitProcess exhibit(
-        LEMBOVARI_XVFB_PROGRAM, LEMBOVARI_PROGRAM, "Lembovari",
+        LEMBOVARI_WITH_XVFB, LEMBOVARI_PROGRAM, "Lembovari",
         {"--scenes", "ProjectivePlane1,Moebius", "--idle-reset", "2", "--visit-log", log},
         "1024x768x24", {{}, journal});
     ASSERT_TRUE(exhibit.started()) << exhibit.failure();

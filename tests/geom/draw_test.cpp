@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -55,6 +56,8 @@ TEST(DecimalText, DigitsWithoutLeadingZeros) {
     EXPECT_EQ(decimalText(7), "7");
     EXPECT_EQ(decimalText(48), "48");
     EXPECT_EQ(decimalText(255), "255");
+    EXPECT_EQ(decimalText(-48), "48");
+    EXPECT_EQ(decimalText(INT_MIN), "2147483648");
 }
 
 TEST(StrokeText, EmptyTextHasNoWidth) {

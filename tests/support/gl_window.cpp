@@ -5,7 +5,6 @@
 #include <GL/freeglut.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace gl_test {
 
@@ -32,13 +31,6 @@ Rgb pixel(int x, int y) {
     return {p[0], p[1], p[2]};
 }
 
-bool near(const Rgb& a, const Rgb& b, int tolerance) {
-    for (int i = 0; i < 3; ++i)
-        if (std::abs(a[i] - b[i]) > tolerance)
-            return false;
-    return true;
-}
-
 Rgb rgb(double r, double g, double b) {
     return {int(std::lround(r * 255)), int(std::lround(g * 255)), int(std::lround(b * 255))};
 }
@@ -52,15 +44,13 @@ std::string readFrame() {
 }
 
 Rgb Frame::at(int x, int y) const {
-    const auto* p = reinterpret_cast<const unsigned char*>(&pixels[std::size_t(y * width + x) * 3]);
-    return {p[0], p[1], p[2]};
+    return pixels::at(reinterpret_cast<const unsigned char*>(pixels.data()), width, x, y);
 }
 
 double Frame::middleCoverage(int tolerance) const {
-    int count = 0;
-    for (int y = height / 4; y < height * 3 / 4; ++y)
-        for (int x = width / 4; x < width * 3 / 4; ++x)
-            count += !near(at(x, y), background(), tolerance);
+    const pixels::Box middle{width / 4, height / 4, width / 2, height / 2};
+    const int count = pixels::countUnlike(middle, background(), tolerance,
+                                          [this](int x, int y) { return at(x, y); });
     return count / (width / 2.0 * (height / 2.0));
 }
 
@@ -69,11 +59,9 @@ Frame captureFrame() {
 }
 
 int differences(const Frame& a, const Frame& b, int tolerance, int y0) {
-    int count = 0;
-    for (int y = y0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            count += !near(a.at(x, y), b.at(x, y), tolerance);
-    return count;
+    return pixels::countDifferent(
+        pixels::Box{0, y0, width, height - y0}, tolerance, [&](int x, int y) { return a.at(x, y); },
+        [&](int x, int y) { return b.at(x, y); });
 }
 
 Rgb background() {

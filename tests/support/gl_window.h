@@ -2,7 +2,8 @@
 // One real GLUT window of 800 by 600 for a whole GL test binary (under Xvfb
 // with Mesa's software renderer), and checks on what a frame left behind.
 
-#include <array>
+#include "tests/support/pixels.h"
+
 #include <string>
 
 namespace gl_test {
@@ -14,11 +15,10 @@ void ensureWindow();
 // Sends the window-size reshape the window system would send.
 void reshapeToWindow();
 
-using Rgb = std::array<int, 3>;
+using pixels::near;
+using pixels::Rgb;
 // The back buffer's pixel at overlay coordinates (origin bottom-left).
 Rgb pixel(int x, int y);
-// True when every channel differs by at most tolerance.
-bool near(const Rgb& a, const Rgb& b, int tolerance = 2);
 Rgb rgb(double r, double g, double b);
 // The whole back buffer, rows bottom to top, RGB.
 std::string readFrame();

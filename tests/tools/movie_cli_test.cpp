@@ -1,6 +1,7 @@
 // The real lembovari-movie binary, run on the X display this test runs on:
 // refusals, and films decoded back with FFmpeg's libraries.
 
+#include "tests/support/pixels.h"
 #include "tests/tools/movie_reader.h"
 #include "tests/tools/tool_test.h"
 
@@ -21,14 +22,7 @@ class MovieTool : public ToolTest {
 
 // How many pixels differ by more than slack in some channel.
 int differing(const RgbImage& a, const RgbImage& b, int slack = 16) {
-    int count = 0;
-    for (std::size_t i = 0; i + 2 < a.pixels.size(); i += 3)
-        for (std::size_t c = 0; c < 3; ++c)
-            if (std::abs(a.pixels[i + c] - b.pixels[i + c]) > slack) {
-                ++count;
-                break;
-            }
-    return count;
+    return pixels::countDifferent(a.pixels, b.pixels, slack);
 }
 
 TEST_F(MovieTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {

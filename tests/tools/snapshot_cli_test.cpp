@@ -1,13 +1,13 @@
 // The real lembovari-snapshot binary, run on the X display this test runs on:
 // what it says and leaves behind for good and bad command lines.
 
+#include "tests/support/pixels.h"
 #include "tests/tools/png_reader.h"
 #include "tests/tools/tool_test.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -22,21 +22,17 @@ class SnapshotTool : public ToolTest {
     std::string output(const char* name = "picture.png") const { return ToolTest::output(name); }
 };
 
-using Rgb = std::array<int, 3>;
+using pixels::Rgb;
 const Rgb background = {9, 48, 75};
 
 Rgb pixelAt(const RgbImage& image, int x, int y) {
-    const std::size_t i = (std::size_t(y) * image.width + x) * 3;
-    return {image.pixels[i], image.pixels[i + 1], image.pixels[i + 2]};
+    return pixels::at(image.pixels.data(), image.width, x, y);
 }
 
 // How many pixels of the box [x0, x1) by [y0, y1), rows from the top, are not colour.
 int countUnlike(const RgbImage& image, int x0, int y0, int x1, int y1, Rgb colour) {
-    int count = 0;
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            count += pixelAt(image, x, y) != colour;
-    return count;
+    return pixels::countUnlike({x0, y0, x1 - x0, y1 - y0}, colour, 0,
+                               [&](int x, int y) { return pixelAt(image, x, y); });
 }
 
 // The columns of the model's picture: the first and last that differ from
@@ -187,12 +183,8 @@ TEST_F(SnapshotTool, TheGalleryIsDrawnAgainAsItWasCommitted) {
         ASSERT_TRUE(drawn && committed) << file;
         ASSERT_EQ(drawn->width, committed->width) << file;
         ASSERT_EQ(drawn->height, committed->height) << file;
-        int off = 0;
-        for (std::size_t i = 0; i < drawn->pixels.size(); i += 3)
-            off += std::abs(drawn->pixels[i] - committed->pixels[i]) > 2 ||
-                   std::abs(drawn->pixels[i + 1] - committed->pixels[i + 1]) > 2 ||
-                   std::abs(drawn->pixels[i + 2] - committed->pixels[i + 2]) > 2;
-        EXPECT_LE(off, 20) << file << " is no longer the picture in the gallery";
+        EXPECT_LE(pixels::countDifferent(drawn->pixels, committed->pixels, 2), 20)
+            << file << " is no longer the picture in the gallery";
         identical += drawn->pixels == committed->pixels;
         ++compared;
     }

@@ -25,6 +25,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from devtools import Browser, Server, read_png, wait_for  # noqa: E402
+from pixels import differing_share as differing_share_within, rgb_at  # noqa: E402
 
 CHANNEL_TOLERANCE = 40
 MATCHING_SHARE = 0.01
@@ -37,16 +38,7 @@ SCENES = ["KleinBottle1", "KleinBottle3", "KleinBottle4", "KleinBottle5", "Moebi
 
 def differing_share(a, b):
     """The share of pixels of two same-sized RGB pictures that differ."""
-    if a == b:
-        return 0.0
-    if len(a) != len(b):
-        return 1.0
-    count = 0
-    for k in range(0, len(a), 3):
-        if (abs(a[k] - b[k]) > CHANNEL_TOLERANCE or abs(a[k + 1] - b[k + 1]) > CHANNEL_TOLERANCE
-                or abs(a[k + 2] - b[k + 2]) > CHANNEL_TOLERANCE):
-            count += 1
-    return count / (len(a) / 3)
+    return differing_share_within(a, b, CHANNEL_TOLERANCE)
 
 
 class PageTest:
@@ -146,7 +138,7 @@ class PageTest:
         self.browser.send("Emulation.setTouchEmulationEnabled", enabled=False)
 
         def coloured():
-            r, g, b = self.page()[3 * (y * 800 + x):3 * (y * 800 + x) + 3]
+            r, g, b = rgb_at(self.page(), 800, x, y)
             return max(abs(r - g), abs(g - b), abs(r - b)) > 30
         try:
             wait_for(coloured, TIMEOUT, "the tapped region to take its colour")
@@ -214,7 +206,7 @@ class PageTest:
 def grey_region_pixel(rgb):
     """A pixel of light grey with grey all around it, in the window's middle."""
     def grey(x, y):
-        r, g, b = rgb[3 * (y * 800 + x):3 * (y * 800 + x) + 3]
+        r, g, b = rgb_at(rgb, 800, x, y)
         return r > 110 and abs(r - g) < 8 and abs(g - b) < 8
     for y in range(150, 450, 4):
         for x in range(200, 600, 4):

@@ -46,7 +46,7 @@ void exhibit_window::open(const char* programName) {
     // GLUT would end the process with a message of its own.
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) {
-        std::fprintf(stderr, "%s: no X display; run it under xvfb-run -a\n", programName);
+        std::fprintf(stderr, "%s: no X display; run it under tools/with-xvfb\n", programName);
         std::exit(1);
     }
     int argc = 1;

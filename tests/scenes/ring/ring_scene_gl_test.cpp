@@ -98,11 +98,8 @@ TEST_F(RingSceneTest, PhaseTurnsTheBandAndAFullTurnRestoresIt) {
     const std::string turned = (drawFrame(), gl_test::readFrame());
     show(0.2, 0, 2 * pi);
     const std::string again = (drawFrame(), gl_test::readFrame());
-    int changed = 0, differing = 0;
-    for (std::size_t i = 0; i < start.size(); ++i) {
-        changed += start[i] != turned[i];
-        differing += std::abs(int((unsigned char)start[i]) - int((unsigned char)again[i])) > 8;
-    }
+    const int changed = pixels::countDifferent(start, turned, 0);
+    const int differing = pixels::countDifferent(start, again, 8);
     EXPECT_GT(changed, 10000);
     EXPECT_LT(differing, 30);
     // A dial that has spun for a long time still draws a finite band.
