@@ -72,7 +72,8 @@ void onDisplayWatched() {
 }
 
 void stop(int signal) {
-    journalNote(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
+    const char* name = signal == SIGINT ? "SIGINT" : signal == SIGHUP ? "SIGHUP" : "SIGTERM";
+    journalNote(std::string("stopping on ") + name);
     notifyStopping();
     std::exit(0);
 }
@@ -103,11 +104,20 @@ void onGlutError(const char* format, va_list arguments) {
     std::exit(1);
 }
 
+// A warning of GLUT's is a problem line like the others, under the
+// journal's error priority rather than as GLUT's own stray text.
+void onGlutWarning(const char* format, va_list arguments) {
+    char message[512];
+    std::vsnprintf(message, sizeof message, format, arguments);
+    journalProblem(std::string("freeglut: ") + message);
+}
+
 } // namespace
 
 void prepareService() {
     catchStopSignals();
     glutInitErrorFunc(onGlutError);
+    glutInitWarningFunc(onGlutWarning);
 }
 
 void startService(StartFacts facts) {

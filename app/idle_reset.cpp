@@ -57,11 +57,11 @@ void stopAttracting() {
 
 } // namespace
 
-void enableIdleReset(int seconds, bool attract) {
+void enableIdleReset(int seconds, bool attract, int maxHoldSeconds) {
     for (Scene* scene : SceneManager::instance().registered())
         scene->rememberStart();
     attractAfterReset = attract;
-    idleTimer = std::make_unique<IdleTimer>(seconds * 1000, elapsedMillis());
+    idleTimer = std::make_unique<IdleTimer>(seconds * 1000, elapsedMillis(), maxHoldSeconds * 1000);
     startVisits();
     armTimer();
 }

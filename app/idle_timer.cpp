@@ -14,7 +14,8 @@ unsigned bitOf(int button) {
 }
 } // namespace
 
-IdleTimer::IdleTimer(int timeoutMillis, int now) : timeout(timeoutMillis), lastInput(now) {}
+IdleTimer::IdleTimer(int timeoutMillis, int now, int maxHoldMillis)
+    : timeout(timeoutMillis), lastInput(now), maxHold(maxHoldMillis) {}
 
 void IdleTimer::input(int now) {
     lastInput = now;
@@ -22,6 +23,8 @@ void IdleTimer::input(int now) {
 }
 
 void IdleTimer::buttonDown(int button, int now) {
+    if (!buttonHeld())
+        heldSince = now;
     heldButtons |= bitOf(button);
     input(now);
 }
@@ -36,10 +39,14 @@ bool IdleTimer::due(int now) const {
 }
 
 int IdleTimer::millisUntilDue(int now) const {
-    if (!counting || buttonHeld())
+    if (!counting)
         return -1;
     // A reading from before the last input (a clock read out of order) counts
     // as no time at all.
     const int idle = std::max(millisBetween(lastInput, now), 0);
-    return std::max(timeout - idle, 0);
+    const int untilTimeout = std::max(timeout - idle, 0);
+    if (!buttonHeld())
+        return untilTimeout;
+    const int held = std::max(millisBetween(heldSince, now), 0);
+    return held < maxHold ? std::max(untilTimeout, maxHold - held) : untilTimeout;
 }

@@ -3,12 +3,17 @@
 // start-up state. Pure: times are readings of the one clock, in
 // milliseconds, compared with millisBetween so that the count stays right
 // across the counter's wrap. A button held down (a visitor in the middle of a
-// drag) stops the count; it starts again at the release.
+// drag) stops the count; it starts again at the release. A button held longer
+// than the longest hold (an object resting on a touch screen, a stuck touch)
+// no longer stops it, so that such an exhibit still returns to its start.
 
 class IdleTimer {
   public:
-    // Counts from now; timeoutMillis is positive and well below 2^31.
-    IdleTimer(int timeoutMillis, int now);
+    // Counts from now; timeoutMillis and maxHoldMillis are positive and well
+    // below 2^31.
+    IdleTimer(int timeoutMillis, int now, int maxHoldMillis = defaultMaxHoldMillis);
+
+    static constexpr int defaultMaxHoldMillis = 600 * 1000;
 
     // Any pointer, button or key event restarts the count.
     void input(int now);
@@ -17,8 +22,9 @@ class IdleTimer {
     void buttonDown(int button, int now);
     void buttonUp(int button, int now);
 
-    // Whether the exhibit should return to its start now: no button held and
-    // the whole timeout passed since the last input, with no reset since.
+    // Whether the exhibit should return to its start now: no button held (or
+    // none for less than the longest hold) and the whole timeout passed since
+    // the last input, with no reset since.
     bool due(int now) const;
     // Called after the reset: nothing is due again until the next input.
     void resetDone() { counting = false; }
@@ -30,6 +36,8 @@ class IdleTimer {
   private:
     int timeout;
     int lastInput;
+    int maxHold;
     unsigned heldButtons = 0; // one bit per GLUT button number
+    int heldSince = 0;        // when heldButtons last became non-empty
     bool counting = true;
 };

@@ -21,7 +21,7 @@
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
-#include "tools/common/option_table.h"
+#include "app/option_table.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
@@ -66,7 +66,7 @@ struct Arguments {
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    const std::vector<ToolOption> table = {
+    const std::vector<CommandOption> table = {
         wholeNumberOption("--frames",
                           "frames measured of each scene and state, after 30 to warm up", "300",
                           a.frames, 1, mostFrames),
