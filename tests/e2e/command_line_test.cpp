@@ -114,5 +114,20 @@ TEST(CommandLine, BadIdleResetOrAttractAloneIsOneLineAndStatusTwoWithoutAWindow)
     }
 }
 
+// A visit log that could never be written and a bad longest hold are
+// refused before GLUT looks for a display, which there is none of here.
+TEST(CommandLine, AnUnwritableVisitLogOrABadHoldIsOneLineAndStatusTwo) {
+    for (const std::string arguments :
+         {"--idle-reset 5 --visit-log /nonexistent/dir/x.csv", "--idle-reset 5 --visit-log /tmp",
+          "--idle-reset 5 --max-hold 0", "--max-hold 60", "--size 99x600"}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments << ": " << outcome.err;
+        EXPECT_EQ(lineCount(outcome.err), 1) << arguments << ": " << outcome.err;
+    }
+    EXPECT_EQ(run("--idle-reset 5 --visit-log /nonexistent/dir/x.csv").err,
+              "lembovari: --visit-log /nonexistent/dir/x.csv: the folder /nonexistent/dir does "
+              "not exist\n");
+}
+
 } // namespace
 } // namespace e2e
