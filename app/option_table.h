@@ -4,11 +4,15 @@
 // cannot part. The exhibit and its tools read theirs this way, and every
 // number on a command line is read by parseWhole.
 
+#include <cctype>
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 // One option: its name, the word standing for its value (empty for a
@@ -28,14 +32,30 @@ struct CommandOption {
 };
 
 // The whole text as a number, or nothing: no blanks, no sign but a minus,
-// no trailing characters.
+// no trailing characters, nothing out of the type's range; a fraction in
+// decimal (an exponent allowed, as are inf and nan), never in hexadecimal.
 template <typename T> std::optional<T> parseWhole(const std::string& text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [stop, status] = std::from_chars(text.data(), end, value);
-    if (text.empty() || status != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
+    if constexpr (std::is_floating_point_v<T>) {
+        // strtod, since not every standard library reads fractions with
+        // from_chars (the page's does not); what it reads beyond that
+        // function's form is turned away first.
+        if (text.empty() || std::isspace(static_cast<unsigned char>(text[0])) || text[0] == '+' ||
+            text.find_first_of("xX") != std::string::npos)
+            return std::nullopt;
+        char* stop = nullptr;
+        errno = 0;
+        const double value = std::strtod(text.c_str(), &stop);
+        if (errno == ERANGE || stop != text.c_str() + text.size())
+            return std::nullopt;
+        return T(value);
+    } else {
+        T value{};
+        const char* end = text.data() + text.size();
+        const auto [stop, status] = std::from_chars(text.data(), end, value);
+        if (text.empty() || status != std::errc() || stop != end)
+            return std::nullopt;
+        return value;
+    }
 }
 
 // The text as a whole number from lowest to highest, or nothing.
