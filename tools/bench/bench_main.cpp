@@ -17,11 +17,11 @@
 // for bad arguments.
 
 #include "app/events.h"
+#include "app/option_table.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
-#include "app/option_table.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 

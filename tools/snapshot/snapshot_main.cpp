@@ -16,11 +16,11 @@
 // written), 1 when drawing or writing failed.
 
 #include "app/events.h"
+#include "app/option_table.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
-#include "app/option_table.h"
 #include "tools/common/temporary_file.h"
 #include "tools/common/view_setup.h"
 #include "tools/snapshot/control_settings.h"

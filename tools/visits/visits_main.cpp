@@ -1,8 +1,8 @@
 // lembovari-visits: the curator's report of the exhibit's visit logs, as text
 // tables and, with --plot, as one picture.
 
-#include "tools/common/one_line.h"
 #include "app/option_table.h"
+#include "tools/common/one_line.h"
 #include "tools/visits/visit_log_reader.h"
 #include "tools/visits/visit_plot.h"
 #include "tools/visits/visit_report.h"
