@@ -1,11 +1,12 @@
 #include "app/command_line.h"
 
-#include "ui/captions.h"
-#include "ui/overlay_scale.h"
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -29,108 +30,33 @@ std::vector<std::string> splitAtCommas(const std::string& list) {
     }
 }
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-// A whole number of seconds in [1, 86400], written in decimal digits only.
-std::optional<int> idleSeconds(const std::string& text) {
-    constexpr int longest = 86400;
-    if (text.empty() || text.size() > 9 ||
-        text.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int seconds = std::stoi(text);
-    if (seconds < 1 || seconds > longest)
-        return std::nullopt;
-    return seconds;
-}
-
-// The value of option name at args[i], given as "name value" or
-// "name=value", moving i onto the value; empty when it is missing, none when
-// args[i] is another option.
-std::optional<std::string> optionValue(const std::vector<std::string>& args, std::size_t& i,
-                                       const std::string& name) {
-    const std::string& arg = args[i];
-    if (startsWith(arg, name + "="))
-        return arg.substr(name.size() + 1);
-    if (arg != name)
-        return std::nullopt;
-    return i + 1 == args.size() ? std::string() : args[++i];
-}
-
-std::string notThat(const std::string& given) {
-    return given.empty() ? std::string() : ", not " + given;
-}
-
-// A factor from 0.5 to 8 written as a plain decimal number.
-std::optional<double> scaleFactor(const std::string& text) {
-    char* end = nullptr;
-    const double f = std::strtod(text.c_str(), &end);
-    if (text.empty() || *end != '\0' || !std::isfinite(f) || f < OverlayScale::smallest ||
-        f > OverlayScale::largest)
-        return std::nullopt;
-    return f;
-}
-
 } // namespace
 
 StartupChoice takeStartupOptions(std::vector<std::string>& args,
                                  const std::vector<std::string>& registeredKeys) {
-    StartupChoice choice;
-    bool versionAsked = false;
-    std::optional<std::string> sceneList;
-    std::optional<std::string> idleReset;
-    std::vector<std::string> rest;
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    StartupLine line;
+    CommandLineForm form;
+    form.hint = "see lembovari --help";
+    form.helpAnywhere = true;
+    form.longForm = true;
+    std::string error;
+    const std::vector<std::string> given(args.begin() + (args.empty() ? 0 : 1), args.end());
+    const auto read = readCommandLine(startupOptions(line), given, error, form);
+    if (!read) {
+        StartupChoice choice;
+        choice.action = StartupChoice::Action::Refuse;
+        choice.error = error;
+        return choice;
+    }
+    StartupChoice& choice = line.choice;
+    if (read->help) {
         choice.action = StartupChoice::Action::Help;
         return choice;
     }
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (i == 0) {
-            rest.push_back(arg);
-        } else if (arg == "--list") {
-            choice.action = StartupChoice::Action::List;
-        } else if (arg == "--version") {
-            versionAsked = true;
-        } else if (arg == "--scenes") {
-            if (i + 1 == args.size())
-                return refused("--scenes needs a list of scene keys (or all)",
-                               "lembovari --list shows them");
-            sceneList = args[++i];
-        } else if (startsWith(arg, "--scenes=")) {
-            sceneList = arg.substr(std::string("--scenes=").size());
-        } else if (auto seconds = optionValue(args, i, "--idle-reset")) {
-            idleReset = *seconds;
-        } else if (arg == "--attract") {
-            choice.attract = true;
-        } else if (arg == "--fullscreen") {
-            choice.fullscreen = true;
-        } else if (arg == "--hide-cursor") {
-            choice.hideCursor = true;
-        } else if (auto scale = optionValue(args, i, "--overlay-scale")) {
-            choice.overlayScale = scaleFactor(*scale);
-            if (!choice.overlayScale)
-                return refused("--overlay-scale needs a factor from 0.5 to 8" + notThat(*scale));
-        } else if (auto language = optionValue(args, i, "--language")) {
-            const auto& codes = languageCodes();
-            if (std::find(codes.begin(), codes.end(), *language) == codes.end())
-                return refused("--language needs one of " + languageList() + notThat(*language));
-            choice.language = *language;
-        } else if (arg == "--no-quit-keys") {
-            choice.quitKeys = false;
-        } else if (auto file = optionValue(args, i, "--visit-log")) {
-            if (file->empty() || startsWith(*file, "--"))
-                return refused("--visit-log needs the name of a file" + notThat(*file));
-            choice.visitLog = *file;
-        } else if (startsWith(arg, "--")) {
-            return refused("unknown option " + arg);
-        } else {
-            rest.push_back(arg);
-        }
-    }
+    if (line.listAsked)
+        choice.action = StartupChoice::Action::List;
 
-    if (sceneList) {
+    if (const auto& sceneList = line.sceneList) {
         if (*sceneList == "all") {
             choice.keys = registeredKeys;
         } else if (sceneList->empty()) {
@@ -148,19 +74,57 @@ StartupChoice takeStartupOptions(std::vector<std::string>& args,
         if (choice.keys->empty())
             return refused("there are no scenes to show");
     }
-    if (idleReset) {
-        const auto seconds = idleSeconds(*idleReset);
-        if (!seconds)
-            return refused("--idle-reset takes a whole number of seconds from 1 to 86400, not '" +
-                           *idleReset + "'");
-        choice.idleResetSeconds = *seconds;
+    const auto seconds = [](const std::string& text) {
+        return wholeNumberIn(text, 1, StartupChoice::longestSeconds);
+    };
+    const std::string secondsRange = " takes a whole number of seconds from 1 to " +
+                                     std::to_string(StartupChoice::longestSeconds) + ", not '";
+    if (line.idleReset) {
+        const auto idle = seconds(*line.idleReset);
+        if (!idle)
+            return refused("--idle-reset" + secondsRange + *line.idleReset + "'");
+        choice.idleResetSeconds = *idle;
     }
-    if (choice.attract && !idleReset)
+    if (line.maxHold) {
+        const auto hold = seconds(*line.maxHold);
+        if (!hold)
+            return refused("--max-hold" + secondsRange + *line.maxHold + "'");
+        choice.maxHoldSeconds = *hold;
+    }
+    if (choice.attract && !line.idleReset)
         return refused("--attract needs --idle-reset SECONDS");
-    if (choice.visitLog && !idleReset)
+    if (choice.visitLog && !line.idleReset)
         return refused("--visit-log needs --idle-reset SECONDS, whose resets end the visits");
-    if (versionAsked)
+    if (line.maxHold && !line.idleReset)
+        return refused("--max-hold needs --idle-reset SECONDS, whose count it lets run");
+    if (line.versionAsked)
         choice.action = StartupChoice::Action::Version;
+    std::vector<std::string> rest(args.begin(), args.begin() + (args.empty() ? 0 : 1));
+    rest.insert(rest.end(), read->words.begin(), read->words.end());
     args = std::move(rest);
     return choice;
+}
+
+std::string visitLogRefusal(const std::string& file) {
+    // Opened as the log will be, but without making it: a new log begins
+    // with its header, which the first visit writes.
+    const int fd = open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd >= 0) {
+        close(fd);
+        return "";
+    }
+    const int openError = errno;
+    const auto slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : file.substr(0, slash);
+    struct stat status;
+    if (openError == ENOENT && stat(folder.c_str(), &status) != 0)
+        return "--visit-log " + file + ": the folder " + folder + " does not exist";
+    if (openError == ENOENT && !S_ISDIR(status.st_mode))
+        return "--visit-log " + file + ": " + folder + " is not a folder";
+    if (openError == ENOENT && access(folder.c_str(), W_OK | X_OK) == 0)
+        return "";
+    return "--visit-log " + file + ": cannot be opened for appending (" +
+           std::strerror(openError == ENOENT ? EACCES : openError) + ")";
 }

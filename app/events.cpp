@@ -1,6 +1,7 @@
 #include "app/events.h"
 
 #include "app/idle_reset.h"
+#include "app/journal.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
@@ -57,7 +58,9 @@ void setPointer(int x, int y) {
     pointerPoint = overlayScale.toOverlay(x, y, windowHeight);
 }
 
-[[noreturn]] void quit() {
+// The key is named in the journal, as a stop signal is.
+[[noreturn]] void quit(const char* key) {
+    journalNote(std::string("stopping on ") + key);
     std::exit(0);
 }
 
@@ -200,10 +203,11 @@ void onIdle() {
 void onKeyboard(unsigned char key, int, int) {
     noteKey(elapsedMillis());
     if (key == 27 && quitKeys)
-        quit();
+        quit("Escape");
     if (key == 'S' || key == 's') {
-        if (Scene* scene = currentScene())
-            scene->panel->colourEditor->hidden = !scene->panel->colourEditor->hidden;
+        Scene* scene = currentScene();
+        if (ColourEditor* editor = scene ? scene->panel->colourEditor : nullptr)
+            editor->hidden = !editor->hidden;
     }
     eventChangesPicture();
 }
@@ -216,7 +220,7 @@ void onSpecialKey(int key, int, int) {
     case GLUT_KEY_F2:
     case GLUT_KEY_F3:
         if (quitKeys)
-            quit();
+            quit(key == GLUT_KEY_F1 ? "F1" : key == GLUT_KEY_F2 ? "F2" : "F3");
         break;
     case GLUT_KEY_LEFT:
     case GLUT_KEY_PAGE_UP:

@@ -16,6 +16,7 @@ void startService(StartFacts) {}
 #include <GL/glu.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/Xext.h>
 
 #include <csignal>
 #include <cstdarg>
@@ -72,7 +73,8 @@ void onDisplayWatched() {
 }
 
 void stop(int signal) {
-    journalNote(std::string("stopping on ") + (signal == SIGINT ? "SIGINT" : "SIGTERM"));
+    const char* name = signal == SIGINT ? "SIGINT" : signal == SIGHUP ? "SIGHUP" : "SIGTERM";
+    journalNote(std::string("stopping on ") + name);
     notifyStopping();
     std::exit(0);
 }
@@ -89,9 +91,17 @@ void onWindowClosed() {
     stop(signal);
 }
 
+// After the display is gone, closing it on the way out has the GL driver
+// detach its shared memory, and Xlib would print that the extension is
+// missing: the one line that says so is the journal's.
+int ignoreMissingExtension(Display*, const char*, const char*) {
+    return 0;
+}
+
 int onDisplayLost(Display* display) {
     journalProblem(std::string("lost the X display ") + DisplayString(display) +
                    "; ending with status 1");
+    XSetExtensionErrorHandler(ignoreMissingExtension);
     std::exit(1);
 }
 
@@ -103,11 +113,20 @@ void onGlutError(const char* format, va_list arguments) {
     std::exit(1);
 }
 
+// A warning of GLUT's is a problem line like the others, under the
+// journal's error priority rather than as GLUT's own stray text.
+void onGlutWarning(const char* format, va_list arguments) {
+    char message[512];
+    std::vsnprintf(message, sizeof message, format, arguments);
+    journalProblem(std::string("freeglut: ") + message);
+}
+
 } // namespace
 
 void prepareService() {
     catchStopSignals();
     glutInitErrorFunc(onGlutError);
+    glutInitWarningFunc(onGlutWarning);
 }
 
 void startService(StartFacts facts) {

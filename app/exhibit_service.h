@@ -3,7 +3,7 @@
 // of it. The start line goes to the journal and READY=1 to systemd after the
 // first frame; every frame is followed by a look for GL errors, each kind
 // reported once; a lost display and GLUT's own fatal errors are one journal
-// line and status 1; SIGTERM and SIGINT are one line, STOPPING=1 and status 0.
+// line and status 1; SIGTERM, SIGINT and SIGHUP are one line, STOPPING=1 and status 0.
 
 #include "app/journal.h"
 

@@ -58,11 +58,12 @@ void stopAttracting(Millis now) {
 
 } // namespace
 
-void enableIdleReset(int seconds, bool attract) {
+void enableIdleReset(int seconds, bool attract, int maxHoldSeconds) {
     for (Scene* scene : SceneManager::instance().registered())
         scene->rememberStart();
     attractAfterReset = attract;
-    idleTimer = std::make_unique<IdleTimer>(seconds * 1000, elapsedMillis());
+    idleTimer = std::make_unique<IdleTimer>(Millis(seconds) * 1000, elapsedMillis(),
+                                            Millis(maxHoldSeconds) * 1000);
     startVisits();
     armTimer();
 }

@@ -10,8 +10,9 @@
 #include "geom/clock.h"
 
 // Keeps every registered scene's state as it is now and starts counting.
-// Needs the GLUT window; seconds is positive.
-void enableIdleReset(int seconds, bool attract);
+// Needs the GLUT window; seconds and maxHoldSeconds (how long a held button
+// keeps the count from running) are positive.
+void enableIdleReset(int seconds, bool attract, int maxHoldSeconds);
 
 // Every pointer, button and key event, before it is handled. Only presses
 // and releases say which GLUT button changed; down is GLUT_DOWN's case. A

@@ -12,7 +12,8 @@ unsigned bitOf(int button) {
 }
 } // namespace
 
-IdleTimer::IdleTimer(Millis timeoutMillis, Millis now) : timeout(timeoutMillis), lastInput(now) {}
+IdleTimer::IdleTimer(Millis timeoutMillis, Millis now, Millis maxHoldMillis)
+    : timeout(timeoutMillis), lastInput(now), maxHold(maxHoldMillis) {}
 
 void IdleTimer::input(Millis now) {
     lastInput = now;
@@ -20,6 +21,8 @@ void IdleTimer::input(Millis now) {
 }
 
 void IdleTimer::buttonDown(int button, Millis now) {
+    if (!buttonHeld())
+        heldSince = now;
     heldButtons |= bitOf(button);
     input(now);
 }
@@ -34,10 +37,14 @@ bool IdleTimer::due(Millis now) const {
 }
 
 Millis IdleTimer::millisUntilDue(Millis now) const {
-    if (!counting || buttonHeld())
+    if (!counting)
         return -1;
     // A reading from before the last input (a clock read out of order) counts
     // as no time at all.
     const Millis idle = std::max<Millis>(now - lastInput, 0);
-    return std::max<Millis>(timeout - idle, 0);
+    const Millis untilTimeout = std::max<Millis>(timeout - idle, 0);
+    if (!buttonHeld())
+        return untilTimeout;
+    const Millis held = std::max<Millis>(now - heldSince, 0);
+    return held < maxHold ? std::max(untilTimeout, maxHold - held) : untilTimeout;
 }

@@ -1,9 +1,20 @@
 #pragma once
 // The exhibit's log for the technician: a few lines on standard error, which
-// a systemd unit sends to the journal. One line at start, one per idle reset,
-// one for anything that goes wrong; never one per frame or per event. Under
-// systemd each line carries its priority (sd-daemon's "<N>" prefix) and the
-// journal adds the program's name; elsewhere the line starts with the name.
+// a systemd unit sends to the journal, never one per frame or per event.
+// Under systemd each line carries its priority (sd-daemon's "<N>" prefix)
+// and the journal adds the program's name; elsewhere the line starts with
+// the name. The lines, as information:
+//   the start line (startLine), once the first frame is on screen;
+//   "idle reset: " with the visit it ended, or that there was none;
+//   "end of the program: " with the visit in progress, at exit;
+//   "stopping on SIGTERM" (SIGINT, SIGHUP), or "stopping on Escape" (F1 to F3);
+//   that the visit log is written again, after it failed;
+// and as errors:
+//   a refused command line, before any window (then status 2);
+//   a GL error after a frame, each kind once;
+//   the X display lost, or a fatal error of GLUT's (then status 1);
+//   a warning of GLUT's;
+//   a visit log that cannot be opened or written, once until it can again.
 
 #include <string>
 #include <vector>

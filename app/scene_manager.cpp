@@ -72,7 +72,8 @@ void SceneManager::select(int index) {
     incoming->setupGL();
     const Vec2 size = overlayScale.overlaySize(viewport[2], viewport[3]);
     incoming->panel->layout(size.x, size.y);
-    incoming->panel->colourEditor->hidden = true;
+    if (incoming->panel->colourEditor)
+        incoming->panel->colourEditor->hidden = true;
     if (selectionWatcher)
         selectionWatcher(*incoming);
 }

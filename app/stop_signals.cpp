@@ -50,6 +50,7 @@ void catchStopSignals() {
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
 }
 
 void wakeOnStopSignal(Display* display, Window window) {

@@ -1,6 +1,7 @@
 #pragma once
-// SIGTERM and SIGINT (what `systemctl --user stop` and Ctrl-C send) end the
-// exhibit through the normal exit, so that static objects are destroyed and
+// SIGTERM, SIGINT and SIGHUP (what `systemctl --user stop`, Ctrl-C and a
+// closed terminal or ended session send) end the exhibit through the normal
+// exit, so that static objects are destroyed and
 // whatever is registered with atexit runs. The handler only records the
 // signal and wakes the main loop, which sleeps on the X connection until an
 // event comes: through a second connection kept for nothing else, it asks

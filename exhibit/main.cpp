@@ -6,12 +6,14 @@
 #include "app/exhibit_service.h"
 #include "app/heap_policy.h"
 #include "app/idle_reset.h"
+#include "app/journal.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "app/swap_interval.h"
 #include "app/visits.h"
 #include "ui/captions.h"
 #include "ui/overlay_scale.h"
+#include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
 
@@ -31,11 +33,17 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
     StartFacts facts;
     facts.options.assign(args.begin() + 1, args.end());
-    const StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    StartupChoice choice = takeStartupOptions(args, registeredKeys);
+    if (choice.action == StartupChoice::Action::Run && choice.visitLog) {
+        // A mistyped folder would otherwise lose every visit, unseen.
+        choice.error = visitLogRefusal(*choice.visitLog);
+        if (!choice.error.empty())
+            choice.action = StartupChoice::Action::Refuse;
+    }
     useLanguage(choice.language);
     switch (choice.action) {
     case StartupChoice::Action::Refuse:
-        std::cerr << "lembovari: " << choice.error << "\n";
+        journalProblem(choice.error);
         return 2;
     case StartupChoice::Action::List:
         for (const Scene* scene : manager.registered())
@@ -52,6 +60,9 @@ int main(int argc, char** argv) {
     }
     if (choice.keys)
         manager.useStartupKeys(*choice.keys);
+    if (!choice.colourEditor)
+        for (Scene* scene : manager.registered())
+            scene->panel->dropColourEditor();
 
     std::vector<char*> glutArgs;
     for (std::string& arg : args)
@@ -61,7 +72,7 @@ int main(int argc, char** argv) {
     keepFreedHeapForNextFrames();
     prepareService();
     // The size before glutInit is the default that its -geometry overrides.
-    glutInitWindowSize(800, 600);
+    glutInitWindowSize(choice.width, choice.height);
     glutInit(&glutArgc, glutArgs.data());
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_DEPTH);
     if (choice.fullscreen) {
@@ -87,7 +98,7 @@ int main(int argc, char** argv) {
     quitKeys = choice.quitKeys;
     initialise();
     if (choice.idleResetSeconds > 0)
-        enableIdleReset(choice.idleResetSeconds, choice.attract);
+        enableIdleReset(choice.idleResetSeconds, choice.attract, choice.maxHoldSeconds);
     if (choice.visitLog)
         writeVisitsTo(*choice.visitLog);
     startService(std::move(facts));

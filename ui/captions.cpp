@@ -136,6 +136,10 @@ std::string languageList() {
     return list;
 }
 
+bool isLanguageCode(const std::string& code) {
+    return find(code) != nullptr;
+}
+
 bool useLanguage(const std::string& code) {
     const Language* language = find(code);
     if (language)

@@ -11,6 +11,8 @@
 const std::vector<std::string>& languageCodes();
 // The same codes written out for a message: "it, en, de, fr, es".
 std::string languageList();
+// Whether code is one of languageCodes.
+bool isLanguageCode(const std::string& code);
 // Makes code the language of every caption shown from now on; answers
 // false, changing nothing, for a code not in languageCodes.
 bool useLanguage(const std::string& code);

@@ -8,6 +8,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 int backgroundColour[3] = {9, 48, 75};
 
 WidgetPanel::WidgetPanel() {
@@ -24,6 +26,13 @@ WidgetPanel::~WidgetPanel() = default;
 
 void WidgetPanel::add(PanelItem* item) {
     itemList.emplace_back(item);
+}
+
+void WidgetPanel::dropColourEditor() {
+    itemList.erase(std::remove_if(itemList.begin(), itemList.end(),
+                                  [this](const auto& item) { return item.get() == colourEditor; }),
+                   itemList.end());
+    colourEditor = nullptr;
 }
 
 Widget* WidgetPanel::pick(Vec2 p, Millis now) const {

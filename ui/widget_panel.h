@@ -38,7 +38,11 @@ class WidgetPanel {
     bool isAnimating(Millis now) const;
 
     const std::vector<std::unique_ptr<PanelItem>>& items() const { return itemList; }
+    // The background colour editor; nullptr once dropped.
     ColourEditor* colourEditor = nullptr;
+    // Takes the colour editor out for good: it no longer shows, takes the
+    // pointer or moves with the others (a kiosk where S must do nothing).
+    void dropColourEditor();
 
   private:
     std::vector<std::unique_ptr<PanelItem>> itemList;

@@ -32,13 +32,26 @@ TEST(IdleTimer, AHeldButtonStopsTheCountUntilItsRelease) {
     timer.buttonDown(2, wrap - 300);
     timer.buttonUp(0, wrap);
     EXPECT_FALSE(timer.due(wrap + 5000)) << "reset while a button is down";
-    EXPECT_EQ(timer.millisUntilDue(wrap + 5000), -1);
+    // Held for 5.4 s of the longest hold's ten minutes.
+    EXPECT_EQ(timer.millisUntilDue(wrap + 5000), IdleTimer::defaultMaxHoldMillis - 5400);
     timer.buttonUp(2, wrap + 6000);
     EXPECT_FALSE(timer.due(wrap + 6999));
     EXPECT_TRUE(timer.due(wrap + 7000));
     // A release never seen pressed is input and holds nothing.
     timer.buttonUp(7, wrap + 7000);
     EXPECT_TRUE(timer.due(wrap + 8000));
+}
+
+TEST(IdleTimer, APressHeldLongerThanTheLongestHoldNoLongerHoldsOffTheReset) {
+    const Millis wrap = Millis(INT_MAX) + 1;
+    IdleTimer timer(1000, wrap - 501, 3000);
+    timer.buttonDown(0, wrap - 501);
+    timer.buttonDown(1, wrap - 1);
+    EXPECT_EQ(timer.millisUntilDue(wrap + 1000), 1499) << "the second press restarts nothing";
+    EXPECT_FALSE(timer.due(wrap + 2498));
+    EXPECT_TRUE(timer.due(wrap + 2499)) << "held 3 s, idle since the second press";
+    timer.input(wrap + 2600);
+    EXPECT_EQ(timer.millisUntilDue(wrap + 2600), 1000) << "motion of a held press counts";
 }
 
 } // namespace

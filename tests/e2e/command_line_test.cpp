@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,12 +27,19 @@ std::string quoted(const std::string& text) {
     return result + "'";
 }
 
-Outcome run(const std::string& arguments) {
+// With asJournal, standard error is the stream systemd would have connected
+// to the journal.
+Outcome run(const std::string& arguments, bool asJournal = false) {
     char errPath[] = "/tmp/lembovari-stderr-XXXXXX";
     const int fd = mkstemp(errPath);
+    struct stat file;
+    fstat(fd, &file);
     close(fd);
-    const std::string command =
-        "env -u DISPLAY " + quoted(LEMBOVARI_PROGRAM) + " " + arguments + " 2>" + quoted(errPath);
+    const std::string journal =
+        "JOURNAL_STREAM=" + std::to_string(file.st_dev) + ":" + std::to_string(file.st_ino) + " ";
+    const std::string command = "env -u DISPLAY " + (asJournal ? journal : "") +
+                                quoted(LEMBOVARI_PROGRAM) + " " + arguments + " 2>>" +
+                                quoted(errPath);
     Outcome outcome;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -112,6 +120,23 @@ TEST(CommandLine, BadIdleResetOrAttractAloneIsOneLineAndStatusTwoWithoutAWindow)
         EXPECT_EQ(lineCount(outcome.err), 1) << arguments << ": " << outcome.err;
         EXPECT_NE(outcome.err.find(arguments.substr(0, arguments.find(' '))), std::string::npos);
     }
+}
+
+// A visit log that could never be written and a bad longest hold are
+// refused before GLUT looks for a display, which there is none of here.
+TEST(CommandLine, AnUnwritableVisitLogOrABadHoldIsOneLineAndStatusTwo) {
+    for (const std::string arguments :
+         {"--idle-reset 5 --visit-log /nonexistent/dir/x.csv", "--idle-reset 5 --visit-log /tmp",
+          "--idle-reset 5 --max-hold 0", "--max-hold 60", "--size 99x600"}) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments << ": " << outcome.err;
+        EXPECT_EQ(lineCount(outcome.err), 1) << arguments << ": " << outcome.err;
+    }
+    EXPECT_EQ(run("--idle-reset 5 --visit-log /nonexistent/dir/x.csv").err,
+              "lembovari: --visit-log /nonexistent/dir/x.csv: the folder /nonexistent/dir does "
+              "not exist\n");
+    // Under systemd the journal names the program; the line says it is an error.
+    EXPECT_EQ(run("--foo", true).err, "<3>unknown option --foo (see lembovari --help)\n");
 }
 
 } // namespace

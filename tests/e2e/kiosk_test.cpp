@@ -1,8 +1,11 @@
 // The exhibit on a large screen: the window covers a bare 1920 by 1080 X
 // screen (no window manager), its overlay drawn 1.8 times as large and
-// answering the pointer there; and GLUT's -geometry sizes the window.
+// answering the pointer there; GLUT's -geometry sizes the window; and a
+// kiosk without the colour editor.
 
 #include "tests/e2e/exhibit_fixture.h"
+
+#include <X11/keysym.h>
 
 namespace e2e {
 namespace {
@@ -89,6 +92,28 @@ TEST_F(FullscreenTest, TapsOpenTheMenuAndReachTheSceneOfACaption) {
     exhibit->tapOverlay(pixels(60), pixels(20 + 65));
     EXPECT_TRUE(waitFor([&] { return shows(200, 30, controlColour); }, 5s))
         << "a tap on the second caption does not reach its scene";
+}
+
+class NoColourEditorTest : public ExhibitTest {
+  protected:
+    std::vector<std::string> programArguments() const override { return {"--no-colour-editor"}; }
+};
+
+// The hidden editor's red row lies at (30..129, 520..535), where a drag would
+// otherwise turn the background red; S would show it.
+TEST_F(NoColourEditorTest, SDoesNothingAndADragAtTheTopLeftTurnsTheModel) {
+    const Box whole{0, 0, 800, 600};
+    const Picture before = waitForStillPicture(whole);
+    exhibit->tapKey(XK_s);
+    exhibit->moveToOverlay(40, 525);
+    exhibit->pressButton();
+    exhibit->glideToOverlay(140, 525, 10, 10ms);
+    exhibit->releaseButton();
+    EXPECT_TRUE(waitFor(
+        [&] { return countDifferences(before, exhibit->capture(), whole, 12) > changedPixels; },
+        10s))
+        << "the model did not turn";
+    EXPECT_TRUE(near(exhibit->capture().atOverlay(5, 595), background, 4));
 }
 
 class GeometryTest : public ExhibitTest {

@@ -164,6 +164,26 @@ TEST(Service, OneVisitOfRealInputIsOneLineWithItsScenesAndTheJournalSaysSo) {
     EXPECT_NE(readAll(journal).find("idle reset: visit from "), std::string::npos);
 }
 
+// A closed terminal or an ended session ends the exhibit as a stop does.
+TEST(Service, SighupStopsAsSigtermDoesAndWritesTheVisit) {
+    ScratchFolder scratch;
+    NotifySocket systemd(scratch.path + "/notify");
+    ASSERT_TRUE(systemd.bound);
+    const std::string journal = scratch.path + "/journal";
+    const std::string log = scratch.path + "/visits.csv";
+    ExhibitProcess exhibit(LEMBOVARI_WITH_XVFB, LEMBOVARI_PROGRAM, "Lembovari",
+                           {"--idle-reset", "600", "--visit-log", log}, "1024x768x24",
+                           {{"NOTIFY_SOCKET=" + systemd.path}, journal});
+    ASSERT_TRUE(exhibit.started()) << exhibit.failure();
+    ASSERT_TRUE(systemd.awaits("READY=1", 15s));
+    exhibit.tapKey(XK_Right);
+    kill(exhibit.programId(), SIGHUP);
+    EXPECT_TRUE(systemd.awaits("STOPPING=1", 5s));
+    EXPECT_EQ(exhibit.waitForExit(5s), 0);
+    EXPECT_EQ(count(readAll(log), "\n"), 2) << readAll(log);
+    EXPECT_NE(readAll(journal).find("\nlembovari: stopping on SIGHUP\n"), std::string::npos);
+}
+
 class KioskKeysTest : public ExhibitTest {
   protected:
     std::vector<std::string> programArguments() const override { return {"--no-quit-keys"}; }

@@ -4,7 +4,7 @@ native snapshot tool (GL on Mesa's llvmpipe): every scene at 800 by 600, a
 slider and a dial dragged, a region of the map tapped with a touch, and a
 scene chosen in the menu, captions in German, each compared with the native
 picture of the same state; Escape leaves the page working, a bad query
-parameter shows the program's own message, and otherwise the console stays
+parameter (a size among them) shows the program's own message, and otherwise the console stays
 free of errors and warnings.
 
 Two software rasterisers cover the pixels along edges differently, so a
@@ -171,18 +171,20 @@ class PageTest:
         self.browser.mouse("mouseMoved", 20, 580)
         self.expect_match("German captions in the menu",
                           self.native("KleinBottle1", options=["--language", "de", "--open", "menu"]))
-        expected = subprocess.run([self.program, "--idle-reset", "2.5"], capture_output=True,
-                                  text=True).stderr.strip()
-        before = len(self.browser.errors)
-        self.browser.open(self.server.url + "?idle-reset=2.5")
-        shown = wait_for(lambda: self.browser.evaluate(
-            "document.getElementById('message').textContent.trim()"), TIMEOUT, "the message")
-        if shown != expected or self.browser.errors[before:] != [expected]:
-            self.failures.append("refused ?idle-reset=2.5 with %r, console %r; the program says %r"
-                                 % (shown, self.browser.errors[before:], expected))
-        else:
-            print("ok    %-34s %s" % ("?idle-reset=2.5 refused", shown))
-        del self.browser.errors[before:]
+        # The page's size is the program's --size, refused by the program's rule.
+        for name, value in (("idle-reset", "2.5"), ("size", "50x600")):
+            expected = subprocess.run([self.program, "--" + name, value], capture_output=True,
+                                      text=True).stderr.strip()
+            before = len(self.browser.errors)
+            self.browser.open(self.server.url + "?%s=%s" % (name, value))
+            shown = wait_for(lambda: self.browser.evaluate(
+                "document.getElementById('message').textContent.trim()"), TIMEOUT, "the message")
+            if shown != expected or self.browser.errors[before:] != [expected]:
+                self.failures.append("refused ?%s=%s with %r, console %r; the program says %r"
+                                     % (name, value, shown, self.browser.errors[before:], expected))
+            else:
+                print("ok    %-34s %s" % ("?%s=%s refused" % (name, value), shown))
+            del self.browser.errors[before:]
 
     def run(self):
         started = time.monotonic()

@@ -17,12 +17,12 @@
 // for bad arguments.
 
 #include "app/events.h"
+#include "app/option_table.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
-#include "tools/common/option_table.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 
@@ -67,7 +67,7 @@ struct Arguments {
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    const std::vector<ToolOption> table = {
+    const std::vector<CommandOption> table = {
         wholeNumberOption("--frames",
                           "frames measured of each scene and state, after 30 to warm up", "300",
                           a.frames, 1, mostFrames),

@@ -1,28 +1,9 @@
 #include "tools/common/view_options.h"
 
-#include "tools/common/parse_whole.h"
+#include "app/option_table.h"
 #include "ui/captions.h"
 
-#include <algorithm>
 #include <cmath>
-
-namespace {
-
-std::string sizeInto(ViewOptions& view, const std::string& text) {
-    const std::size_t x = text.find('x');
-    const auto w = parseWhole<int>(text.substr(0, x));
-    const auto h = x == std::string::npos ? std::nullopt : parseWhole<int>(text.substr(x + 1));
-    const auto fits = [](std::optional<int> side) {
-        return side && *side >= 100 && *side <= largestWindowSide;
-    };
-    if (!fits(w) || !fits(h))
-        return "--size " + text + ": expected WIDTHxHEIGHT, each from 100 to 8192";
-    view.width = *w;
-    view.height = *h;
-    return "";
-}
-
-} // namespace
 
 std::optional<int> downscaleFor(const std::string& text, std::string& error) {
     const std::size_t slash = text.find('/');
@@ -41,7 +22,7 @@ std::optional<int> downscaleFor(const std::string& text, std::string& error) {
     return int(std::round(n));
 }
 
-std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
+std::vector<CommandOption> viewOptionTable(ViewOptions& view) {
     return {
         {"--scale", "F", "the picture shrunk by F, 1/n or its decimal, averaging blocks", "1",
          [&view](const std::string& text) {
@@ -50,14 +31,14 @@ std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
              view.downscale = factor.value_or(view.downscale);
              return error;
          }},
-        {"--size", "WxH",
-         "a window of that size, each side 100 to 8192, the overlay scaled to fit it", "800x600",
-         [&view](const std::string& text) { return sizeInto(view, text); }},
+        windowSizeOption("a window of that size, each side " + std::to_string(smallestWindowSide) +
+                             " to " + std::to_string(largestWindowSide) +
+                             ", the overlay scaled to fit it",
+                         "800x600", view.width, view.height),
         {"--language", "CODE", "captions and credits in that language: " + languageList(),
          languageCodes().front(),
          [&view](const std::string& code) {
-             const auto& codes = languageCodes();
-             if (std::find(codes.begin(), codes.end(), code) == codes.end())
+             if (!isLanguageCode(code))
                  return "--language " + code + ": expected " + languageList();
              view.language = code;
              return std::string();

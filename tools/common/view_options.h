@@ -3,14 +3,11 @@
 // the picture's scale, the window's size, the language, and the overlay item
 // held open.
 
-#include "tools/common/option_table.h"
+#include "app/option_table.h"
 
 #include <optional>
 #include <string>
 #include <vector>
-
-// The largest window a tool opens, in pixels either way.
-constexpr int largestWindowSide = 8192;
 
 struct ViewOptions {
     int downscale = 1; // the picture is shrunk by this factor
@@ -26,4 +23,4 @@ struct ViewOptions {
 std::optional<int> downscaleFor(const std::string& text, std::string& error);
 
 // --scale F, --size WxH, --language CODE and --open menu|logo, read into view.
-std::vector<ToolOption> viewOptionTable(ViewOptions& view);
+std::vector<CommandOption> viewOptionTable(ViewOptions& view);

@@ -1,6 +1,6 @@
 #include "tools/snapshot/control_settings.h"
 
-#include "tools/common/parse_whole.h"
+#include "app/option_table.h"
 
 #include <algorithm>
 #include <charconv>

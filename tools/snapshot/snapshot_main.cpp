@@ -16,12 +16,12 @@
 // written), 1 when drawing or writing failed.
 
 #include "app/events.h"
+#include "app/option_table.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
 #include "geom/clock.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
-#include "tools/common/option_table.h"
 #include "tools/common/temporary_file.h"
 #include "tools/common/view_setup.h"
 #include "tools/snapshot/control_settings.h"
@@ -59,19 +59,19 @@ struct Arguments {
     std::vector<std::string> settings;
 };
 
-std::vector<ToolOption> optionTable(Arguments& a) {
-    std::vector<ToolOption> table = {
+std::vector<CommandOption> optionTable(Arguments& a) {
+    std::vector<CommandOption> table = {
         switchOption("--list", "every scene's key, caption and controls, instead of a picture",
                      "off", a.list, true),
     };
-    for (ToolOption& option : viewOptionTable(a.view))
+    for (CommandOption& option : viewOptionTable(a.view))
         table.push_back(std::move(option));
     return table;
 }
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    const std::vector<ToolOption> table = optionTable(a);
+    const std::vector<CommandOption> table = optionTable(a);
     std::string error;
     const auto read = readCommandLine(table, {argv + 1, argv + argc}, error);
     if (!read)

@@ -1,6 +1,6 @@
 #include "tools/visits/visit_log_reader.h"
 
-#include "tools/common/parse_whole.h"
+#include "app/option_table.h"
 
 #include <cctype>
 #include <cmath>

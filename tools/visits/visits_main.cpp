@@ -1,8 +1,8 @@
 // lembovari-visits: the curator's report of the exhibit's visit logs, as text
 // tables and, with --plot, as one picture.
 
+#include "app/option_table.h"
 #include "tools/common/one_line.h"
-#include "tools/common/option_table.h"
 #include "tools/visits/visit_log_reader.h"
 #include "tools/visits/visit_plot.h"
 #include "tools/visits/visit_report.h"
@@ -36,7 +36,7 @@ struct Request {
     std::vector<std::string> logs;
 };
 
-ToolOption dateOption(std::string name, std::string meaning, std::string& date) {
+CommandOption dateOption(std::string name, std::string meaning, std::string& date) {
     return {name, "DATE", std::move(meaning), "all", [name, &date](const std::string& text) {
                 if (!isDate(text))
                     return name + " needs a date as 2026-12-01, not '" + text + "'";
@@ -45,7 +45,7 @@ ToolOption dateOption(std::string name, std::string meaning, std::string& date) 
             }};
 }
 
-std::vector<ToolOption> options(Request& request) {
+std::vector<CommandOption> options(Request& request) {
     return {dateOption("--from", "only visits on or after DATE, as 2026-12-01", request.from),
             dateOption("--to", "only visits on or before DATE", request.to),
             {"--plot", "FILE.png",
