@@ -9,6 +9,7 @@
 VisitRecord::VisitRecord(std::string shownScene) : shown(std::move(shownScene)) {}
 
 void VisitRecord::input(int now, std::time_t calendarNow) {
+    lastInput = now;
     if (visiting)
         return;
     visiting = true;
@@ -38,6 +39,7 @@ std::optional<Visit> VisitRecord::end(int now) {
     closeStay(now);
     visiting = false;
     visit.millis = std::max(millisBetween(startMillis, now), 0);
+    visit.millisToLastInput = std::clamp(millisBetween(startMillis, lastInput), 0, visit.millis);
     return visit;
 }
 
@@ -46,7 +48,7 @@ void VisitRecord::closeStay(int now) {
 }
 
 const char* visitCsvHeader() {
-    return "start,seconds,interactions,scenes";
+    return "start,seconds,last_input,interactions,scenes";
 }
 
 std::string tenthsOfSeconds(int millis) {
@@ -71,5 +73,6 @@ std::string visitCsvLine(const Visit& visit) {
     for (const SceneStay& stay : visit.scenes)
         scenes += (scenes.empty() ? "" : " ") + stay.key + ":" + tenthsOfSeconds(stay.millis);
     return isoLocalTime(visit.start) + "," + tenthsOfSeconds(visit.millis) + "," +
-           std::to_string(visit.interactions) + "," + scenes;
+           tenthsOfSeconds(visit.millisToLastInput) + "," + std::to_string(visit.interactions) +
+           "," + scenes;
 }

@@ -5,7 +5,10 @@
 #include "app/visit_record.h"
 #include "tests/tools/png_reader.h"
 #include "tests/tools/tool_test.h"
+#include "tools/visits/calendar_day.h"
+#include "tools/visits/plot_scales.h"
 #include "tools/visits/visit_log_reader.h"
+#include "tools/visits/visit_report.h"
 #include "tools/visits/visit_statistics.h"
 
 #include <fstream>
@@ -13,7 +16,7 @@
 
 namespace {
 
-TEST(VisitReport, FiguresOfASmallLogWithTornAndForeignLines) {
+TEST(VisitReport, FiguresOfASmallOlderLogWithTornAndForeignLines) {
     std::istringstream log("start,seconds,interactions,scenes\n"
                            "2026-12-01T10:15:00+01:00,60.0,3,A:20.0 B:40.0\n"
                            "2026-12-01T10:50:00+01:00,30.0,1,A:10.0 B:5.0 A:15.0\n"
@@ -28,19 +31,56 @@ TEST(VisitReport, FiguresOfASmallLogWithTornAndForeignLines) {
     const VisitFigures figures = summarise(reading.visits);
     ASSERT_EQ(figures.visits, 3);
     ASSERT_EQ(figures.days.size(), 3u);
-    EXPECT_EQ(figures.days[1].date, "2026-12-02");
+    EXPECT_EQ(dateText(figures.days[1].day), "2026-12-02");
     EXPECT_EQ(figures.days[1].visits, 0);
     EXPECT_EQ(figures.days[0].visits, 2);
     EXPECT_DOUBLE_EQ(figures.medianSeconds, 60);
     EXPECT_DOUBLE_EQ(figures.meanSeconds, 60);
+    EXPECT_EQ(figures.idleIncluded, 3) << "older lines hold until the reset";
     ASSERT_EQ(figures.scenes.size(), 2u);
     EXPECT_EQ(figures.scenes[0].key, "A");
     EXPECT_DOUBLE_EQ(figures.scenes[0].share, 1);
     EXPECT_DOUBLE_EQ(figures.scenes[0].medianSeconds, 25) << "both stays of a visit together";
     EXPECT_DOUBLE_EQ(figures.scenes[1].medianSeconds, 22.5);
     EXPECT_EQ(busiestHours(figures, 3), (std::vector<int>{10, 15}));
-    EXPECT_EQ(nextDay("2028-02-28"), "2028-02-29");
-    EXPECT_FALSE(isDate("2026-02-29"));
+    EXPECT_EQ(dateText(*dayNumber("2028-02-28") + 1), "2028-02-29");
+    EXPECT_EQ(dateText(lastDay), "9999-12-31");
+    EXPECT_EQ(weekday(*dayNumber("2026-12-08")), "Tue");
+    EXPECT_FALSE(dayNumber("2026-02-29"));
+}
+
+TEST(VisitReport, NewLinesHoldUntilTheLastInputAndFarDatesAreFolded) {
+    std::istringstream log("start,seconds,last_input,interactions,scenes\n"
+                           "2026-12-01T10:15:00+01:00,160.0,40.0,3,A:20.0 B:140.0\n"
+                           "2026-12-01T10:20:00+01:00,121.0,0.0,0,A:121.0\n"
+                           "2026-12-01T11:00:00+01:00,150.0,30.0,1,B:150.0\n"
+                           "1970-01-01T01:00:00+01:00,130.0,10.0,2,A:130.0\n"
+                           "9999-12-31T10:00:00+01:00,130.0,10.0,2,A:130.0\n"
+                           "2026-12-01T11:00:00+01:00,150.0,150.1,1,B:150.0\n"
+                           "0999-12-31T10:00:00+01:00,130.0,10.0,2,A:130.0\n"
+                           "2026-12-02T10:00:00+01:00,86401.0,10.0,2,A:86401.0\n"
+                           "2026-12-01T10:15:00+01:00,1e308,40.0,3,A:1e308\n");
+    const LogReading reading = readVisitLog(log);
+    EXPECT_EQ(reading.unreadable, 4);
+    EXPECT_EQ(reading.firstUnreadableAt, 7);
+    const VisitFigures figures = summarise(reading.visits);
+    EXPECT_EQ(figures.visits, 4);
+    EXPECT_EQ(figures.passersBy, 1);
+    EXPECT_DOUBLE_EQ(figures.medianSeconds, 20);
+    ASSERT_EQ(figures.days.size(), 5u) << "three days, two long gaps folded";
+    EXPECT_EQ(figures.days[3].foldedDays, lastDay - *dayNumber("2026-12-02"));
+    EXPECT_EQ(figures.days[1].foldedDays, *dayNumber("2026-12-01") - 1);
+    const std::string report = visitReport(figures, {{"a.csv", 5, 1, 0, 4, 7}});
+    for (const char* shown :
+         {"a.csv: 4 visits, 1 passer-by, 4 unreadable lines",
+          "4 visits from 1970-01-01 to 9999-12-31\n", "11:00-12:00      1 visit\n"})
+        EXPECT_NE(report.find(shown), std::string::npos) << shown << "\n" << report;
+
+    EXPECT_EQ(countAxis(3).top, 3);
+    EXPECT_EQ(countAxis(3).step, 1);
+    EXPECT_EQ(countAxis(10).step, 2);
+    EXPECT_EQ(countAxis(71).top, 80);
+    EXPECT_LE(holdingHistogram({0, 1, 86400, 86400}).counts.size(), 30u);
 }
 
 // A week of visits as the exhibit writes them, the museum closed on
@@ -98,7 +138,8 @@ TEST_F(VisitsTool, AWeeksReportAndPictureFromOneCommandAndRefusals) {
     EXPECT_EQ(week.status, 0) << week.err;
     EXPECT_EQ(week.err, "");
     for (const char* shown : {"2 unreadable lines (the first is line ", "2026-11-30 Mon      0\n",
-                              "Holding time\n", "  ProjectivePlane1   100 %", "Busiest hours\n"})
+                              "Holding time, from the first input to the last\n",
+                              "  ProjectivePlane1   100 %", "Busiest hours\n"})
         EXPECT_NE(week.out.find(shown), std::string::npos) << shown << "\n" << week.out;
     const auto picture = readPng(output("week.png"));
     ASSERT_TRUE(picture);
