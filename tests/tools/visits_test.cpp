@@ -83,8 +83,69 @@ TEST(VisitReport, NewLinesHoldUntilTheLastInputAndFarDatesAreFolded) {
     EXPECT_LE(holdingHistogram({0, 1, 86400, 86400}).counts.size(), 30u);
 }
 
-// A week of visits as the exhibit writes them, the museum closed on
-// Monday, then a foreign line and a line torn by a power cut.
+// Lines as the exhibit writes them, mangled at random (characters replaced,
+// dropped, doubled), random bytes, and the extremes of every field. The
+// reading and its report stay proportional to what was read; the test's
+// timeout bounds the time.
+std::string hostileLines(int count) {
+    const std::string seeds[] = {"2026-12-01T10:15:00+01:00,160.0,40.0,3,A:20.0 B:140.0",
+                                 "2026-12-01T10:50:00-03:30,30.0,1,A:10.0 B:5.0 A:15.0",
+                                 "9999-12-31T23:59:59+14:00,86400.0,86400.0,1,A:86400.0",
+                                 "1970-01-01T00:00:00-12:00,0.0,0.0,0,A:0.0"};
+    const std::string alphabet = "0123456789-+:.,eETAa \t\x80";
+    unsigned random = 2026;
+    const auto next = [&](unsigned below) {
+        random = random * 1103515245u + 12345u;
+        return (random >> 8) % below;
+    };
+    std::string many = "2026-12-02T12:00:00+01:00,1.0,0.5,1,";
+    for (int key = 0; key < 100; ++key)
+        many += "k" + std::to_string(key) + ":0.0 ";
+    std::string text = many + "A:1.0\n";
+    for (int i = 0; i < count; ++i) {
+        std::string line = seeds[next(4)];
+        if (next(10) == 0) {
+            line.assign(next(200), ' ');
+            for (char& c : line)
+                c = char(next(256));
+        }
+        for (unsigned change = 0, changes = next(5); change < changes; ++change) {
+            const std::size_t at = next(unsigned(line.size() + 1));
+            const char c = alphabet[next(unsigned(alphabet.size()))];
+            if (next(3) == 0)
+                line.insert(at, 1, c);
+            else if (at < line.size())
+                next(2) ? line.erase(at, 1) : line.replace(at, 1, 1, c);
+        }
+        text += line + "\n";
+    }
+    return text;
+}
+
+TEST(VisitReport, RandomAndHostileLinesNeverStopTheReportNorSwellIt) {
+    const std::string text = hostileLines(20000);
+    std::istringstream log(text);
+    const LogReading reading = readVisitLog(log);
+    ASSERT_GT(reading.visits.size(), 1000u) << "some lines stay visits";
+    ASSERT_GT(reading.unreadable, 1000);
+    for (const LoggedVisit& visit : reading.visits) {
+        ASSERT_LE(visit.heldSeconds, visit.seconds);
+        ASSERT_LE(visit.seconds, longestVisitSeconds);
+        ASSERT_LE(visit.day, lastDay);
+    }
+    const VisitFigures figures = summarise(reading.visits);
+    EXPECT_LE(figures.days.size(), std::size_t(longestListedGap + 1) * reading.visits.size());
+    EXPECT_LE(holdingHistogram(figures.holdingSeconds).counts.size(), 30u);
+    const std::string report =
+        visitReport(figures, {{"hostile.csv", int(reading.visits.size()), 0, 0, reading.unreadable,
+                               reading.firstUnreadableAt}});
+    EXPECT_LT(report.size(), 20 * text.size());
+    EXPECT_EQ(report.find("-9"), std::string::npos) << "no time rounded past its range";
+}
+
+// A week of visits as the exhibit writes them, idle resets after two
+// minutes, the museum closed on Monday, then a foreign line and a line torn
+// by a power cut.
 void writeMadeUpWeek(const std::string& path) {
     setenv("TZ", "CET-1", 1);
     tzset();
@@ -107,10 +168,16 @@ void writeMadeUpWeek(const std::string& path) {
             VisitRecord record("ProjectivePlane1");
             int now = 0;
             record.input(now, sunday + (day * 24 + hour - 12) * 3600 + int(next(3600)));
-            for (unsigned scene = 1, seen = 1 + next(4) + next(3); scene < seen; ++scene) {
+            const unsigned seen = 1 + next(4) + next(3);
+            for (unsigned scene = 1; scene < seen; ++scene) {
                 now += 5000 + int(next(40000) * next(4));
                 record.interaction(now, 0);
                 record.sceneShown(keys[next(7)], now);
+            }
+            // A turn of the last scene's model; a few only pass by.
+            if (seen > 1 || next(3) > 0) {
+                now += 3000 + int(next(50000));
+                record.interaction(now, 0);
             }
             log << visitCsvLine(*record.end(now + 120000 + int(next(60000)))) << "\n";
         }
@@ -147,6 +214,13 @@ TEST_F(VisitsTool, AWeeksReportAndPictureFromOneCommandAndRefusals) {
 
     const Outcome days = run({"--from", "2026-12-04", "--to", "2026-12-04", "visits-week.csv"});
     EXPECT_NE(days.out.find("visits from 2026-12-04 to 2026-12-04"), std::string::npos) << days.out;
+
+    std::ofstream(output("hostile.csv")) << hostileLines(2000);
+    const Outcome hostile = run({"--plot", output("hostile.png"), output("hostile.csv")});
+    EXPECT_EQ(hostile.status, 0) << hostile.err;
+    const auto hostilePicture = readPng(output("hostile.png"));
+    ASSERT_TRUE(hostilePicture);
+    EXPECT_LT(hostilePicture->height, 1500) << "the scenes' rows are bounded";
 
     const Outcome missing = run({"visits-week.csv", output("none.csv")});
     EXPECT_EQ(missing.status, 1);

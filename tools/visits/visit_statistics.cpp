@@ -48,9 +48,14 @@ VisitFigures summarise(const std::vector<LoggedVisit>& visits) {
         ++perDay[visit.day];
         ++figures.visitsPerHour[std::size_t(visit.hour)];
         figures.holdingSeconds.push_back(visit.heldSeconds);
+        // Each scene's time ends where the visit's holding time does: the
+        // last scene's stay until the reset is no visitor's time either.
         std::map<std::string, double> inThisVisit;
-        for (const SceneTime& stay : visit.scenes)
-            inThisVisit[stay.key] += stay.seconds;
+        double before = 0;
+        for (const SceneTime& stay : visit.scenes) {
+            inThisVisit[stay.key] += std::clamp(visit.heldSeconds - before, 0.0, stay.seconds);
+            before += stay.seconds;
+        }
         for (const auto& [key, seconds] : inThisVisit)
             timeInScene[key].push_back(seconds);
     }

@@ -26,9 +26,10 @@ struct DayCount {
 
 struct SceneFigures {
     std::string key;
-    int visits = 0;           // visits that saw the scene at least once
-    double share = 0;         // of all visits, 0 to 1
-    double medianSeconds = 0; // over those visits, each one's whole time in it
+    int visits = 0;   // visits that saw the scene at least once
+    double share = 0; // of all visits, 0 to 1
+    // Over those visits, each one's whole time in it up to its last input.
+    double medianSeconds = 0;
 };
 
 struct VisitFigures {
