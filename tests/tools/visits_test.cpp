@@ -143,8 +143,8 @@ TEST(VisitReport, RandomAndHostileLinesNeverStopTheReportNorSwellIt) {
     EXPECT_EQ(report.find("-9"), std::string::npos) << "no time rounded past its range";
 }
 
-// A week of visits as the exhibit writes them, idle resets after two
-// minutes, the museum closed on Monday, then a foreign line and a line torn
+// A week of visits as the exhibit writes them, each ended two to three
+// minutes after its last input, the museum closed on Monday, then a foreign line and a line torn
 // by a power cut.
 void writeMadeUpWeek(const std::string& path) {
     setenv("TZ", "CET-1", 1);
