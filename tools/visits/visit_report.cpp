@@ -35,8 +35,8 @@ std::string sourcesPart(const std::vector<LogSource>& sources) {
                     format(" (the first is line %d)", source.firstUnreadableAt);
         if (source.idleIncluded > 0)
             text += "\n    " + counted(source.idleIncluded, "visit") +
-                    " in the older format, without the last input's time: their "
-                    "holding time runs until the idle reset";
+                    " in the older format, without the last input's time: held "
+                    "until the idle reset";
         text += "\n";
     }
     return text;
@@ -80,7 +80,7 @@ std::string visitReport(const VisitFigures& figures, const std::vector<LogSource
     if (figures.idleIncluded > 0)
         text += "  " + std::to_string(figures.idleIncluded) + " of the " +
                 counted(figures.visits, "visit") +
-                " from older logs, without the last input's time, until the idle reset\n";
+                " from older logs, without the last input's time, held until the idle reset\n";
 
     text += "\nScenes            seen in   median time there\n";
     for (const SceneFigures& scene : figures.scenes)
