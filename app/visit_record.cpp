@@ -7,6 +7,7 @@
 VisitRecord::VisitRecord(std::string shownScene) : shown(std::move(shownScene)) {}
 
 void VisitRecord::input(Millis now, std::time_t calendarNow) {
+    lastInput = now;
     if (visiting)
         return;
     visiting = true;
@@ -36,6 +37,7 @@ std::optional<Visit> VisitRecord::end(Millis now) {
     closeStay(now);
     visiting = false;
     visit.millis = int(std::max<Millis>(now - startMillis, 0));
+    visit.millisToLastInput = int(std::clamp<Millis>(lastInput - startMillis, 0, visit.millis));
     return visit;
 }
 
@@ -44,7 +46,7 @@ void VisitRecord::closeStay(Millis now) {
 }
 
 const char* visitCsvHeader() {
-    return "start,seconds,interactions,scenes";
+    return "start,seconds,last_input,interactions,scenes";
 }
 
 std::string tenthsOfSeconds(int millis) {
@@ -69,5 +71,6 @@ std::string visitCsvLine(const Visit& visit) {
     for (const SceneStay& stay : visit.scenes)
         scenes += (scenes.empty() ? "" : " ") + stay.key + ":" + tenthsOfSeconds(stay.millis);
     return isoLocalTime(visit.start) + "," + tenthsOfSeconds(visit.millis) + "," +
-           std::to_string(visit.interactions) + "," + scenes;
+           tenthsOfSeconds(visit.millisToLastInput) + "," + std::to_string(visit.interactions) +
+           "," + scenes;
 }

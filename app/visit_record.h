@@ -23,6 +23,9 @@ struct Visit {
     int millis = 0;
     int interactions = 0; // presses (a drag included) and keys
     std::vector<SceneStay> scenes;
+    // From the first input to the last: the visitor's own time, without the
+    // idle wait before the reset that ended the visit.
+    int millisToLastInput = 0;
 };
 
 class VisitRecord {
@@ -47,13 +50,15 @@ class VisitRecord {
     std::string shown;
     bool visiting = false;
     Millis startMillis = 0;
+    Millis lastInput = 0;
     Millis stayStart = 0;
     Visit visit;
 };
 
 // The visit as a line of the visit log, without the newline:
-// start (local time, ISO 8601 with the offset), seconds, interactions, and
-// the scenes as KEY:SECONDS separated by spaces; seconds to a tenth.
+// start (local time, ISO 8601 with the offset), seconds, the seconds from the
+// start to the last input, interactions, and the scenes as KEY:SECONDS
+// separated by spaces; seconds to a tenth.
 std::string visitCsvLine(const Visit& visit);
 // The header line of the visit log, without the newline.
 const char* visitCsvHeader();

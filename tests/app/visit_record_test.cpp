@@ -33,6 +33,7 @@ TEST(VisitRecord, AVisitRunsFromTheFirstInputToItsEndWithEveryScene) {
     EXPECT_EQ(visit->start, 1000);
     EXPECT_EQ(visit->millis, 6049);
     EXPECT_EQ(visit->interactions, 2);
+    EXPECT_EQ(visit->millisToLastInput, 3000) << "the wait for the reset left out";
     ASSERT_EQ(visit->scenes.size(), 3u);
     EXPECT_EQ(visit->scenes[0].key, "B");
     EXPECT_EQ(visit->scenes[1].key, "C");
@@ -50,8 +51,8 @@ TEST(VisitRecord, AVisitRunsFromTheFirstInputToItsEndWithEveryScene) {
 TEST(VisitRecord, CsvLineHasTheLocalStartWithItsOffset) {
     setenv("TZ", "XST-5:30", 1);
     tzset();
-    Visit visit{86400 * 365, 95250, 14, {{"Moebius", 40240}, {"ring", 55010}}};
-    EXPECT_EQ(visitCsvLine(visit), "1971-01-01T05:30:00+05:30,95.3,14,Moebius:40.2 ring:55.0");
+    Visit visit{86400 * 365, 95250, 14, {{"Moebius", 40240}, {"ring", 55010}}, 60140};
+    EXPECT_EQ(visitCsvLine(visit), "1971-01-01T05:30:00+05:30,95.3,60.1,14,Moebius:40.2 ring:55.0");
     setenv("TZ", "XST+3", 1);
     tzset();
     EXPECT_EQ(isoLocalTime(0), "1969-12-31T21:00:00-03:00");

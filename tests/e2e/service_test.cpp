@@ -147,20 +147,22 @@ TEST(Service, OneVisitOfRealInputIsOneLineWithItsScenesAndTheJournalSaysSo) {
     EXPECT_EQ(exhibit.waitForExit(5s), 0);
 
     const std::string lines = readAll(log);
-    EXPECT_EQ(lines.rfind("start,seconds,interactions,scenes\n", 0), 0u) << lines;
+    EXPECT_EQ(lines.rfind("start,seconds,last_input,interactions,scenes\n", 0), 0u) << lines;
     EXPECT_EQ(count(lines, "\n"), std::max(linesBefore, 1) + 1) << lines;
     const std::string visit = lines.substr(lines.rfind('\n', lines.size() - 2) + 1);
     int year = 0, month = 0, day = 0, interactions = 0;
-    double seconds = 0, first = 0, second = 0;
+    double seconds = 0, lastInput = 0, first = 0, second = 0;
     ASSERT_EQ(
         std::sscanf(visit.c_str(),
-                    "%d-%d-%dT%*d:%*d:%*d%*[+-]%*d:%*d,%lf,%d,ProjectivePlane1:%lf Moebius:%lf",
-                    &year, &month, &day, &seconds, &interactions, &first, &second),
-        7)
+                    "%d-%d-%dT%*d:%*d:%*d%*[+-]%*d:%*d,%lf,%lf,%d,ProjectivePlane1:%lf Moebius:%lf",
+                    &year, &month, &day, &seconds, &lastInput, &interactions, &first, &second),
+        8)
         << visit;
     EXPECT_EQ(interactions, 2) << "a press with its drag, and a key";
     EXPECT_GE(second, 2.0) << "the last scene lasts until the reset";
     EXPECT_NEAR(seconds, first + second, 0.15);
+    // The reset comes two seconds after the last input at the earliest.
+    EXPECT_LE(lastInput, seconds - 1.9) << "the idle wait is no visitor's time";
     EXPECT_NE(readAll(journal).find("idle reset: visit from "), std::string::npos);
 }
 

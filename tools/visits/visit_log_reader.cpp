@@ -1,11 +1,10 @@
 #include "tools/visits/visit_log_reader.h"
 
 #include "app/option_table.h"
+#include "tools/visits/calendar_day.h"
 
 #include <cctype>
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -18,10 +17,14 @@ bool digitsAt(const std::string& text, std::size_t at, std::size_t count) {
     return true;
 }
 
-// 2026-12-08T21:03:05+01:00: the digits where they belong and the
-// separators between them.
+int twoDigits(const std::string& text, std::size_t at) {
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+// 2026-12-08T21:03:05+01:00: a date the calendar has, the digits where they
+// belong with hours and minutes in their ranges, and the separators.
 bool isStamp(const std::string& text) {
-    if (text.size() != 25 || !isDate(text.substr(0, 10)))
+    if (text.size() != 25 || !dayNumber(text.substr(0, 10)))
         return false;
     const std::string separators = "T::+:";
     const std::size_t at[] = {10, 13, 16, 19, 22};
@@ -31,12 +34,15 @@ bool isStamp(const std::string& text) {
             return false;
     }
     return digitsAt(text, 11, 2) && digitsAt(text, 14, 2) && digitsAt(text, 17, 2) &&
-           digitsAt(text, 20, 2) && digitsAt(text, 23, 2) && std::atoi(text.c_str() + 11) < 24;
+           digitsAt(text, 20, 2) && digitsAt(text, 23, 2) && twoDigits(text, 11) < 24 &&
+           twoDigits(text, 14) < 60 && twoDigits(text, 17) <= 60 && twoDigits(text, 23) < 60;
 }
 
+// Seconds of a visit, at most a day's: a bound that keeps every sum, count
+// and rounding of them far from overflowing.
 std::optional<double> seconds(const std::string& text) {
     const auto value = parseWhole<double>(text);
-    if (!value || !std::isfinite(*value) || *value < 0)
+    if (!value || !(*value >= 0 && *value <= longestVisitSeconds))
         return std::nullopt;
     return value;
 }
@@ -64,34 +70,28 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 } // namespace
 
-bool isDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digitsAt(text, 0, 4) ||
-        !digitsAt(text, 5, 2) || !digitsAt(text, 8, 2))
-        return false;
-    std::tm day{};
-    day.tm_year = std::atoi(text.c_str()) - 1900;
-    day.tm_mon = std::atoi(text.c_str() + 5) - 1;
-    day.tm_mday = std::atoi(text.c_str() + 8);
-    std::tm normal = day;
-    timegm(&normal);
-    return normal.tm_mon == day.tm_mon && normal.tm_mday == day.tm_mday && day.tm_mday > 0;
-}
-
 std::optional<LoggedVisit> parseVisitLine(const std::string& line) {
     const std::vector<std::string> fields = split(line, ',');
-    if (fields.size() != 4 || !isStamp(fields[0]))
+    // Older lines have no last input's time between seconds and interactions.
+    const bool older = fields.size() == 4;
+    if ((!older && fields.size() != 5) || !isStamp(fields[0]))
         return std::nullopt;
     LoggedVisit visit;
-    visit.date = fields[0].substr(0, 10);
-    visit.hour = std::atoi(fields[0].c_str() + 11);
+    visit.day = *dayNumber(fields[0].substr(0, 10));
+    visit.hour = twoDigits(fields[0], 11);
     const auto total = seconds(fields[1]);
-    const auto interactions = parseWhole<int>(fields[2]);
-    if (!total || !interactions || *interactions < 0)
+    const auto held = older ? total : seconds(fields[2]);
+    const auto interactions = parseWhole<int>(fields[older ? 2 : 3]);
+    // Both times are rounded from whole milliseconds, the last input's never
+    // the later one.
+    if (!total || !held || *held > *total || !interactions || *interactions < 0)
         return std::nullopt;
     visit.seconds = *total;
+    visit.heldSeconds = *held;
+    visit.idleIncluded = older;
     visit.interactions = *interactions;
     double sum = 0;
-    for (const std::string& stay : split(fields[3], ' ')) {
+    for (const std::string& stay : split(fields.back(), ' ')) {
         const auto colon = stay.rfind(':');
         if (colon == std::string::npos || !isKey(stay.substr(0, colon)))
             return std::nullopt;
@@ -114,7 +114,8 @@ LogReading readVisitLog(std::istream& in) {
     while (std::getline(in, line)) {
         ++number;
         const bool whole = !in.eof();
-        if (line == "start,seconds,interactions,scenes" && whole)
+        if (whole && (line == "start,seconds,last_input,interactions,scenes" ||
+                      line == "start,seconds,interactions,scenes"))
             continue;
         const auto visit = whole ? parseVisitLine(line) : std::nullopt;
         if (visit) {

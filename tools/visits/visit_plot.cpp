@@ -1,6 +1,8 @@
 #include "tools/visits/visit_plot.h"
 
 #include "tools/common/temporary_file.h"
+#include "tools/visits/calendar_day.h"
+#include "tools/visits/plot_scales.h"
 #include "tools/visits/visit_report.h"
 
 #include <cairo.h>
@@ -17,6 +19,9 @@ constexpr int left = 170; // room for the scenes' keys
 constexpr int right = 40;
 constexpr int chartHeight = 200;
 constexpr int rowHeight = 24;
+// The exhibit has sixteen scenes; logs of other builds may name more, and
+// the picture keeps its size.
+constexpr std::size_t mostSceneRows = 24;
 
 struct Colour {
     double r, g, b;
@@ -56,23 +61,24 @@ double niceCeiling(double value) {
 }
 
 // The frame of a bar chart from top to top + chartHeight: horizontal grid
-// lines with their values on the left, from 0 to top value.
-void valueAxis(cairo_t* cr, double top, double topValue) {
-    for (int tick = 0; tick <= 4; ++tick) {
-        const double y = top + chartHeight - chartHeight * tick / 4.0;
+// lines at each of the axis's steps with their values on the left.
+void valueAxis(cairo_t* cr, double top, const CountAxis& axis) {
+    for (long value = 0; value <= axis.top; value += axis.step) {
+        const double y = top + chartHeight - chartHeight * double(value) / double(axis.top);
         use(cr, grid);
         cairo_rectangle(cr, left, y, width - left - right, 1);
         cairo_fill(cr);
         use(cr, ink);
-        text(cr, left - 8, y + 4, std::to_string(int(topValue * tick / 4)), 1);
+        text(cr, left - 8, y + 4, std::to_string(value), 1);
     }
 }
 
 // Vertical bars, one per value, labelled under every step-th bar.
 void columns(cairo_t* cr, double top, const std::vector<double>& values,
              const std::vector<std::string>& labels) {
-    const double topValue = niceCeiling(*std::max_element(values.begin(), values.end()));
-    valueAxis(cr, top, topValue);
+    const CountAxis axis = countAxis(*std::max_element(values.begin(), values.end()));
+    valueAxis(cr, top, axis);
+    const double topValue = double(axis.top);
     const double slot = double(width - left - right) / double(values.size());
     const std::size_t step = std::max<std::size_t>(1, std::size_t(std::ceil(60 / slot)));
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -94,21 +100,16 @@ void visitsPerDay(cairo_t* cr, double top, const VisitFigures& figures) {
     std::vector<std::string> labels;
     for (const DayCount& day : figures.days) {
         counts.push_back(day.visits);
-        labels.push_back(weekday(day.date) + " " + day.date.substr(5));
+        labels.push_back(day.foldedDays > 0 ? "\u2026"
+                                            : weekday(day.day) + " " + dateText(day.day).substr(5));
     }
     columns(cr, top, counts, labels);
 }
 
 void holdingTimes(cairo_t* cr, double top, const VisitFigures& figures) {
-    // About twenty bins up to the 95th percentile; longer visits in the last.
-    const double high = figures.holdingSeconds[figures.holdingSeconds.size() * 95 / 100];
-    const double steps[] = {10, 15, 30, 60, 120, 300, 600, 1800, 3600};
-    const double binSeconds = *std::find_if(std::begin(steps), std::end(steps) - 1,
-                                            [&](double step) { return high / step <= 20; });
-    const std::size_t bins = std::size_t(std::ceil((high + 1) / binSeconds)) + 1;
-    std::vector<double> counts(bins, 0);
-    for (double seconds : figures.holdingSeconds)
-        ++counts[std::min(bins - 1, std::size_t(seconds / binSeconds))];
+    const Histogram histogram = holdingHistogram(figures.holdingSeconds);
+    const std::size_t bins = histogram.counts.size();
+    const double binSeconds = histogram.binSeconds;
     std::vector<std::string> labels;
     for (std::size_t i = 0; i < bins; ++i) {
         const long seconds = long(double(i) * binSeconds);
@@ -120,7 +121,7 @@ void holdingTimes(cairo_t* cr, double top, const VisitFigures& figures) {
     title(cr, top - 14,
           "Holding time in minutes: visits by length, median " + duration(figures.medianSeconds) +
               ", mean " + duration(figures.meanSeconds));
-    columns(cr, top, counts, labels);
+    columns(cr, top, histogram.counts, labels);
 }
 
 void timePerScene(cairo_t* cr, double top, const VisitFigures& figures) {
@@ -130,7 +131,9 @@ void timePerScene(cairo_t* cr, double top, const VisitFigures& figures) {
         longest = std::max(longest, scene.medianSeconds);
     const double scale = (width - left - right - 150) / niceCeiling(longest);
     double y = top;
-    for (const SceneFigures& scene : figures.scenes) {
+    const std::size_t shown = std::min(figures.scenes.size(), mostSceneRows);
+    for (std::size_t row = 0; row < shown; ++row) {
+        const SceneFigures& scene = figures.scenes[row];
         use(cr, bar);
         cairo_rectangle(cr, left, y + 4, scale * scene.medianSeconds, rowHeight - 8);
         cairo_fill(cr);
@@ -141,6 +144,10 @@ void timePerScene(cairo_t* cr, double top, const VisitFigures& figures) {
                  std::to_string(int(std::lround(scene.share * 100))) + " % of visits");
         y += rowHeight;
     }
+    if (shown < figures.scenes.size())
+        text(cr, left, y + 16,
+             "and " + counted(long(figures.scenes.size() - shown), "more scene") +
+                 ", in the text report");
 }
 
 cairo_status_t toDescriptor(void* fd, const unsigned char* data, unsigned length) {
@@ -159,7 +166,7 @@ cairo_status_t toDescriptor(void* fd, const unsigned char* data, unsigned length
 std::string drawVisitPlot(const VisitFigures& figures, const std::string& path) {
     if (const std::string reason = unwritableReason(path); !reason.empty())
         return reason;
-    const int sceneRows = std::max<int>(1, int(figures.scenes.size()));
+    const int sceneRows = int(std::clamp<std::size_t>(figures.scenes.size(), 1, mostSceneRows + 1));
     const int height = 3 * 60 + 2 * (chartHeight + 30) + sceneRows * rowHeight + 20;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_t* cr = cairo_create(surface);

@@ -10,8 +10,10 @@
 // What was read from one log file.
 struct LogSource {
     std::string path;
-    int visits = 0;     // within the dates asked for
-    int unreadable = 0; // lines that were not visits
+    int visits = 0; // within the dates asked for, passers-by included
+    int passersBy = 0;
+    int idleIncluded = 0; // visits on older lines, without the last input's time
+    int unreadable = 0;   // lines that were not visits
     int firstUnreadableAt = 0;
 };
 

@@ -1,39 +1,30 @@
 #include "tools/visits/visit_statistics.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 #include <map>
 #include <numeric>
 
 namespace {
 
-std::tm dayOf(const std::string& date) {
-    std::tm day{};
-    day.tm_year = std::atoi(date.c_str()) - 1900;
-    day.tm_mon = std::atoi(date.c_str() + 5) - 1;
-    day.tm_mday = std::atoi(date.c_str() + 8);
-    day.tm_hour = 12;
-    return day;
+// Every day from the first to the last, each gap longer than
+// longestListedGap folded into one entry.
+std::vector<DayCount> dayTable(const std::map<int, int>& perDay) {
+    std::vector<DayCount> days;
+    for (const auto& [day, visits] : perDay) {
+        if (!days.empty()) {
+            const int gapStart = days.back().day + 1;
+            if (day - gapStart > longestListedGap)
+                days.push_back({gapStart, 0, day - gapStart});
+            else
+                for (int empty = gapStart; empty < day; ++empty)
+                    days.push_back({empty, 0, 0});
+        }
+        days.push_back({day, visits, 0});
+    }
+    return days;
 }
 
 } // namespace
-
-std::string nextDay(const std::string& date) {
-    std::tm day = dayOf(date);
-    ++day.tm_mday;
-    timegm(&day);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &day);
-    return text;
-}
-
-std::string weekday(const std::string& date) {
-    std::tm day = dayOf(date);
-    timegm(&day);
-    static const char* const names[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    return names[day.tm_wday];
-}
 
 double median(std::vector<double> values) {
     if (values.empty())
@@ -45,34 +36,42 @@ double median(std::vector<double> values) {
 
 VisitFigures summarise(const std::vector<LoggedVisit>& visits) {
     VisitFigures figures;
-    figures.visits = int(visits.size());
-    if (visits.empty())
-        return figures;
-
-    std::map<std::string, int> perDay;
+    std::map<int, int> perDay;
     std::map<std::string, std::vector<double>> timeInScene; // one entry per visit that saw it
     for (const LoggedVisit& visit : visits) {
-        ++perDay[visit.date];
+        if (visit.passerBy()) {
+            ++figures.passersBy;
+            continue;
+        }
+        ++figures.visits;
+        figures.idleIncluded += visit.idleIncluded;
+        ++perDay[visit.day];
         ++figures.visitsPerHour[std::size_t(visit.hour)];
-        figures.holdingSeconds.push_back(visit.seconds);
+        figures.holdingSeconds.push_back(visit.heldSeconds);
+        // Each scene's time ends where the visit's holding time does: the
+        // last scene's stay until the reset is no visitor's time either.
         std::map<std::string, double> inThisVisit;
-        for (const SceneTime& stay : visit.scenes)
-            inThisVisit[stay.key] += stay.seconds;
+        double before = 0;
+        for (const SceneTime& stay : visit.scenes) {
+            inThisVisit[stay.key] += std::clamp(visit.heldSeconds - before, 0.0, stay.seconds);
+            before += stay.seconds;
+        }
         for (const auto& [key, seconds] : inThisVisit)
             timeInScene[key].push_back(seconds);
     }
-    for (std::string day = perDay.begin()->first; day <= perDay.rbegin()->first; day = nextDay(day))
-        figures.days.push_back({day, perDay.count(day) ? perDay[day] : 0});
+    if (figures.visits == 0)
+        return figures;
+    figures.days = dayTable(perDay);
 
     std::sort(figures.holdingSeconds.begin(), figures.holdingSeconds.end());
     figures.medianSeconds = median(figures.holdingSeconds);
     figures.meanSeconds =
         std::accumulate(figures.holdingSeconds.begin(), figures.holdingSeconds.end(), 0.0) /
-        double(visits.size());
+        double(figures.visits);
 
     for (const auto& [key, times] : timeInScene)
         figures.scenes.push_back(
-            {key, int(times.size()), double(times.size()) / double(visits.size()), median(times)});
+            {key, int(times.size()), double(times.size()) / double(figures.visits), median(times)});
     std::stable_sort(
         figures.scenes.begin(), figures.scenes.end(),
         [](const SceneFigures& a, const SceneFigures& b) { return a.visits > b.visits; });
@@ -89,4 +88,10 @@ std::vector<int> busiestHours(const VisitFigures& figures, int count) {
     });
     hours.resize(std::min(hours.size(), std::size_t(count)));
     return hours;
+}
+
+std::string counted(long count, const std::string& singular, std::string plural) {
+    if (plural.empty())
+        plural = singular + "s";
+    return std::to_string(count) + " " + (count == 1 ? singular : plural);
 }

@@ -3,6 +3,7 @@
 
 #include "app/option_table.h"
 #include "tools/common/one_line.h"
+#include "tools/visits/calendar_day.h"
 #include "tools/visits/visit_log_reader.h"
 #include "tools/visits/visit_plot.h"
 #include "tools/visits/visit_report.h"
@@ -24,23 +25,28 @@ const char* const usage =
     "usage: lembovari-visits [--from DATE] [--to DATE] [--plot FILE.png] LOG...\n"
     "Reads the visit logs that lembovari --visit-log writes (several exhibits,\n"
     "several months) and prints visits per day, the median and mean holding\n"
-    "time, the share of visits that saw each scene and the median time spent\n"
-    "in it, and the busiest hours. Lines that are not visits are counted and\n"
-    "reported. Exit status: 0; 1 when a log could not be opened or the picture\n"
-    "not written; 2 for a refused command line.";
+    "time (from the first input to the last), the share of visits that saw\n"
+    "each scene and the median time spent in it, and the busiest hours.\n"
+    "Passers-by (no press, no key) are counted apart. Lines that are not visits\n"
+    "(dates outside 1970 to 9999 and visits over a day among them) are counted\n"
+    "and reported. Exit status: 0; 1 when a log could not be opened or the\n"
+    "picture not written; 2 for a refused command line.";
 
 struct Request {
-    std::string from = "0000-00-00";
-    std::string to = "9999-99-99";
+    int from = 0;
+    int to = lastDay;
     std::optional<std::string> plot;
     std::vector<std::string> logs;
 };
 
-CommandOption dateOption(std::string name, std::string meaning, std::string& date) {
-    return {name, "DATE", std::move(meaning), "all", [name, &date](const std::string& text) {
-                if (!isDate(text))
-                    return name + " needs a date as 2026-12-01, not '" + text + "'";
-                date = text;
+CommandOption dateOption(std::string name, std::string meaning, int& day) {
+    return {name, "DATE", std::move(meaning), "all", [name, &day](const std::string& text) {
+                const auto read = dayNumber(text);
+                if (!read)
+                    return name +
+                           " needs a date from 1970-01-01 to 9999-12-31 as 2026-12-01, not '" +
+                           text + "'";
+                day = *read;
                 return std::string();
             }};
 }
@@ -71,7 +77,7 @@ int main(int argc, char** argv) {
     if (read && read->words.empty())
         error = "needs at least one visit log (--help lists every option)";
     else if (read && request.from > request.to)
-        error = "--from " + request.from + " comes after --to " + request.to +
+        error = "--from " + dateText(request.from) + " comes after --to " + dateText(request.to) +
                 " (--help lists every option)";
     if (!read || !error.empty()) {
         printOneLine(program, error);
@@ -90,12 +96,14 @@ int main(int argc, char** argv) {
             continue;
         }
         const LogReading reading = readVisitLog(file);
-        LogSource source{path, 0, reading.unreadable, reading.firstUnreadableAt};
+        LogSource source{path, 0, 0, 0, reading.unreadable, reading.firstUnreadableAt};
         for (const LoggedVisit& visit : reading.visits) {
-            if (visit.date < request.from || visit.date > request.to)
+            if (visit.day < request.from || visit.day > request.to)
                 continue;
             visits.push_back(visit);
             ++source.visits;
+            source.passersBy += visit.passerBy();
+            source.idleIncluded += visit.idleIncluded && !visit.passerBy();
         }
         sources.push_back(source);
     }
