@@ -73,6 +73,6 @@ void SceneManager::select(int index) {
     const Vec2 size = overlayScale.overlaySize(viewport[2], viewport[3]);
     incoming->panel->layout(size.x, size.y);
     incoming->panel->colourEditor->hidden = true;
-    if (selectionWatcher)
-        selectionWatcher(*incoming);
+    for (const auto& watcher : selectionWatchers)
+        watcher(*incoming);
 }

@@ -24,6 +24,8 @@ struct TextureImage {
     unsigned version = 0;
     int width = 0, height = 0;
     std::vector<std::uint8_t> rgba;
+    // Whether the image was given without alpha, as GL_CLAMP's border then is.
+    bool opaque = true;
     unsigned minFilter, magFilter, wrapS, wrapT;
 };
 
@@ -45,12 +47,17 @@ struct DrawBatch {
     RasterState state;
 };
 
+// A back end may hold draws back and draw them together, in the order
+// given, at flush or at the next clear or viewport change.
 class Renderer {
   public:
     virtual ~Renderer() = default;
     virtual void clear(unsigned mask, const std::array<float, 4>& colour, bool depthMask) = 0;
     virtual void viewport(int x, int y, int width, int height) = 0;
     virtual void draw(const DrawBatch& batch) = 0;
+    // Draws everything handed over so far (glFlush, the end of a frame, and
+    // before a texture changes under draws held back).
+    virtual void flush() {}
 };
 
 } // namespace gl11
