@@ -4,6 +4,7 @@
 #include <webgl/webgl2.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -22,12 +23,13 @@ void main() {
     texel = texCoord;
 })";
 
-const char* fragmentShader = R"(#version 300 es
+// Compiled twice, with and without TEXTURED: a software rasteriser runs both
+// sides of a branch for every fragment, so the plain program samples nothing.
+const char* fragmentShader = R"(
 precision highp float;
 in vec4 frontColour;
 in vec4 backColour;
 in vec2 texel;
-uniform bool textured;
 uniform sampler2D image;
 uniform vec2 imageSize;
 uniform vec2 bordered;
@@ -35,17 +37,17 @@ uniform float borderAlpha;
 out vec4 colour;
 void main() {
     colour = gl_FrontFacing ? frontColour : backColour;
-    if (textured) {
-        // GL_CLAMP's linear filter reaches past the edge texels into the
-        // black border: the share of the border in the footprint, on each
-        // axis that has one, fades the edge texels' sample towards it.
-        vec2 at = clamp(texel, 0.0, 1.0) * imageSize;
-        vec2 past = max(0.5 - at, 0.0) + max(at - (imageSize - 0.5), 0.0);
-        vec2 kept = 1.0 - bordered * past;
-        float inside = kept.x * kept.y;
-        vec4 sampled = texture(image, texel);
-        colour *= vec4(sampled.rgb * inside, mix(borderAlpha, sampled.a, inside));
-    }
+#ifdef TEXTURED
+    // GL_CLAMP's linear filter reaches past the edge texels into the black
+    // border: the share of the border in the footprint, on each axis that
+    // has one, fades the edge texels' sample towards it.
+    vec2 at = clamp(texel, 0.0, 1.0) * imageSize;
+    vec2 past = max(0.5 - at, 0.0) + max(at - (imageSize - 0.5), 0.0);
+    vec2 kept = 1.0 - bordered * past;
+    float inside = kept.x * kept.y;
+    vec4 sampled = texture(image, texel);
+    colour *= vec4(sampled.rgb * inside, mix(borderAlpha, sampled.a, inside));
+#endif
 })";
 
 GLuint compile(GLenum kind, const char* source) {
@@ -88,21 +90,28 @@ constexpr int floatsPerVertex = 14;
 
 } // namespace
 
-WebGlRenderer::WebGlRenderer() {
-    program = emscripten_glCreateProgram();
-    emscripten_glAttachShader(program, compile(GL_VERTEX_SHADER, vertexShader));
-    emscripten_glAttachShader(program, compile(GL_FRAGMENT_SHADER, fragmentShader));
+WebGlRenderer::Program WebGlRenderer::link(bool textured) {
+    const std::string fragment =
+        std::string("#version 300 es\n") + (textured ? "#define TEXTURED\n" : "") + fragmentShader;
+    Program p;
+    p.id = emscripten_glCreateProgram();
+    emscripten_glAttachShader(p.id, compile(GL_VERTEX_SHADER, vertexShader));
+    emscripten_glAttachShader(p.id, compile(GL_FRAGMENT_SHADER, fragment.c_str()));
     const char* attributes[] = {"clip", "front", "back", "texCoord"};
     for (GLuint k = 0; k < 4; ++k)
-        emscripten_glBindAttribLocation(program, k, attributes[k]);
-    emscripten_glLinkProgram(program);
-    emscripten_glUseProgram(program);
-    texturedLocation = emscripten_glGetUniformLocation(program, "textured");
-    imageSizeLocation = emscripten_glGetUniformLocation(program, "imageSize");
-    borderedLocation = emscripten_glGetUniformLocation(program, "bordered");
-    borderAlphaLocation = emscripten_glGetUniformLocation(program, "borderAlpha");
-    emscripten_glUniform1i(emscripten_glGetUniformLocation(program, "image"), 0);
+        emscripten_glBindAttribLocation(p.id, k, attributes[k]);
+    emscripten_glLinkProgram(p.id);
+    emscripten_glUseProgram(p.id);
+    p.imageSize = emscripten_glGetUniformLocation(p.id, "imageSize");
+    p.bordered = emscripten_glGetUniformLocation(p.id, "bordered");
+    p.borderAlpha = emscripten_glGetUniformLocation(p.id, "borderAlpha");
+    emscripten_glUniform1i(emscripten_glGetUniformLocation(p.id, "image"), 0);
+    return p;
+}
 
+WebGlRenderer::WebGlRenderer() {
+    textured = link(true);
+    plain = link(false);
     emscripten_glGenVertexArrays(1, &vertexArray);
     emscripten_glBindVertexArray(vertexArray);
     emscripten_glGenBuffers(1, &buffer);
@@ -141,7 +150,7 @@ void WebGlRenderer::applyState(const gl11::RasterState& s) {
     toggle(GL_CULL_FACE, s.cull);
     if (s.cull)
         emscripten_glCullFace(s.cullFace);
-    emscripten_glUniform1i(texturedLocation, s.texture ? 1 : 0);
+    emscripten_glUseProgram(s.texture ? textured.id : plain.id);
     if (s.texture)
         bindTexture(*s.texture);
 }
@@ -149,10 +158,10 @@ void WebGlRenderer::applyState(const gl11::RasterState& s) {
 void WebGlRenderer::bindTexture(const gl11::TextureImage& image) {
     // The filter that magnifies decides: the exhibit's clamped label is
     // filtered linearly both ways.
-    emscripten_glUniform2f(imageSizeLocation, float(image.width), float(image.height));
-    emscripten_glUniform2f(borderedLocation, bordered(image.wrapS, image.magFilter),
+    emscripten_glUniform2f(textured.imageSize, float(image.width), float(image.height));
+    emscripten_glUniform2f(textured.bordered, bordered(image.wrapS, image.magFilter),
                            bordered(image.wrapT, image.magFilter));
-    emscripten_glUniform1f(borderAlphaLocation, image.opaque ? 1 : 0);
+    emscripten_glUniform1f(textured.borderAlpha, image.opaque ? 1 : 0);
     Uploaded& u = uploaded[image.name];
     if (u.texture == 0)
         emscripten_glGenTextures(1, &u.texture);

@@ -36,11 +36,16 @@ class WebGlRenderer : public gl11::Renderer {
     std::vector<gl11::ShadedVertex> held;
     std::vector<Run> runs;
 
-    unsigned program = 0;
+    // A shader program and the places of its texture's uniforms.
+    struct Program {
+        unsigned id = 0;
+        int imageSize = -1, bordered = -1, borderAlpha = -1;
+    };
+    static Program link(bool textured);
+
+    Program plain, textured;
     unsigned vertexArray = 0;
     unsigned buffer = 0;
-    int texturedLocation = -1;
-    int imageSizeLocation = -1, borderedLocation = -1, borderAlphaLocation = -1;
     // Uploaded textures by the subset's name, with the version they hold.
     struct Uploaded {
         unsigned texture = 0;
