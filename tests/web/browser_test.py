@@ -241,6 +241,8 @@ class PageTest:
     def german_browser(self):
         self.browser.prefer_languages("de-CH,de,en")
         self.browser.open(self.server.url + "?scenes=all&size=800x600")
+        self.expect_match("German browser, German credits",
+                          self.native("KleinBottle1", options=["--language", "de"]))
         self.browser.mouse("mouseMoved", 20, 580)
         self.expect_match("German browser, German captions",
                           self.native("KleinBottle1", options=["--language", "de", "--open", "menu"]))

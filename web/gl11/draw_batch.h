@@ -36,6 +36,8 @@ struct RasterState {
     unsigned blendSource, blendDestination;
     bool cull = false;
     unsigned cullFace;
+    // Whether a back-facing triangle may show another colour than a front-facing one.
+    bool twoSided = false;
     // Modulates the colours when set (GL_TEXTURE_2D on, a complete image bound).
     const TextureImage* texture = nullptr;
 };

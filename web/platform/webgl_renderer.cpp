@@ -8,35 +8,54 @@
 
 namespace {
 
-const char* vertexShader = R"(#version 300 es
+// Both shaders are compiled for each of four programs, with TEXTURED for
+// draws that sample and TWO_SIDED for those whose back faces may have
+// colours of their own: a software rasteriser runs both sides of a branch
+// for every fragment and pays for every value interpolated across a
+// triangle, so a program carries only what its draws need.
+const char* vertexShader = R"(
 in vec4 clip;
 in vec4 front;
 in vec4 back;
 in vec2 texCoord;
 out vec4 frontColour;
+#ifdef TWO_SIDED
 out vec4 backColour;
+#endif
+#ifdef TEXTURED
 out vec2 texel;
+#endif
 void main() {
     gl_Position = clip;
     frontColour = front;
+#ifdef TWO_SIDED
     backColour = back;
+#endif
+#ifdef TEXTURED
     texel = texCoord;
+#endif
 })";
 
-// Compiled twice, with and without TEXTURED: a software rasteriser runs both
-// sides of a branch for every fragment, so the plain program samples nothing.
 const char* fragmentShader = R"(
 precision highp float;
 in vec4 frontColour;
+#ifdef TWO_SIDED
 in vec4 backColour;
+#endif
+out vec4 colour;
+#ifdef TEXTURED
 in vec2 texel;
 uniform sampler2D image;
 uniform vec2 imageSize;
 uniform vec2 bordered;
 uniform float borderAlpha;
-out vec4 colour;
+#endif
 void main() {
+#ifdef TWO_SIDED
     colour = gl_FrontFacing ? frontColour : backColour;
+#else
+    colour = frontColour;
+#endif
 #ifdef TEXTURED
     // GL_CLAMP's linear filter reaches past the edge texels into the black
     // border: the share of the border in the footprint, on each axis that
@@ -90,12 +109,15 @@ constexpr int floatsPerVertex = 14;
 
 } // namespace
 
-WebGlRenderer::Program WebGlRenderer::link(bool textured) {
-    const std::string fragment =
-        std::string("#version 300 es\n") + (textured ? "#define TEXTURED\n" : "") + fragmentShader;
+WebGlRenderer::Program WebGlRenderer::link(bool textured, bool twoSided) {
+    const std::string defines = std::string("#version 300 es\n") +
+                                (textured ? "#define TEXTURED\n" : "") +
+                                (twoSided ? "#define TWO_SIDED\n" : "");
+    const std::string vertex = defines + vertexShader;
+    const std::string fragment = defines + fragmentShader;
     Program p;
     p.id = emscripten_glCreateProgram();
-    emscripten_glAttachShader(p.id, compile(GL_VERTEX_SHADER, vertexShader));
+    emscripten_glAttachShader(p.id, compile(GL_VERTEX_SHADER, vertex.c_str()));
     emscripten_glAttachShader(p.id, compile(GL_FRAGMENT_SHADER, fragment.c_str()));
     const char* attributes[] = {"clip", "front", "back", "texCoord"};
     for (GLuint k = 0; k < 4; ++k)
@@ -110,8 +132,9 @@ WebGlRenderer::Program WebGlRenderer::link(bool textured) {
 }
 
 WebGlRenderer::WebGlRenderer() {
-    textured = link(true);
-    plain = link(false);
+    for (int textured = 0; textured < 2; ++textured)
+        for (int twoSided = 0; twoSided < 2; ++twoSided)
+            programs[textured][twoSided] = link(textured, twoSided);
     emscripten_glGenVertexArrays(1, &vertexArray);
     emscripten_glBindVertexArray(vertexArray);
     emscripten_glGenBuffers(1, &buffer);
@@ -150,12 +173,13 @@ void WebGlRenderer::applyState(const gl11::RasterState& s) {
     toggle(GL_CULL_FACE, s.cull);
     if (s.cull)
         emscripten_glCullFace(s.cullFace);
-    emscripten_glUseProgram(s.texture ? textured.id : plain.id);
+    const Program& program = programs[s.texture ? 1 : 0][s.twoSided ? 1 : 0];
+    emscripten_glUseProgram(program.id);
     if (s.texture)
-        bindTexture(*s.texture);
+        bindTexture(*s.texture, program);
 }
 
-void WebGlRenderer::bindTexture(const gl11::TextureImage& image) {
+void WebGlRenderer::bindTexture(const gl11::TextureImage& image, const Program& textured) {
     // The filter that magnifies decides: the exhibit's clamped label is
     // filtered linearly both ways.
     emscripten_glUniform2f(textured.imageSize, float(image.width), float(image.height));
@@ -184,8 +208,8 @@ bool WebGlRenderer::joins(const Run& run, const gl11::DrawBatch& batch) const {
            a.blend == b.blend &&
            (!a.blend ||
             (a.blendSource == b.blendSource && a.blendDestination == b.blendDestination)) &&
-           a.cull == b.cull && (!a.cull || a.cullFace == b.cullFace) && a.texture == b.texture &&
-           (!a.texture || run.textureVersion == b.texture->version);
+           a.cull == b.cull && (!a.cull || a.cullFace == b.cullFace) && a.twoSided == b.twoSided &&
+           a.texture == b.texture && (!a.texture || run.textureVersion == b.texture->version);
 }
 
 void WebGlRenderer::draw(const gl11::DrawBatch& batch) {

@@ -22,6 +22,11 @@ class WebGlRenderer : public gl11::Renderer {
     void flush() override;
 
   private:
+    // A shader program and the places of its texture's uniforms.
+    struct Program {
+        unsigned id = 0;
+        int imageSize = -1, bordered = -1, borderAlpha = -1;
+    };
     // Consecutive draws under one raster state, as a range of the frame's vertices.
     struct Run {
         gl11::RasterState state;
@@ -31,19 +36,17 @@ class WebGlRenderer : public gl11::Renderer {
     };
     bool joins(const Run& run, const gl11::DrawBatch& batch) const;
     void applyState(const gl11::RasterState& state);
-    void bindTexture(const gl11::TextureImage& image);
+    // Binds and, when it changed, uploads the image; sets the textured
+    // program's uniforms for it.
+    void bindTexture(const gl11::TextureImage& image, const Program& textured);
 
     std::vector<gl11::ShadedVertex> held;
     std::vector<Run> runs;
 
-    // A shader program and the places of its texture's uniforms.
-    struct Program {
-        unsigned id = 0;
-        int imageSize = -1, bordered = -1, borderAlpha = -1;
-    };
-    static Program link(bool textured);
+    static Program link(bool textured, bool twoSided);
 
-    Program plain, textured;
+    // By whether the draws sample a texture and whether they are lit on two sides.
+    Program programs[2][2];
     unsigned vertexArray = 0;
     unsigned buffer = 0;
     // Uploaded textures by the subset's name, with the version they hold.
