@@ -74,6 +74,6 @@ void SceneManager::select(int index) {
     incoming->panel->layout(size.x, size.y);
     if (incoming->panel->colourEditor)
         incoming->panel->colourEditor->hidden = true;
-    if (selectionWatcher)
-        selectionWatcher(*incoming);
+    for (const auto& watcher : selectionWatchers)
+        watcher(*incoming);
 }

@@ -39,9 +39,10 @@ class SceneManager : public SceneList {
     // lighting and panel layout from the viewport, colour editor hidden.
     // Out of range or already current: nothing.
     void select(int index) override;
-    // Called with each scene that select makes current, after it is set up.
+    // Called with each scene that select makes current, after it is set up;
+    // every watcher given, in the order given.
     void watchSelection(std::function<void(const Scene&)> watcher) {
-        selectionWatcher = std::move(watcher);
+        selectionWatchers.push_back(std::move(watcher));
     }
 
     Scene* byKey(const std::string& key) const;
@@ -58,5 +59,5 @@ class SceneManager : public SceneList {
     std::map<std::string, Scene*> byName;
     std::vector<Scene*> registrationOrder;
     std::optional<std::vector<std::string>> startupKeys;
-    std::function<void(const Scene&)> selectionWatcher;
+    std::vector<std::function<void(const Scene&)>> selectionWatchers;
 };

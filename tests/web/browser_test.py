@@ -2,10 +2,12 @@
 """The exhibit's page in headless Chromium (WebGL2 on SwiftShader) beside the
 native snapshot tool (GL on Mesa's llvmpipe): every scene at 800 by 600, a
 slider and a dial dragged, a region of the map tapped with a touch, and a
-scene chosen in the menu, captions in German, each compared with the native
-picture of the same state; Escape leaves the page working, a bad query
-parameter (a size among them) shows the program's own message, and otherwise the console stays
-free of errors and warnings.
+scene chosen in the menu, captions in German (asked for, and a German browser's), a shared
+link, a scene named after #, a lost and restored context and a visit with
+the server gone, each compared with the native picture of the same state;
+Escape leaves the page working, a bad query parameter shows the program's
+message in the page's words, and otherwise the console stays free of
+errors and warnings.
 
 Two software rasterisers cover the pixels along edges differently, so a
 pixel differs when one of its channels differs by more than 40, and two
@@ -43,6 +45,7 @@ def differing_share(a, b):
 
 class PageTest:
     def __init__(self, page_dir, snapshot_tool, program):
+        self.page_dir = page_dir
         self.snapshot_tool = snapshot_tool
         self.program = program
         self.scratch = tempfile.mkdtemp(prefix="lembovari-browser-test-")
@@ -171,26 +174,94 @@ class PageTest:
         self.browser.mouse("mouseMoved", 20, 580)
         self.expect_match("German captions in the menu",
                           self.native("KleinBottle1", options=["--language", "de", "--open", "menu"]))
-        # The page's size is the program's --size, refused by the program's rule.
-        for name, value in (("idle-reset", "2.5"), ("size", "50x600")):
-            expected = subprocess.run([self.program, "--" + name, value], capture_output=True,
-                                      text=True).stderr.strip()
+        # The program's refusals, worded with the page's parameters; the
+        # page's size is the program's --size, refused by the program's rule.
+        for query, expected in (
+                ("idle-reset=2.5", "lembovari: idle-reset takes a whole number of seconds from 1 "
+                 "to 86400, not '2.5' (?help lists the page's parameters)"),
+                ("size=50x600", "lembovari: size=50x600: expected WIDTHxHEIGHT, each from 100 "
+                 "to 8192 (?help lists the page's parameters)")):
             before = len(self.browser.errors)
-            self.browser.open(self.server.url + "?%s=%s" % (name, value))
-            shown = wait_for(lambda: self.browser.evaluate(
-                "document.getElementById('message').textContent.trim()"), TIMEOUT, "the message")
+            self.browser.open(self.server.url + "?" + query)
+            shown = self.message()
             if shown != expected or self.browser.errors[before:] != [expected]:
-                self.failures.append("refused ?%s=%s with %r, console %r; the program says %r"
-                                     % (name, value, shown, self.browser.errors[before:], expected))
+                self.failures.append("refused ?%s with %r, console %r; expected %r"
+                                     % (query, shown, self.browser.errors[before:], expected))
             else:
-                print("ok    %-34s %s" % ("?%s=%s refused" % (name, value), shown))
+                print("ok    %-34s %s" % ("?%s refused" % query, shown))
             del self.browser.errors[before:]
+
+    def message(self):
+        return wait_for(lambda: self.browser.evaluate(
+            "document.getElementById('message').textContent.trim()"), TIMEOUT, "the message")
+
+    def links(self):
+        """A shared link's tracking parameters are left out, a scene named
+        after # opens with the others reachable, the address follows a step,
+        and help, list and a long bad value show short text on the page."""
+        self.browser.open(self.server.url + "?scenes=Moebius&size=800x600&utm_source=mail&fbclid=Iw")
+        self.expect_match("shared link with utm_source", self.native("Moebius"))
+        self.browser.open(self.server.url + "?scenes=all&size=800x600#ring")
+        self.expect_match("#ring opens the ring", self.native("ring"))
+        entries = self.browser.evaluate("history.length")
+        self.browser.key("ArrowRight")
+        self.expect_match("a step on from #ring", self.native("tetratetra"))
+        address = self.browser.evaluate("[location.hash, history.length]")
+        if address != ["#tetratetra", entries]:
+            self.failures.append("after a step the address is %r, history %r" % tuple(address))
+        for query, part in (("?help", "scenes=KEY,KEY"), ("?list", "ring\t"),
+                            ("?scenes=" + "x" * 20000, "x" * 57 + "\u2026 (?list shows them)")):
+            before = len(self.browser.errors)
+            self.browser.open(self.server.url + query)
+            shown = self.message()
+            if part not in shown or len(shown) > 2000:
+                self.failures.append("%s shows %r" % (query[:20], shown[:200]))
+            del self.browser.errors[before:]
+        print("ok    %-34s" % "help, list and a long value shown")
+
+    def context_restored(self):
+        """A context lost and given back draws the picture again, with the
+        label's texture, and keys still step."""
+        self.browser.open(self.server.url + "?scenes=KleinBottle4,Moebius&size=800x600")
+        self.expect_match("label before the loss", self.native("KleinBottle4"))
+        self.browser.evaluate("""window.loser = document.getElementById('canvas')
+            .getContext('webgl2').getExtension('WEBGL_lose_context'); loser.loseContext()""")
+        wait_for(lambda: self.browser.evaluate(
+            "document.getElementById('canvas').getContext('webgl2').isContextLost()"), TIMEOUT,
+            "the context to be lost")
+        self.browser.evaluate("loser.restoreContext()")
+        self.expect_match("label after the context came back", self.native("KleinBottle4"))
+        self.browser.key("ArrowRight")
+        self.expect_match("a step after the context came back", self.native("Moebius"))
+
+    def german_browser(self):
+        self.browser.prefer_languages("de-CH,de,en")
+        self.browser.open(self.server.url + "?scenes=all&size=800x600")
+        self.expect_match("German browser, German credits",
+                          self.native("KleinBottle1", options=["--language", "de"]))
+        self.browser.mouse("mouseMoved", 20, 580)
+        self.expect_match("German browser, German captions",
+                          self.native("KleinBottle1", options=["--language", "de", "--open", "menu"]))
+        self.browser.prefer_languages("it")
+
+    def offline(self, page_dir):
+        """After one visit the service worker opens the page with its server gone."""
+        server = Server(page_dir)
+        self.browser.open(server.url + "?scenes=Moebius&size=800x600")
+        wait_for(lambda: self.browser.evaluate("!!navigator.serviceWorker.controller"), TIMEOUT,
+                 "the service worker to take the page")
+        server.close()
+        self.browser.send("Page.reload")
+        wait_for(lambda: self.browser.evaluate(
+            "typeof Module !== 'undefined' && !!Module.calledRun"), TIMEOUT, "the page offline")
+        self.expect_match("opened with the server gone", self.native("Moebius"))
 
     def run(self):
         started = time.monotonic()
         try:
             for step in (self.scenes, self.slider_and_dial, self.map_tapped, self.menu,
-                         self.language_and_refusal):
+                         self.language_and_refusal, self.links, self.context_restored,
+                         self.german_browser, lambda: self.offline(self.page_dir)):
                 step()
         finally:
             self.browser.close()

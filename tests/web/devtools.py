@@ -74,6 +74,13 @@ class Browser:
             self.send(domain + ".enable")
         self.send("Emulation.setDeviceMetricsOverride",
                   width=width, height=height, deviceScaleFactor=1, mobile=False)
+        # An Italian browser, so that the page speaks the program's default language.
+        self.prefer_languages("it")
+
+    def prefer_languages(self, accept):
+        """The browser's preferred languages (navigator.languages), as Accept-Language writes them."""
+        agent = self.send("Browser.getVersion")["userAgent"]
+        self.send("Emulation.setUserAgentOverride", userAgent=agent, acceptLanguage=accept)
 
     @staticmethod
     def _pages(port):

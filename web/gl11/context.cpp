@@ -198,12 +198,15 @@ void Context::pixelStorei(unsigned name, int value) {
 void Context::texImage2D(int width, int height, unsigned format, const std::uint8_t* pixels) {
     if (boundTexture == 0 || width <= 0 || height <= 0)
         return;
+    // Draws held back read the image as it is when they are drawn.
+    flush();
     TextureImage& image = textureNamed(boundTexture);
     const int channels = format == GL_RGBA ? 4 : format == GL_RGB ? 3 : 1;
     const int alignment = unpackAlignment;
     const int rowBytes = (width * channels + alignment - 1) / alignment * alignment;
     image.width = width;
     image.height = height;
+    image.opaque = channels != 4;
     image.rgba.assign(std::size_t(width) * std::size_t(height) * 4, 255);
     for (int y = 0; y < height && pixels; ++y)
         for (int x = 0; x < width; ++x) {
@@ -222,6 +225,7 @@ void Context::texImage2D(int width, int height, unsigned format, const std::uint
 void Context::texParameteri(unsigned name, int value) {
     if (compiled([=](Context& c) { c.texParameteri(name, value); }))
         return;
+    flush();
     if (boundTexture == 0)
         return;
     TextureImage& image = textureNamed(boundTexture);

@@ -27,6 +27,11 @@ class Context {
     explicit Context(Renderer* renderer = nullptr);
     // Where drawing goes from now on; nothing is drawn while there is none.
     void setRenderer(Renderer* target) { renderer = target; }
+    // glFlush and glFinish: the renderer draws what it holds back.
+    void flush() {
+        if (renderer)
+            renderer->flush();
+    }
 
     // State and queries.
     void enable(unsigned cap, bool on);

@@ -145,6 +145,7 @@ RasterState Context::rasterState() const {
     s.blendDestination = blendDestination;
     s.cull = isEnabled(GL_CULL_FACE);
     s.cullFace = culledFace;
+    s.twoSided = isEnabled(GL_LIGHTING) && lighting.twoSided();
     if (isEnabled(GL_TEXTURE_2D)) {
         const auto found = textures.find(boundTexture);
         const bool filtered = found != textures.end() && (found->second.minFilter == GL_LINEAR ||

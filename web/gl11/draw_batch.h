@@ -24,6 +24,8 @@ struct TextureImage {
     unsigned version = 0;
     int width = 0, height = 0;
     std::vector<std::uint8_t> rgba;
+    // Whether the image was given without alpha, as GL_CLAMP's border then is.
+    bool opaque = true;
     unsigned minFilter, magFilter, wrapS, wrapT;
 };
 
@@ -34,6 +36,8 @@ struct RasterState {
     unsigned blendSource, blendDestination;
     bool cull = false;
     unsigned cullFace;
+    // Whether a back-facing triangle may show another colour than a front-facing one.
+    bool twoSided = false;
     // Modulates the colours when set (GL_TEXTURE_2D on, a complete image bound).
     const TextureImage* texture = nullptr;
 };
@@ -45,12 +49,17 @@ struct DrawBatch {
     RasterState state;
 };
 
+// A back end may hold draws back and draw them together, in the order
+// given, at flush or at the next clear or viewport change.
 class Renderer {
   public:
     virtual ~Renderer() = default;
     virtual void clear(unsigned mask, const std::array<float, 4>& colour, bool depthMask) = 0;
     virtual void viewport(int x, int y, int width, int height) = 0;
     virtual void draw(const DrawBatch& batch) = 0;
+    // Draws everything handed over so far (glFlush, the end of a frame, and
+    // before a texture changes under draws held back).
+    virtual void flush() {}
 };
 
 } // namespace gl11

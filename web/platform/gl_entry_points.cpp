@@ -63,7 +63,9 @@ void glDepthMask(GLboolean on) {
 void glLineWidth(GLfloat width) {
     gl().lineWidth(width);
 }
-void glFlush() {}
+void glFlush() {
+    gl().flush();
+}
 void glLightfv(GLenum light, GLenum name, const GLfloat* values) {
     gl().light(light, name, values);
 }

@@ -38,13 +38,22 @@ int pointerX = 0, pointerY = 0;
 bool redisplayPosted = false;
 bool frameRequested = false;
 bool running = false;
+// While the browser has taken the GPU away, nothing is drawn.
+bool contextLost = false;
+bool firstFrameShown = false;
 double startMillis = 0;
 std::unique_ptr<WebGlRenderer> renderer;
 
 EM_BOOL onAnimationFrame(double, void*);
 
+// The display callback's frame, with every draw it handed over drawn.
+void drawFrame() {
+    callbacks.display();
+    currentContext().flush();
+}
+
 void requestFrame() {
-    if (frameRequested || !running)
+    if (frameRequested || !running || contextLost)
         return;
     frameRequested = true;
     emscripten_request_animation_frame(onAnimationFrame, nullptr);
@@ -56,7 +65,14 @@ EM_BOOL onAnimationFrame(double, void*) {
         callbacks.idle();
     if (redisplayPosted && callbacks.display) {
         redisplayPosted = false;
-        callbacks.display();
+        drawFrame();
+        if (!firstFrameShown) {
+            firstFrameShown = true;
+            EM_ASM({
+                if (Module.onFirstFrame)
+                    Module.onFirstFrame();
+            });
+        }
     }
     if (callbacks.idle || redisplayPosted)
         requestFrame();
@@ -71,6 +87,26 @@ struct Timer {
 void onTimeout(void* data) {
     std::unique_ptr<Timer> timer(static_cast<Timer*>(data));
     timer->callback(timer->value);
+}
+
+EM_BOOL onContextLost(int, const void*, void*) {
+    contextLost = true;
+    // Answered true, so that the browser may give the context back.
+    return EM_TRUE;
+}
+
+// Everything the back end had on the GPU is gone: it is built again from
+// the subset's own copies (textures, retained drawings) as it draws, and the
+// last picture is drawn again.
+EM_BOOL onContextRestored(int, const void*, void*) {
+    contextLost = false;
+    renderer = std::make_unique<WebGlRenderer>();
+    currentContext().setRenderer(renderer.get());
+    GLint box[4] = {0, 0, canvasWidth, canvasHeight};
+    glGetIntegerv(GL_VIEWPORT, box);
+    glViewport(box[0], box[1], box[2], box[3]);
+    glutPostRedisplay();
+    return EM_TRUE;
 }
 
 void reshape() {
@@ -131,6 +167,8 @@ int glutCreateWindow(const char* title) {
         return 1;
     }
     emscripten_webgl_make_context_current(context);
+    emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_FALSE, onContextLost);
+    emscripten_set_webglcontextrestored_callback("#canvas", nullptr, EM_FALSE, onContextRestored);
     renderer = std::make_unique<WebGlRenderer>();
     currentContext().setRenderer(renderer.get());
     emscripten_set_canvas_element_size("#canvas", canvasWidth, canvasHeight);
@@ -139,7 +177,9 @@ int glutCreateWindow(const char* title) {
 }
 
 void glutFullScreen() {}
-void glutSwapBuffers() {}
+void glutSwapBuffers() {
+    currentContext().flush();
+}
 void glutSetCursor(int cursor) {
     EM_ASM({ document.getElementById('canvas').style.cursor = $0 ? 'none' : 'default'; },
            cursor == GLUT_CURSOR_NONE);
@@ -262,12 +302,12 @@ EMSCRIPTEN_KEEPALIVE void lembovari_key(int key, int special) {
 // finished, and answers the mean milliseconds per frame: the page's
 // counterpart of lembovari-bench, for measurements.
 EMSCRIPTEN_KEEPALIVE double lembovari_time_frames(int count) {
-    if (!running || !callbacks.display || count < 1)
+    if (!running || contextLost || !callbacks.display || count < 1)
         return 0;
     unsigned char pixel[4];
     const double start = emscripten_get_now();
     for (int k = 0; k < count; ++k) {
-        callbacks.display();
+        drawFrame();
         emscripten_glReadPixels(0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
     }
     return (emscripten_get_now() - start) / count;
