@@ -30,7 +30,8 @@ std::string startupHelp() {
            "  --language " +
            languages +
            "\n"
-           "                         captions and credits in that language (default: it)\n"
+           "                         captions, credits and the bottle's label in that\n"
+           "                         language (default: it)\n"
            "  --version              print the name and version, and exit\n"
            "  --help                 print this, and exit\n"
            "\n"
