@@ -2,6 +2,7 @@
 
 #include "tools/common/parse_whole.h"
 #include "ui/captions.h"
+#include "ui/overlay_scale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +20,14 @@ std::string sizeInto(ViewOptions& view, const std::string& text) {
         return "--size " + text + ": expected WIDTHxHEIGHT, each from 100 to 8192";
     view.width = *w;
     view.height = *h;
+    return "";
+}
+
+std::string overlayScaleInto(ViewOptions& view, const std::string& text) {
+    const auto factor = parseWhole<double>(text);
+    if (!factor || !(*factor >= OverlayScale::smallest && *factor <= OverlayScale::largest))
+        return "--overlay-scale " + text + ": expected a factor from 0.5 to 8";
+    view.overlayScale = *factor;
     return "";
 }
 
@@ -41,8 +50,19 @@ std::optional<int> downscaleFor(const std::string& text, std::string& error) {
     return int(std::round(n));
 }
 
-std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
+std::vector<ToolOption> windowOptionTable(ViewOptions& view) {
     return {
+        {"--size", "WxH",
+         "a window of that size, each side 100 to 8192, the overlay scaled to fit it", "800x600",
+         [&view](const std::string& text) { return sizeInto(view, text); }},
+        {"--overlay-scale", "F",
+         "the overlay F times its size, 0.5 to 8, instead of scaled to fit the window", "1",
+         [&view](const std::string& text) { return overlayScaleInto(view, text); }},
+    };
+}
+
+std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
+    std::vector<ToolOption> table = {
         {"--scale", "F", "the picture shrunk by F, 1/n or its decimal, averaging blocks", "1",
          [&view](const std::string& text) {
              std::string error;
@@ -50,10 +70,11 @@ std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
              view.downscale = factor.value_or(view.downscale);
              return error;
          }},
-        {"--size", "WxH",
-         "a window of that size, each side 100 to 8192, the overlay scaled to fit it", "800x600",
-         [&view](const std::string& text) { return sizeInto(view, text); }},
-        {"--language", "CODE", "captions and credits in that language: " + languageList(),
+    };
+    for (ToolOption& option : windowOptionTable(view))
+        table.push_back(std::move(option));
+    const std::vector<ToolOption> rest = {
+        {"--language", "CODE", "captions, credits and the bottle's label in that language: " + languageList(),
          languageCodes().front(),
          [&view](const std::string& code) {
              const auto& codes = languageCodes();
@@ -70,4 +91,6 @@ std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
              return std::string();
          }},
     };
+    table.insert(table.end(), rest.begin(), rest.end());
+    return table;
 }
