@@ -56,7 +56,8 @@ std::vector<ToolOption> windowOptionTable(ViewOptions& view) {
          "a window of that size, each side 100 to 8192, the overlay scaled to fit it", "800x600",
          [&view](const std::string& text) { return sizeInto(view, text); }},
         {"--overlay-scale", "F",
-         "the overlay F times its size, 0.5 to 8, instead of scaled to fit the window", "1",
+         "the overlay F times its size, 0.5 to 8, instead of scaled to fit the window",
+         "fitted to the window",
          [&view](const std::string& text) { return overlayScaleInto(view, text); }},
     };
 }
@@ -74,7 +75,8 @@ std::vector<ToolOption> viewOptionTable(ViewOptions& view) {
     for (ToolOption& option : windowOptionTable(view))
         table.push_back(std::move(option));
     const std::vector<ToolOption> rest = {
-        {"--language", "CODE", "captions, credits and the bottle's label in that language: " + languageList(),
+        {"--language", "CODE",
+         "captions, credits and the bottle's label in that language: " + languageList(),
          languageCodes().front(),
          [&view](const std::string& code) {
              const auto& codes = languageCodes();
