@@ -53,9 +53,8 @@ std::vector<CommandOption> startupOptions(StartupLine& line) {
         {"--overlay-scale", "F", "the controls F times their size, " + scaleRange + "\n",
          "1, or fitted with --fullscreen",
          [&choice](const std::string& text) {
-             const auto f = parseWhole<double>(text);
-             if (!f || !std::isfinite(*f) || *f < OverlayScale::smallest ||
-                 *f > OverlayScale::largest)
+             const auto f = overlayScaleIn(text);
+             if (!f)
                  return "--overlay-scale needs a factor from " + scaleRange + notThat(text);
              choice.overlayScale = *f;
              return std::string();
@@ -90,7 +89,7 @@ std::vector<CommandOption> startupOptions(StartupLine& line) {
                      "S does nothing, and the background colour\neditor never shows nor takes "
                      "the pointer\n",
                      "S shows it", choice.colourEditor, false),
-        {"--language", languages, "captions and credits in that language", "it",
+        {"--language", languages, "captions, credits and the bottle's label in that language", "it",
          [&choice](const std::string& code) {
              if (!isLanguageCode(code))
                  return "--language needs one of " + languageList() + notThat(code);

@@ -1,6 +1,9 @@
 #include "app/option_table.h"
 
+#include "ui/overlay_scale.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -54,6 +57,13 @@ CommandOption wholeNumberOption(std::string name, std::string meaning, std::stri
                 number = *value;
                 return std::string();
             }};
+}
+
+std::optional<double> overlayScaleIn(const std::string& text) {
+    const auto f = parseWhole<double>(text);
+    if (!f || !std::isfinite(*f) || *f < OverlayScale::smallest || *f > OverlayScale::largest)
+        return std::nullopt;
+    return f;
 }
 
 CommandOption windowSizeOption(std::string meaning, std::string byDefault, int& width,

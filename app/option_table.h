@@ -78,6 +78,10 @@ CommandOption wholeNumberOption(std::string name, std::string meaning, std::stri
 // into width and height.
 CommandOption windowSizeOption(std::string meaning, std::string byDefault, int& width, int& height);
 
+// The overlay's scale factor in text: a plain decimal number from
+// OverlayScale::smallest to largest (ui/overlay_scale.h); none otherwise.
+std::optional<double> overlayScaleIn(const std::string& text);
+
 // How a command line is read beyond its table.
 struct CommandLineForm {
     // Put in brackets after every refusal's reason.

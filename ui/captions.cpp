@@ -147,6 +147,10 @@ bool useLanguage(const std::string& code) {
     return language != nullptr;
 }
 
+std::string languageCode() {
+    return currentLanguage().code;
+}
+
 std::string captionIn(const std::string& key, const std::string& italian) {
     const auto& captions = currentLanguage().captions;
     const auto found = std::find_if(captions.begin(), captions.end(),

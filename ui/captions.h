@@ -16,6 +16,8 @@ bool isLanguageCode(const std::string& code);
 // Makes code the language of every caption shown from now on; answers
 // false, changing nothing, for a code not in languageCodes.
 bool useLanguage(const std::string& code);
+// The code of the current language.
+std::string languageCode();
 
 // The caption of the scene of that key in the current language: the scene's
 // own Italian caption when the language is Italian or has none for it.

@@ -1,11 +1,14 @@
 #include "scenes/klein/label_texture.h"
 
 #include "scenes/klein/stored_label.h"
+#include "ui/captions.h"
 
 #include <GL/gl.h>
 
 namespace {
 GLuint labelTexture = 0;
+// The picture the texture holds.
+const LabelImage* uploaded = nullptr;
 
 bool textureHeld() {
     return labelTexture != 0 && glIsTexture(labelTexture);
@@ -13,13 +16,19 @@ bool textureHeld() {
 } // namespace
 
 bool uploadLabelTexture() {
-    // The 786,432 bytes go to GL once; a context that lost the texture gets
-    // it again.
-    const LabelImage* image = storedLabelImage();
-    if (!image || textureHeld())
-        return image != nullptr;
-    glGenTextures(1, &labelTexture);
+    // The label speaks the visitor's language.
+    const LabelImage* image = storedLabelImage(languageCode());
+    if (!image)
+        return false;
+    // The 786,432 bytes go to GL once, and again only for a context that
+    // lost the texture or a language that changed.
+    const bool kept = textureHeld();
+    if (kept && uploaded == image)
+        return true;
+    if (!kept)
+        glGenTextures(1, &labelTexture);
     glBindTexture(GL_TEXTURE_2D, labelTexture);
+    uploaded = image;
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                  image->pixels.data());

@@ -1,5 +1,6 @@
 // The real lembovari-snapshot binary, run on the X display this test runs on:
-// what it says and leaves behind for good and bad command lines.
+// what it says and leaves behind for good and bad command lines; and the
+// benchmark's window options, which it shares.
 
 #include "tests/support/pixels.h"
 #include "tests/tools/png_reader.h"
@@ -80,6 +81,7 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
         {"ProjectivePlane1", out, "slider0=0.5", "row0=9"},
         {"ProjectivePlane1", out, "slider0=0.5", "slider0=0.5"},
         {"ProjectivePlane1", out, "--size", "800x600x2"},
+        {"ProjectivePlane1", out, "--overlay-scale", "9"},
         {"ProjectivePlane1", (work / "missing" / "picture.png").string()},
         {"ProjectivePlane1", work.string()},
     };
@@ -87,6 +89,25 @@ TEST_F(SnapshotTool, BadArgumentsAreOneLineOnStandardErrorAndWriteNothing) {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--scale F"), std::string::npos) << help.out;
+}
+
+class BenchTool : public ToolTest {
+  protected:
+    BenchTool() : ToolTest(LEMBOVARI_BENCH) {}
+};
+
+// The benchmark reads the window's size and the overlay's as the snapshot
+// tool does, and says what it measured at.
+TEST_F(BenchTool, TimesAtTheSizeAskedAndRefusesABadOne) {
+    expectEachRefused("lembovari-bench", {{"--size", "1920x"},
+                                          {"--size", "99x600", "Moebius"},
+                                          {"--overlay-scale", "0.25"},
+                                          {"--frames", "1", "Moebius", "--overlay-scale"}});
+    const Outcome sized = run({"--frames", "2", "--size", "1000x900", "Moebius"});
+    EXPECT_EQ(sized.status, 0) << sized.err;
+    EXPECT_NE(sized.out.find("# 1000x900, overlay scale 1.25,"), std::string::npos) << sized.out;
+    const Outcome fixed = run({"--frames", "2", "--overlay-scale", "2", "Moebius"});
+    EXPECT_NE(fixed.out.find("# 800x600, overlay scale 2,"), std::string::npos) << fixed.out;
 }
 
 TEST_F(SnapshotTool, AnErrorLeavesAnEarlierPictureAlone) {

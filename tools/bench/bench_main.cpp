@@ -1,15 +1,16 @@
 // lembovari-bench: how long each scene takes to draw a frame.
 //
-//   lembovari-bench [--frames N] [--moving] [KEY [CONTROL=VALUE ...] ...]
+//   lembovari-bench [--frames N] [--moving] [--size WxH] [--overlay-scale F]
+//                   [KEY [CONTROL=VALUE ...] ...]
 //
 // For every named scene (by default every registered one, in start-up order)
-// it draws N frames (300 unless told) in the exhibit's 800 by 600 window
-// after a warm-up, waiting for each to finish, at the scene's default state
-// and, where the scene has a slider, with its first slider half way along.
-// A key followed by settings (named as the snapshot tool names them) is
-// measured in that state alone. With --moving, each named scene (from its
-// settings, if any) is measured instead while its first slider sweeps back
-// and forth, or where it has none its first dial turns, one step before every
+// it draws N frames (300 unless told) in the exhibit's 800 by 600 window, or
+// one of --size with the overlay scaled to fit it as on a fullscreen exhibit
+// (or --overlay-scale times its size), after a warm-up, waiting for each to finish, at the scene's
+// default state and, where the scene has a slider, with its first slider half way along. A key
+// followed by settings (named as the snapshot tool names them) is measured in that state alone.
+// With --moving, each named scene (from its settings, if any) is measured instead while its first
+// slider sweeps back and forth, or where it has none its first dial turns, one step before every
 // frame, so that the model is built again every frame as under a visitor's
 // drag.
 // Prints the renderer on a comment line, then one line per scene and state:
@@ -23,7 +24,9 @@
 #include "geom/clock.h"
 #include "tools/common/exhibit_window.h"
 #include "tools/common/one_line.h"
+#include "tools/common/view_setup.h"
 #include "ui/dial.h"
+#include "ui/overlay_scale.h"
 #include "ui/slider.h"
 
 #include <GL/freeglut.h>
@@ -40,7 +43,8 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: lembovari-bench [--frames N] [--moving] [KEY [CONTROL=VALUE ...] ...]";
+    "usage: lembovari-bench [--frames N] [--moving] [--size WxH] [--overlay-scale F] [KEY "
+    "[CONTROL=VALUE ...] ...]";
 constexpr int warmUpFrames = 30;
 // More frames than anyone waits for: anything beyond is a typo.
 constexpr int mostFrames = 1000000;
@@ -62,18 +66,21 @@ struct Request {
 struct Arguments {
     int frames = 300;
     bool moving = false;
+    ViewOptions window; // its size and the overlay's
     std::vector<Request> requests;
 };
 
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
-    const std::vector<CommandOption> table = {
+    std::vector<CommandOption> table = {
         wholeNumberOption("--frames",
                           "frames measured of each scene and state, after 30 to warm up", "300",
                           a.frames, 1, mostFrames),
         switchOption("--moving", "each scene measured while its first slider or dial moves",
                      "still", a.moving, true),
     };
+    for (CommandOption& option : windowOptionTable(a.window))
+        table.push_back(std::move(option));
     std::string error;
     const auto read = readCommandLine(table, {argv + 1, argv + argc}, error);
     if (!read)
@@ -187,6 +194,7 @@ void measureMoving(Scene& scene, int frames) {
 
 int main(int argc, char** argv) {
     const Arguments arguments = parseArguments(argc, argv);
+    sizeWindow(arguments.window);
     exhibit_window::open("lembovari-bench");
     std::vector<std::string> keys;
     for (const Request& request : arguments.requests)
@@ -194,8 +202,10 @@ int main(int argc, char** argv) {
     exhibit_window::startScenes(keys);
 
     std::printf("# renderer: %s\n", exhibit_window::renderer().c_str());
-    std::printf("# %dx%d, %d frames per state after %d warm-up frames, glFinish after each\n",
-                exhibit_window::width, exhibit_window::height, arguments.frames, warmUpFrames);
+    std::printf("# %dx%d, overlay scale %g, %d frames per state after %d warm-up frames, "
+                "glFinish after each\n",
+                exhibit_window::width, exhibit_window::height, overlayScale.factor(),
+                arguments.frames, warmUpFrames);
     std::printf("# key state mean_ms p95_ms\n");
     SceneManager& manager = SceneManager::instance();
     for (int i = 0; i < manager.count(); ++i) {

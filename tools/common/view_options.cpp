@@ -2,6 +2,7 @@
 
 #include "app/option_table.h"
 #include "ui/captions.h"
+#include "ui/overlay_scale.h"
 
 #include <cmath>
 
@@ -22,8 +23,27 @@ std::optional<int> downscaleFor(const std::string& text, std::string& error) {
     return int(std::round(n));
 }
 
-std::vector<CommandOption> viewOptionTable(ViewOptions& view) {
+std::vector<CommandOption> windowOptionTable(ViewOptions& view) {
     return {
+        windowSizeOption("a window of that size, each side " + std::to_string(smallestWindowSide) +
+                             " to " + std::to_string(largestWindowSide) +
+                             ", the overlay scaled to fit it",
+                         "800x600", view.width, view.height),
+        {"--overlay-scale", "F",
+         "the overlay F times its size, 0.5 to 8, instead of scaled to fit the window",
+         "fitted to the window",
+         [&view](const std::string& text) {
+             const auto factor = overlayScaleIn(text);
+             if (!factor)
+                 return "--overlay-scale " + text + ": expected a factor from 0.5 to 8";
+             view.overlayScale = *factor;
+             return std::string();
+         }},
+    };
+}
+
+std::vector<CommandOption> viewOptionTable(ViewOptions& view) {
+    std::vector<CommandOption> table = {
         {"--scale", "F", "the picture shrunk by F, 1/n or its decimal, averaging blocks", "1",
          [&view](const std::string& text) {
              std::string error;
@@ -31,24 +51,23 @@ std::vector<CommandOption> viewOptionTable(ViewOptions& view) {
              view.downscale = factor.value_or(view.downscale);
              return error;
          }},
-        windowSizeOption("a window of that size, each side " + std::to_string(smallestWindowSide) +
-                             " to " + std::to_string(largestWindowSide) +
-                             ", the overlay scaled to fit it",
-                         "800x600", view.width, view.height),
-        {"--language", "CODE", "captions and credits in that language: " + languageList(),
-         languageCodes().front(),
-         [&view](const std::string& code) {
-             if (!isLanguageCode(code))
-                 return "--language " + code + ": expected " + languageList();
-             view.language = code;
-             return std::string();
-         }},
-        {"--open", "menu|logo", "the scene menu unfolded, or the emblem's credits open", "neither",
-         [&view](const std::string& which) {
-             if (which != "menu" && which != "logo")
-                 return "--open " + which + ": expected menu or logo";
-             view.open = which;
-             return std::string();
-         }},
     };
+    for (CommandOption& option : windowOptionTable(view))
+        table.push_back(std::move(option));
+    table.push_back({"--language", "CODE",
+                     "captions, credits and the bottle's label in that language: " + languageList(),
+                     languageCodes().front(), [&view](const std::string& code) {
+                         if (!isLanguageCode(code))
+                             return "--language " + code + ": expected " + languageList();
+                         view.language = code;
+                         return std::string();
+                     }});
+    table.push_back({"--open", "menu|logo", "the scene menu unfolded, or the emblem's credits open",
+                     "neither", [&view](const std::string& which) {
+                         if (which != "menu" && which != "logo")
+                             return "--open " + which + ": expected menu or logo";
+                         view.open = which;
+                         return std::string();
+                     }});
+    return table;
 }

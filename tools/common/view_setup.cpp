@@ -11,14 +11,22 @@
 
 #include <vector>
 
-void openView(const char* programName, const std::string& key, const ViewOptions& view) {
-    if (!view.language.empty())
-        useLanguage(view.language);
+void sizeWindow(const ViewOptions& view) {
     if (view.width > 0) {
         exhibit_window::width = view.width;
         exhibit_window::height = view.height;
-        overlayScale.followWindow();
     }
+    // As the exhibit does fullscreen: a fixed factor wins over the fitted one.
+    if (view.overlayScale > 0)
+        overlayScale.fix(view.overlayScale);
+    else if (view.width > 0)
+        overlayScale.followWindow();
+}
+
+void openView(const char* programName, const std::string& key, const ViewOptions& view) {
+    if (!view.language.empty())
+        useLanguage(view.language);
+    sizeWindow(view);
     exhibit_window::open(programName);
     if (view.open != "menu") {
         exhibit_window::startScenes({key});

@@ -8,6 +8,11 @@
 
 class Scene;
 
+// Makes the window that opens next view's size, its overlay view's fixed
+// factor or, at a size of view's own, scaled to fit it; nothing for the
+// exhibit's own window.
+void sizeWindow(const ViewOptions& view);
+
 // Speaks view's language, opens the window at view's size (the overlay
 // scaled to fit it, as on a fullscreen exhibit) and starts the scene of key.
 // With the menu open, every registered scene is in the list, key current, as

@@ -1,20 +1,22 @@
-// make-klein-label: draws the label of the labelled Klein bottle and writes it
-// in the program's stored coding.
+// make-klein-label: draws the label of the labelled Klein bottle in every
+// language the exhibit speaks and writes each in the program's stored coding.
 //
-// Regenerate scenes/klein/label.rle with one command (Debian:
+// Regenerate scenes/klein/labels/*.rle with one command (Debian:
 // libcairo2-dev and fonts-dejavu-core; the target exists once CMake has found
 // cairo):
 //
 //     cmake --build build --target klein-label
 //
-// or by hand: make-klein-label scenes/klein/label.rle [preview.png]
-// The preview is the decoded stored picture, mirrored left to right as the
-// program keeps it.
+// or by hand: make-klein-label scenes/klein/labels [PREVIEW_FOLDER]
+// which writes CODE.rle for every language (and CODE.png into the preview
+// folder: the decoded stored picture, mirrored left to right as the program
+// keeps it).
 //
 // The label is 512 by 512 pixels: a red frame with the motto along its top
 // and three properties of the surface along its other sides, a light cyan
 // field with the year, a black oval with an orange rim lettered with the
-// bottle's name under a looped figure, and a green and a yellow star.
+// bottle's name under a looped figure, and a green and a yellow star. Every
+// language has the same picture; only the words change.
 
 #include "scenes/klein/label_image.h"
 #include "tools/label/run_length_encoder.h"
@@ -50,6 +52,70 @@ constexpr Colour orange{0.96, 0.55, 0.10};
 constexpr Colour gold{0.93, 0.76, 0.30};
 constexpr Colour green{0.12, 0.62, 0.22};
 constexpr Colour yellow{1.0, 0.85, 0.10};
+
+// The label's words in one language. The bottle's name is a small line and a
+// large one; the small line stands above the large one unless smallBelow.
+struct LabelTexts {
+    const char* code;
+    const char* motto;
+    const char* bottom[2]; // along the bottom
+    const char* left[2];   // read from the bottom up
+    const char* right[2];  // read from the top down
+    const char* small;
+    const char* large;
+    bool smallBelow;
+    double largePixels; // the large line's size, smaller for a longer word
+};
+
+// Italian first: the exhibit's own language. DejaVu Sans and Serif draw
+// every letter of these (all of Latin-1 and the typographic apostrophe).
+const LabelTexts languages[] = {
+    {"it",
+     "La delizia del Topologo",
+     {"Fatta di due", "nastri di Möbius"},
+     {"Caratteristica", "di Eulero: 0"},
+     {"Non orientabile", "e senza bordo"},
+     "Bottiglia di",
+     "Klein",
+     false,
+     72},
+    {"en",
+     "The Topologist’s Delight",
+     {"Made of two", "Möbius strips"},
+     {"Euler", "characteristic: 0"},
+     {"Non-orientable", "with no boundary"},
+     "bottle",
+     "Klein",
+     true,
+     72},
+    {"de",
+     "Die Freude des Topologen",
+     {"Aus zwei", "Möbiusbändern"},
+     {"Euler-", "Charakteristik: 0"},
+     {"Nicht orientierbar", "und ohne Rand"},
+     "Kleinsche",
+     "Flasche",
+     false,
+     50},
+    {"fr",
+     "Le délice du topologue",
+     {"Faite de deux", "rubans de Möbius"},
+     {"Caractéristique", "d’Euler : 0"},
+     {"Non orientable", "et sans bord"},
+     "Bouteille de",
+     "Klein",
+     false,
+     72},
+    {"es",
+     "La delicia del topólogo",
+     {"Hecha de dos", "bandas de Möbius"},
+     {"Característica", "de Euler: 0"},
+     {"No orientable", "y sin borde"},
+     "Botella de",
+     "Klein",
+     false,
+     72},
+};
 
 void use(cairo_t* cr, Colour c) {
     cairo_set_source_rgb(cr, c.r, c.g, c.b);
@@ -153,20 +219,19 @@ void twoLines(cairo_t* cr, const std::string& first, const std::string& second, 
     centredText(cr, second, x + dx, y + dy, angle, room);
 }
 
-void drawFrameTexts(cairo_t* cr) {
+void drawFrameTexts(cairo_t* cr, const LabelTexts& t) {
     const double middle = band / 2 + 2, sideMiddle = side / 2 + 1;
     const double across = size - 2 * side - 6, along = size - 2 * band - 6;
     use(cr, cream);
     font(cr, "DejaVu Sans", true, 33);
-    centredText(cr, "La delizia del Topologo", size / 2.0, middle, 0, across + 70);
+    centredText(cr, t.motto, size / 2.0, middle, 0, across + 70);
     // Each statement reads along its side: from the bottom up on the left,
     // from the top down on the right.
     font(cr, "DejaVu Sans", true, 27);
-    twoLines(cr, "Fatta di due", "nastri di Möbius", size / 2.0, size - middle, 0, across, 30);
+    twoLines(cr, t.bottom[0], t.bottom[1], size / 2.0, size - middle, 0, across, 30);
     font(cr, "DejaVu Sans", true, 33);
-    twoLines(cr, "Caratteristica", "di Eulero: 0", sideMiddle, size / 2.0, -pi / 2, along, 38);
-    twoLines(cr, "Non orientabile", "e senza bordo", size - sideMiddle, size / 2.0, pi / 2, along,
-             38);
+    twoLines(cr, t.left[0], t.left[1], sideMiddle, size / 2.0, -pi / 2, along, 38);
+    twoLines(cr, t.right[0], t.right[1], size - sideMiddle, size / 2.0, pi / 2, along, 38);
 }
 
 // A figure-eight of two loops (Gerono's lemniscate) about (cx, cy).
@@ -183,7 +248,7 @@ void figureEight(cairo_t* cr, double cx, double cy, double halfWidth, double hal
     cairo_stroke(cr);
 }
 
-void drawField(cairo_t* cr) {
+void drawField(cairo_t* cr, const LabelTexts& t) {
     const double cx = size / 2.0;
     use(cr, darkRed);
     font(cr, "DejaVu Sans", true, 36);
@@ -203,10 +268,12 @@ void drawField(cairo_t* cr) {
 
     figureEight(cr, cx, cy - 62, 38, 15);
     use(cr, cream);
+    // The two lines of the name trade places where the language puts the
+    // small word last; the large line then rises under the figure.
     font(cr, "DejaVu Serif", false, 32);
-    centredText(cr, "Bottiglia di", cx, cy - 18, 0, 215);
-    font(cr, "DejaVu Serif", true, 72);
-    centredText(cr, "Klein", cx, cy + 38, 0, 200);
+    centredText(cr, t.small, cx, t.smallBelow ? cy + 50 : cy - 18, 0, 215);
+    font(cr, "DejaVu Serif", true, t.largePixels);
+    centredText(cr, t.large, cx, t.smallBelow ? cy + 2 : cy + 38, 0, 200);
 
     star(cr, cx - 48, 403, 23, green);
     star(cr, cx + 48, 403, 23, yellow);
@@ -254,18 +321,15 @@ bool writePreview(const LabelImage& image, const char* path) {
     return ok;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: make-klein-label OUTPUT.rle [PREVIEW.png]\n");
-        return 2;
-    }
+// Draws the label in the words of t and writes it to folder/CODE.rle, and
+// its preview to previewFolder/CODE.png unless previewFolder is empty. False,
+// with the reason on standard error, when something failed.
+bool writeLabel(const LabelTexts& t, const std::string& folder, const std::string& previewFolder) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size, size);
     cairo_t* cr = cairo_create(surface);
     drawFrame(cr);
-    drawFrameTexts(cr);
-    drawField(cr);
+    drawFrameTexts(cr, t);
+    drawField(cr, t);
     cairo_destroy(cr);
     const std::vector<unsigned char> rgb = storedPixels(surface);
     cairo_surface_destroy(surface);
@@ -273,26 +337,43 @@ int main(int argc, char** argv) {
     const std::vector<unsigned char> coded = encodeRunLength(size, size, rgb);
     const std::optional<LabelImage> check = decodeLabelImage(coded.data(), coded.size());
     if (!check || check->pixels != rgb) {
-        std::fprintf(stderr, "make-klein-label: the coded label does not decode to the picture\n");
-        return 1;
+        std::fprintf(stderr,
+                     "make-klein-label: the coded %s label does not decode to the picture\n",
+                     t.code);
+        return false;
     }
-    const std::string temporary = std::string(argv[1]) + ".tmp";
+    const std::string path = folder + "/" + t.code + ".rle";
+    const std::string temporary = path + ".tmp";
     {
         std::ofstream out(temporary, std::ios::binary);
         out.write(reinterpret_cast<const char*>(coded.data()), std::streamsize(coded.size()));
         if (!out) {
             std::fprintf(stderr, "make-klein-label: cannot write %s\n", temporary.c_str());
-            return 1;
+            return false;
         }
     }
-    if (std::rename(temporary.c_str(), argv[1]) != 0) {
-        std::fprintf(stderr, "make-klein-label: cannot write %s\n", argv[1]);
-        return 1;
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::fprintf(stderr, "make-klein-label: cannot write %s\n", path.c_str());
+        return false;
     }
-    std::printf("%s: %zu bytes\n", argv[1], coded.size());
-    if (argc == 3 && !writePreview(*check, argv[2])) {
-        std::fprintf(stderr, "make-klein-label: cannot write %s\n", argv[2]);
-        return 1;
+    std::printf("%s: %zu bytes\n", path.c_str(), coded.size());
+    const std::string preview = previewFolder + "/" + t.code + ".png";
+    if (!previewFolder.empty() && !writePreview(*check, preview.c_str())) {
+        std::fprintf(stderr, "make-klein-label: cannot write %s\n", preview.c_str());
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: make-klein-label FOLDER [PREVIEW_FOLDER]\n");
+        return 2;
+    }
+    for (const LabelTexts& t : languages)
+        if (!writeLabel(t, argv[1], argc == 3 ? argv[2] : ""))
+            return 1;
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "tests/support/gl_window.h"
 #include "tests/support/scene_test.h"
 #include "tests/support/test_clock.h"
+#include "ui/captions.h"
 #include "ui/dial.h"
 #include "ui/rotator.h"
 #include "ui/slider.h"
@@ -204,6 +205,14 @@ TEST_F(KleinScenesTest, LabelColoursShowOnTheBottleAndMoveWithTheDial) {
     labelled().control->setAngle(4 * pi);
     EXPECT_LT(differences(drawFrame(), start), 50);
     labelled().control->setAngle(0);
+    // In English the words on the label change, its frame stays; back in
+    // Italian it is the first picture again.
+    useLanguage("en");
+    const Frame english = drawFrame();
+    useLanguage("it");
+    EXPECT_GT(differences(english, start), 300);
+    EXPECT_NEAR(labelRedPixels(english), labelRedPixels(start), 300);
+    EXPECT_LT(differences(drawFrame(), start), 50);
 }
 
 TEST_F(KleinScenesTest, CutBottleIsWholeAgainAfterEveryFrame) {

@@ -6,6 +6,7 @@
 #include "scenes/klein/label_layout.h"
 #include "scenes/klein/stored_label.h"
 #include "tools/label/run_length_encoder.h"
+#include "ui/captions.h"
 
 #include <gtest/gtest.h>
 
@@ -191,7 +192,7 @@ TEST(LabelDecoder, SurvivesAHundredThousandMutatedInputs) {
 }
 
 TEST(StoredLabel, IsTheFramedLabelPicture) {
-    const LabelImage* label = storedLabelImage();
+    const LabelImage* label = storedLabelImage("it");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->width, 512);
     EXPECT_EQ(label->height, 512);
@@ -205,7 +206,23 @@ TEST(StoredLabel, IsTheFramedLabelPicture) {
     EXPECT_TRUE(frame[0] > 150 && frame[1] < 60 && frame[2] < 60);
     EXPECT_TRUE(field[0] > 180 && field[1] > 220 && field[2] > 220);
     EXPECT_TRUE(oval[0] < 30 && oval[1] < 30 && oval[2] < 30);
-    EXPECT_EQ(storedLabelImage(), label) << "decoded once";
+    EXPECT_EQ(storedLabelImage("it"), label) << "decoded once";
+    // Exactly the Italian picture the bottle has always worn (FNV-1a of its
+    // pixels).
+    std::uint64_t hash = 0xcbf29ce484222325;
+    for (unsigned char byte : label->pixels)
+        hash = (hash ^ byte) * 0x100000001b3;
+    EXPECT_EQ(hash, 0xc9b3a59a2f55ce29u);
+    // Every other language has a picture of its own, of the same size and
+    // the same frame; an unknown one wears the Italian.
+    for (const std::string& code : languageCodes()) {
+        const LabelImage* other = storedLabelImage(code);
+        ASSERT_NE(other, nullptr) << code;
+        EXPECT_EQ(other->pixels.size(), label->pixels.size()) << code;
+        EXPECT_EQ(other == label, code == "it") << code;
+        EXPECT_EQ(other->pixels[(256 * 512 + 3) * 3], label->pixels[(256 * 512 + 3) * 3]) << code;
+    }
+    EXPECT_EQ(storedLabelImage("pt"), label);
 }
 
 // The label's row and flip as adding or taking away whole trips one at a
