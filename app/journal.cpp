@@ -29,8 +29,8 @@ bool toJournal() {
 #endif
 }
 
-void writeLine(const char* priority, const std::string& line) {
-    std::string whole = (toJournal() ? priority : "lembovari: ") + line + "\n";
+void writeLine(const char* priority, const std::string& line, bool journal = toJournal()) {
+    std::string whole = (journal ? priority : "lembovari: ") + line + "\n";
     // One write, so that lines of other writers never land inside it.
     const char* at = whole.data();
     std::size_t left = whole.size();
@@ -67,4 +67,14 @@ void journalNote(const std::string& line) {
 
 void journalProblem(const std::string& line) {
     writeLine("<3>", line);
+}
+
+void refuseCommandLine(const std::string& reason) {
+#ifdef __EMSCRIPTEN__
+    // The page shows a refusal in place of the canvas: it is told apart from
+    // the journal's lines by having no priority.
+    writeLine("<3>", reason, false);
+#else
+    writeLine("<3>", reason);
+#endif
 }

@@ -40,3 +40,6 @@ std::string startLine(const StartFacts& facts);
 // Writes one line as information, or as an error, in a single write.
 void journalNote(const std::string& line);
 void journalProblem(const std::string& line);
+// A refused command line's reason: an error in the journal, the program's
+// own line on a terminal and on the page.
+void refuseCommandLine(const std::string& reason);

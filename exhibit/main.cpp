@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     useLanguage(choice.language);
     switch (choice.action) {
     case StartupChoice::Action::Refuse:
-        journalProblem(choice.error);
+        refuseCommandLine(choice.error);
         return 2;
     case StartupChoice::Action::List:
         for (const Scene* scene : manager.registered())
