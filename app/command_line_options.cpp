@@ -89,7 +89,8 @@ std::vector<CommandOption> startupOptions(StartupLine& line) {
                      "S does nothing, and the background colour\neditor never shows nor takes "
                      "the pointer\n",
                      "S shows it", choice.colourEditor, false),
-        {"--language", languages, "captions, credits and the bottle's label\nin that language", "it",
+        {"--language", languages, "captions, credits and the bottle's label\nin that language",
+         "it",
          [&choice](const std::string& code) {
              if (!isLanguageCode(code))
                  return "--language needs one of " + languageList() + notThat(code);

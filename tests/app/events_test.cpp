@@ -4,8 +4,8 @@
 
 #include "app/events.h"
 #include "app/idle_timer.h"
-#include "app/visit_record.h"
 #include "app/scene_manager.h"
+#include "app/visit_record.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
 #include "tests/support/test_scene.h"
