@@ -36,8 +36,16 @@ bool SceneMenu::contains(Vec2 p) const {
     return d.x * d.x + d.y * d.y < 100;
 }
 
+void SceneMenu::notePointer(Vec2 p, Millis now) {
+    const bool over = contains(p);
+    if (over && !onSquare)
+        openOnArrival = opennessAt(now) == 1;
+    onSquare = over;
+}
+
 Widget* SceneMenu::pick(Vec2 p, Millis now) {
     pointer = p;
+    notePointer(p, now);
     if (opennessAt(now) == 0)
         return contains(p) ? this : nullptr;
     return p.x < position.x + menuWidth ? this : nullptr;
@@ -58,11 +66,13 @@ void SceneMenu::enter(Millis now) {
 }
 
 void SceneMenu::leave(Millis now) {
+    onSquare = false;
     turnTo(-1, now);
 }
 
 void SceneMenu::press(Vec2 p, Millis now) {
-    if (opennessAt(now) < 1 && contains(p)) {
+    notePointer(p, now);
+    if (contains(p) && !(openOnArrival && opennessAt(now) == 1)) {
         turnTo(1, now);
         return;
     }
@@ -75,6 +85,8 @@ void SceneMenu::press(Vec2 p, Millis now) {
 
 void SceneMenu::reset() {
     fold.set(0);
+    onSquare = false;
+    openOnArrival = false;
 }
 
 void SceneMenu::showOpen() {
