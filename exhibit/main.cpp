@@ -12,6 +12,7 @@
 #include "app/swap_interval.h"
 #include "app/visits.h"
 #include "ui/captions.h"
+#include "ui/finger_size.h"
 #include "ui/overlay_scale.h"
 #include "ui/widget_panel.h"
 
@@ -85,6 +86,12 @@ int main(int argc, char** argv) {
         overlayScale.fix(*choice.overlayScale);
     else if (choice.fullscreen)
         overlayScale.followWindow();
+    if (choice.touch) {
+        const FingerSize finger(
+            FingerSize::pixelsPerMm(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_WIDTH_MM)));
+        overlayScale.keepAtLeast(finger.leastOverlayScale());
+        useTapSlop(finger.slopPixels());
+    }
     glutCreateWindow("Lembovari");
     if (choice.fullscreen)
         glutFullScreen();
