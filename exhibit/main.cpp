@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
             FingerSize::pixelsPerMm(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_WIDTH_MM)));
         overlayScale.keepAtLeast(finger.leastOverlayScale());
         useTapSlop(finger.slopPixels());
+        WidgetPanel::narrowRows = true;
     }
     glutCreateWindow("Lembovari");
     if (choice.fullscreen)

@@ -1,5 +1,6 @@
 #include "ui/widget_panel.h"
 
+#include "ui/bottom_rows.h"
 #include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/nav_button.h"
@@ -72,7 +73,34 @@ bool WidgetPanel::isAnimating(Millis now) const {
     return false;
 }
 
+bool WidgetPanel::narrowRows = false;
+
+namespace {
+
+// Items this close to the bottom edge, measured from the bottom-left corner,
+// form the bottom band.
+constexpr double bandHeight = 100;
+
+} // namespace
+
 void WidgetPanel::layout(double width, double height) const {
     for (const auto& item : itemList)
         item->layout(width, height);
+    if (!narrowRows || width * 3 >= height * 4)
+        return;
+    std::vector<PanelItem*> band;
+    std::vector<BandControl> controls;
+    double limit = width;
+    for (const auto& item : itemList) {
+        const PanelItem::Reach reach = item->reach();
+        if (item->anchor == BottomRight)
+            limit = std::min(limit, item->position.x - reach.left - 10);
+        if (item->anchor == BottomLeft && item->offset.y < bandHeight) {
+            band.push_back(item.get());
+            controls.push_back({item->offset, reach});
+        }
+    }
+    const std::vector<Vec2> shifts = wrapIntoRows(controls, limit);
+    for (size_t i = 0; i < band.size(); ++i)
+        band[i]->position = band[i]->position + shifts[i];
 }

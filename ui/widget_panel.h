@@ -33,7 +33,14 @@ class WidgetPanel {
     // Every item's PanelItem::rememberStart and reset, in order.
     void rememberStart() const;
     void reset() const;
+    // Places every item for a window width by height overlay units. With
+    // narrowRows and a window narrower than 4:3, the controls along the
+    // bottom edge wrap into rows (ui/bottom_rows.h) left of the bottom-right
+    // items.
     void layout(double width, double height) const;
+    // Whether narrow windows get the wrapped bottom rows; false, as at start,
+    // keeps every item at its own offset whatever the window.
+    static bool narrowRows;
     // Whether a shown item moves by itself at now (Widget::isAnimating).
     bool isAnimating(Millis now) const;
 
