@@ -10,8 +10,10 @@
 #include "tests/support/test_clock.h"
 #include "ui/credits_logo.h"
 #include "ui/dial.h"
+#include "ui/finger_size.h"
 #include "ui/nav_button.h"
 #include "ui/option_row.h"
+#include "ui/overlay_scale.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
@@ -81,6 +83,55 @@ TEST(Taps, EveryControlAnswersATapWithNoFrameBetween) {
     EXPECT_EQ(manager.currentIndex, manager.count() - 1);
     renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
+    test_clock::restore();
+}
+
+// A portrait tablet with --touch, its X screen 100 dpi: a finger that lands
+// 10 pixels off any control's centre, on any side, is over that control and
+// no neighbour, and every control lies wholly on the screen.
+TEST(Taps, OnATouchTabletAFingerOffACentreStillFindsThatControl) {
+    test_clock::set(1000);
+    exhibit_checks::listEveryRegisteredScene();
+    overlayScale.keepAtLeast(FingerSize(100 / 25.4).leastOverlayScale());
+    WidgetPanel::narrowRows = true;
+    initialise();
+    const int width = 768, height = 1024;
+    const Vec2 size = overlayScale.overlaySize(width, height);
+    SceneManager& manager = SceneManager::instance();
+    int probed = 0;
+    for (int i = 0; i < manager.count(); ++i) {
+        manager.select(i);
+        onReshape(width, height);
+        Scene& scene = *manager.current();
+        SCOPED_TRACE(scene.name);
+        for (const auto& item : scene.panel->items()) {
+            if (item->hidden)
+                continue;
+            const PanelItem::Reach r = item->reach();
+            EXPECT_GE(item->position.x - r.left, 0);
+            EXPECT_LE(item->position.x + r.right, size.x);
+            std::vector<Vec2> centres = {item->position};
+            const auto* row = dynamic_cast<const OptionRow*>(item.get());
+            for (int k = 0; row && k < row->iconCount; ++k)
+                centres.push_back({row->iconX(k), row->position.y});
+            for (size_t k = row ? 1 : 0; k < centres.size(); ++k)
+                for (Vec2 off : {Vec2{10, 0}, Vec2{-10, 0}, Vec2{0, 10}, Vec2{0, -10}}) {
+                    const Vec2 at = overlayScale.toWindow(centres[k]) + off;
+                    scene.panel->reset();
+                    onPassiveMotion(int(at.x), height - int(at.y));
+                    EXPECT_EQ(pointerTarget, dynamic_cast<Widget*>(item.get()))
+                        << "off (" << centres[k].x << ", " << centres[k].y << ") by (" << off.x
+                        << ", " << off.y << ")";
+                    if (row) {
+                        EXPECT_EQ(row->hoveredIndex, int(k) - 1);
+                    }
+                    ++probed;
+                }
+        }
+    }
+    EXPECT_GT(probed, 200);
+    WidgetPanel::narrowRows = false;
+    overlayScale.keepAtLeast(0);
     test_clock::restore();
 }
 
