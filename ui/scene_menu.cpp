@@ -2,6 +2,7 @@
 
 #include "geom/draw.h"
 #include "ui/scene_list.h"
+#include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
 
@@ -20,13 +21,13 @@ void blendedRect(double x0, double y0, double x1, double y1, double r, double g,
     glDisable(GL_BLEND);
 }
 
-// The list's width: the widest caption and its margins.
-double listWidth(const SceneList* list) {
+// The widest caption at the captions' scale.
+double widestCaption(const SceneList* list) {
     double widest = 0;
     for (int i = 0; list && i < list->count(); ++i)
         widest =
             std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, list->captionAt(i)) * captionScale);
-    return widest + 20;
+    return widest;
 }
 
 } // namespace
@@ -53,7 +54,11 @@ Widget* SceneMenu::pick(Vec2 p, Millis now) {
 
 void SceneMenu::layout(double width, double height) {
     PanelItem::layout(width, height);
-    captionsWidth = listWidth(sceneList());
+    const double widest = widestCaption(sceneList());
+    // Narrow windows get the captions smaller rather than cut at the edge.
+    const double room = width - position.x - 25;
+    captionFit = WidgetPanel::narrowRows && widest > room && widest > 0 ? room / widest : 1.0;
+    captionsWidth = widest * captionFit + 20;
     menuWidth = captionsWidth + 5;
 }
 
@@ -152,7 +157,8 @@ void SceneMenu::draw(Millis now) const {
             glPushMatrix();
             {
                 glTranslated(10, row.lo + 7, 0);
-                glScaled(captionScale, captionScale, captionScale);
+                const double scale = captionScale * captionFit;
+                glScaled(scale, scale, scale);
                 strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
             }
             glPopMatrix();

@@ -54,6 +54,9 @@ class SceneMenu : public PanelItem, public Widget {
     // its frame, in overlay units.
     double captionsWidth = 0.0;
     double menuWidth = 0.0;
+    // The captions' size against their usual one: below 1 where a narrow
+    // arrangement would otherwise cut them at the window's edge.
+    double captionFit = 1.0;
 
   private:
     // Unfolds and folds by 1 per 100 ms.
