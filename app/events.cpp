@@ -134,6 +134,8 @@ void renderFrame(Millis now) {
     glMatrixMode(GL_MODELVIEW);
 }
 
+void (*beforeReshape)() = nullptr;
+
 void useTapSlop(double pixels) {
     tapSlop = pixels;
 }
@@ -158,6 +160,8 @@ void onReshape(int width, int height) {
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
+    if (beforeReshape)
+        beforeReshape();
     overlayScale.windowResized(width, height);
     if (Scene* scene = currentScene()) {
         scene->reshape(width, height);

@@ -45,6 +45,10 @@ extern bool quitKeys;
 // that distance the press is a drag as any other. 0, as at start: every
 // motion counts.
 void useTapSlop(double pixels);
+// Called at every reshape before the overlay follows the new size, to
+// measure the screen's fingers afresh (a page moved to a screen of another
+// pixel ratio); nullptr, as at start, for nothing.
+extern void (*beforeReshape)();
 // Whether the idle handler is installed, asking for one frame after another.
 bool drawingContinues();
 void onDisplay();

@@ -22,6 +22,19 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The controls a finger wide and a finger's drift a tap, on the screen as
+// it is now.
+void fitToFingers() {
+    const FingerSize finger(
+        FingerSize::pixelsPerMm(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_WIDTH_MM)));
+    overlayScale.keepAtLeast(finger.leastOverlayScale());
+    useTapSlop(finger.slopPixels());
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     SceneManager& manager = SceneManager::instance();
     std::vector<std::string> registeredKeys;
@@ -87,10 +100,8 @@ int main(int argc, char** argv) {
     else if (choice.fullscreen)
         overlayScale.followWindow();
     if (choice.touch) {
-        const FingerSize finger(
-            FingerSize::pixelsPerMm(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_WIDTH_MM)));
-        overlayScale.keepAtLeast(finger.leastOverlayScale());
-        useTapSlop(finger.slopPixels());
+        fitToFingers();
+        beforeReshape = fitToFingers;
         WidgetPanel::narrowRows = true;
     }
     glutCreateWindow("Lembovari");
