@@ -86,7 +86,7 @@ constexpr double bandHeight = 100;
 void WidgetPanel::layout(double width, double height) const {
     for (const auto& item : itemList)
         item->layout(width, height);
-    if (!narrowRows || width * 3 >= height * 4)
+    if (!narrowRows)
         return;
     std::vector<PanelItem*> band;
     std::vector<BandControl> controls;

@@ -34,11 +34,11 @@ class WidgetPanel {
     void rememberStart() const;
     void reset() const;
     // Places every item for a window width by height overlay units. With
-    // narrowRows and a window narrower than 4:3, the controls along the
-    // bottom edge wrap into rows (ui/bottom_rows.h) left of the bottom-right
-    // items.
+    // narrowRows, the controls along the bottom edge wrap into rows
+    // (ui/bottom_rows.h) where they do not fit in one left of the
+    // bottom-right items.
     void layout(double width, double height) const;
-    // Whether narrow windows get the wrapped bottom rows; false, as at start,
+    // Whether windows too narrow get the wrapped bottom rows; false, as at start,
     // keeps every item at its own offset whatever the window.
     static bool narrowRows;
     // Whether a shown item moves by itself at now (Widget::isAnimating).
