@@ -46,31 +46,5 @@ TEST_F(ExhibitTest, WithoutTouchATapThatDriftsSpinsTheModel) {
     EXPECT_TRUE(flingUntilMoving([&] { driftingTap(*exhibit); }, model));
 }
 
-// A portrait tablet's X screen, 768 by 1024 pixels at 100 dpi, where the
-// overlay is raised until the 20-unit menu square is 9 mm across.
-class TouchTabletTest : public ExhibitTest {
-  protected:
-    std::vector<std::string> programArguments() const override {
-        return {"--touch", "--fullscreen", "--scenes", "all"};
-    }
-    std::string screen() const override { return "768x1024x24"; }
-};
-
-TEST_F(TouchTabletTest, AFingerOffTheMenuSquaresCentreOpensTheMenu) {
-    const double scale = 768.0 / 195 * 9 / 20;
-    auto pixels = [&](double units) { return int(units * scale); };
-    auto shows = [&](double x, double y, Rgb colour) {
-        return near(exhibit->capture().atOverlay(pixels(x), pixels(y)), colour, 10);
-    };
-    ASSERT_TRUE(waitFor(
-        [&] {
-            return shows(20, 27, Rgb{255, 255, 255});
-        },
-        5s))
-        << "no square outline 7 units above the menu's centre";
-    exhibit->tapOverlay(pixels(20) + 10, pixels(20) - 10);
-    EXPECT_TRUE(waitFor([&] { return shows(17, 70, menuGold); }, 5s));
-}
-
 } // namespace
 } // namespace e2e

@@ -238,22 +238,6 @@ TEST(SceneMenu, RowsAndPickingStrip) {
     test_clock::restore();
 }
 
-// A slow frame lets the hover open the menu wholly before the press that
-// came with the same arrival is handled; only a menu found open folds.
-TEST(SceneMenu, PressOnTheSquareFoldsOnlyWhatWasOpenBeforeTheArrival) {
-    SceneMenu m;
-    m.position = {20, 20};
-    m.pick({20, 20}, 0);
-    m.enter(0);
-    m.pick({20, 20}, 500);
-    m.press({20, 20}, 500);
-    EXPECT_EQ(m.opennessAt(600), 1) << "the press of this arrival folded it";
-    m.pick({60, 100}, 600); // over the list, then back onto the square
-    m.pick({20, 20}, 700);
-    m.press({20, 20}, 700);
-    EXPECT_EQ(m.opennessAt(800), 0);
-}
-
 TEST(CreditsLogo, OpensSlowlyClosesQuickly) {
     test_clock::set(0);
     CreditsLogo logo;
