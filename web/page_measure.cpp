@@ -5,6 +5,7 @@
 
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "geom/clock.h"
 #include "ui/dial.h"
 #include "ui/option_row.h"
 #include "ui/push_button.h"
@@ -40,7 +41,7 @@ void set(PanelItem* item, double value) {
     else if (auto* row = dynamic_cast<OptionRow*>(item))
         row->selected = int(value);
     else if (auto* button = dynamic_cast<PushButton*>(item))
-        button->activate();
+        button->activate(elapsedMillis());
 }
 
 } // namespace
