@@ -50,7 +50,10 @@ std::vector<Group> groupsOf(const std::vector<BandControl>& controls) {
 
 } // namespace
 
-std::vector<Vec2> wrapIntoRows(const std::vector<BandControl>& controls, double limit) {
+std::vector<Vec2> wrapIntoRows(const std::vector<BandControl>& controls, Room room) {
+    const auto limitAt = [&](double bottom) {
+        return bottom >= room.cornerTop ? room.wideLimit : room.limit;
+    };
     std::vector<Vec2> shifts(controls.size());
     const std::vector<Group> groups = groupsOf(controls);
     double cursor = 0;    // the right edge of the row so far
@@ -64,12 +67,15 @@ std::vector<Vec2> wrapIntoRows(const std::vector<BandControl>& controls, double 
         double left = firstRow   ? g.left
                       : rowEmpty ? margin
                                  : cursor + std::max(0.0, g.left - previousRight);
-        if (!rowEmpty && left + width > limit) {
+        if (!rowEmpty && left + width > limitAt(rowBottom)) {
             firstRow = false;
             rowBottom = rowTop + gap;
             left = margin;
             rowEmpty = true;
         }
+        // Too wide to stand beside the corner's items: above them.
+        if (rowEmpty && !firstRow && left + width > room.limit)
+            rowBottom = std::max(rowBottom, room.cornerTop + gap);
         const double dy = firstRow ? 0 : rowBottom - g.bottom;
         const Vec2 shift{left - g.left, dy};
         for (int i : g.members)

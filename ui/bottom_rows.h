@@ -17,8 +17,17 @@ struct BandControl {
     PanelItem::Reach reach;
 };
 
-// How far each control moves, in order, so that every row ends left of
-// limit (overlay units from the left edge). The first row keeps its
-// controls where they are as long as they fit; a group wider than the
-// whole width stays alone on its row.
-std::vector<Vec2> wrapIntoRows(const std::vector<BandControl>& controls, double limit);
+// The room for the rows, in overlay units from the bottom-left corner: rows
+// standing lower than cornerTop (beside the bottom-right corner's items)
+// end left of limit, rows above it left of wideLimit.
+struct Room {
+    double limit;
+    double wideLimit;
+    double cornerTop;
+};
+
+// How far each control moves, in order, so that every row ends within the
+// room. The first row keeps its controls where they are as long as they
+// fit; a group too wide to stand beside the corner's items goes above them,
+// and one wider than the whole width stays alone on its row.
+std::vector<Vec2> wrapIntoRows(const std::vector<BandControl>& controls, Room room);

@@ -90,17 +90,19 @@ void WidgetPanel::layout(double width, double height) const {
         return;
     std::vector<PanelItem*> band;
     std::vector<BandControl> controls;
-    double limit = width;
+    Room room{width - 10, width - 10, 0};
     for (const auto& item : itemList) {
         const PanelItem::Reach reach = item->reach();
-        if (item->anchor == BottomRight)
-            limit = std::min(limit, item->position.x - reach.left - 10);
+        if (item->anchor == BottomRight) {
+            room.limit = std::min(room.limit, item->position.x - reach.left - 10);
+            room.cornerTop = std::max(room.cornerTop, item->position.y + reach.up);
+        }
         if (item->anchor == BottomLeft && item->offset.y < bandHeight) {
             band.push_back(item.get());
             controls.push_back({item->offset, reach});
         }
     }
-    const std::vector<Vec2> shifts = wrapIntoRows(controls, limit);
+    const std::vector<Vec2> shifts = wrapIntoRows(controls, room);
     for (size_t i = 0; i < band.size(); ++i)
         band[i]->position = band[i]->position + shifts[i];
 }
