@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     if (choice.touch) {
         fitToFingers();
         beforeReshape = fitToFingers;
-        WidgetPanel::narrowRows = true;
+        WidgetPanel::forFingers = true;
     }
     glutCreateWindow("Lembovari");
     if (choice.fullscreen)

@@ -57,7 +57,7 @@ void SceneMenu::layout(double width, double height) {
     const double widest = widestCaption(sceneList());
     // Narrow windows get the captions smaller rather than cut at the edge.
     const double room = width - position.x - 25;
-    captionFit = WidgetPanel::narrowRows && widest > room && widest > 0 ? room / widest : 1.0;
+    captionFit = WidgetPanel::forFingers && widest > room && widest > 0 ? room / widest : 1.0;
     captionsWidth = widest * captionFit + 20;
     menuWidth = captionsWidth + 5;
 }

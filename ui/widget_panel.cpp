@@ -37,9 +37,12 @@ void WidgetPanel::dropColourEditor() {
 }
 
 Widget* WidgetPanel::pick(Vec2 p, Millis now) const {
-    for (const auto& item : itemList)
+    for (const auto& item : itemList) {
+        if (forFingers && item->hidden)
+            continue;
         if (Widget* hit = item->pick(p, now))
             return hit;
+    }
     return nullptr;
 }
 
@@ -73,7 +76,7 @@ bool WidgetPanel::isAnimating(Millis now) const {
     return false;
 }
 
-bool WidgetPanel::narrowRows = false;
+bool WidgetPanel::forFingers = false;
 
 namespace {
 
@@ -86,7 +89,7 @@ constexpr double bandHeight = 100;
 void WidgetPanel::layout(double width, double height) const {
     for (const auto& item : itemList)
         item->layout(width, height);
-    if (!narrowRows)
+    if (!forFingers)
         return;
     std::vector<PanelItem*> band;
     std::vector<BandControl> controls;

@@ -24,7 +24,7 @@ void sizeWindow(const ViewOptions& view) {
         overlayScale.followWindow();
     if (view.touch) {
         overlayScale.keepAtLeast(FingerSize(FingerSize::defaultPixelsPerMm).leastOverlayScale());
-        WidgetPanel::narrowRows = true;
+        WidgetPanel::forFingers = true;
     }
 }
 
