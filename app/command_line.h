@@ -10,6 +10,7 @@
 //   --fullscreen           the window covers the whole screen, overlay scaled
 //   --size WxH             the window's size, each side 100 to 8192
 //   --overlay-scale F      the overlay F times its size (0.5 to 8)
+//   --touch                taps that drift stay taps, finger-sized controls
 //   --hide-cursor          no pointer drawn over the window (touch screens)
 //   --language CODE        captions and credits in it, en, de, fr or es
 //   --max-hold SECONDS     a button held longer no longer holds off the reset
@@ -48,6 +49,8 @@ struct StartupChoice {
     // A fixed overlay scale factor; none for the fitted one or for none.
     std::optional<double> overlayScale;
     bool hideCursor = false;
+    // A touch screen: a drifting tap stays a tap, controls a finger wide.
+    bool touch = false;
     // The code of the language of captions and credits.
     std::string language = "it";
     // Whether Escape and F1 to F3 end the program.

@@ -59,6 +59,11 @@ std::vector<CommandOption> startupOptions(StartupLine& line) {
              choice.overlayScale = *f;
              return std::string();
          }},
+        switchOption("--touch",
+                     "for a touch screen: a press moving less than\n2.5 mm before its release "
+                     "is a tap (turns and\nflings nothing), and the controls are at least\n9 mm "
+                     "across (a screen without a physical\nsize is taken as 96 dpi)\n",
+                     "a mouse", choice.touch, true),
         switchOption("--hide-cursor", "draw no pointer", "the pointer shows", choice.hideCursor,
                      true),
         {"--idle-reset", "SECONDS", "back to the start after SECONDS without input,\n" + seconds,

@@ -27,6 +27,26 @@ namespace {
 
 bool idleInstalled = false;
 
+// The press in progress as a finger's tap: where it landed, in window
+// pixels and in overlay units, and whether it has moved past the slop.
+double tapSlop = 0;
+int pressX = 0;
+int pressY = 0;
+Vec2 pressPoint;
+bool pastSlop = true;
+
+// Whether a motion to window pixel (x, y) during the press still belongs to a tap.
+bool withinSlop(int x, int y) {
+    if (pastSlop)
+        return false;
+    const double dx = x - pressX;
+    const double dy = y - pressY;
+    if (dx * dx + dy * dy < tapSlop * tapSlop)
+        return true;
+    pastSlop = true;
+    return false;
+}
+
 // Installs or removes the idle handler; GLUT is told only of a change.
 void keepDrawing(bool keep) {
     if (keep == idleInstalled)
@@ -114,6 +134,12 @@ void renderFrame(Millis now) {
     glMatrixMode(GL_MODELVIEW);
 }
 
+void (*beforeReshape)() = nullptr;
+
+void useTapSlop(double pixels) {
+    tapSlop = pixels;
+}
+
 bool drawingContinues() {
     return idleInstalled;
 }
@@ -134,6 +160,8 @@ void onReshape(int width, int height) {
     windowWidth = width;
     windowHeight = height;
     glViewport(0, 0, width, height);
+    if (beforeReshape)
+        beforeReshape();
     overlayScale.windowResized(width, height);
     if (Scene* scene = currentScene()) {
         scene->reshape(width, height);
@@ -162,11 +190,22 @@ void onMouse(int button, int state, int x, int y) {
     noteButton(button, state == GLUT_DOWN, now);
     setPointer(x, y);
     if (state == GLUT_DOWN) {
+        pressX = x;
+        pressY = y;
+        pressPoint = pointerPoint;
+        pastSlop = tapSlop <= 0;
         updatePointerTarget(now);
         if (pointerTarget)
             pointerTarget->press(pointerPoint, now);
         restartSamples(pointerPoint, now);
     } else if (state == GLUT_UP) {
+        if (withinSlop(x, y)) {
+            if (pointerTarget)
+                pointerTarget->release(pressPoint, now);
+            pastSlop = true;
+            eventChangesPicture();
+            return;
+        }
         if (pointerTarget)
             pointerTarget->release(pointerPoint, now);
         const auto velocity = flingVelocity(pointerPoint, now);
@@ -179,6 +218,8 @@ void onMouse(int button, int state, int x, int y) {
 void onMotion(int x, int y) {
     const Millis now = elapsedMillis();
     noteInput(now);
+    if (withinSlop(x, y))
+        return;
     setPointer(x, y);
     if (pointerTarget)
         pointerTarget->drag(pointerPoint, now);

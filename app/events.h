@@ -39,6 +39,16 @@ void renderFrame(Millis now);
 extern bool drawOnDemand;
 // Whether Escape and F1 to F3 end the program (true unless a kiosk says not).
 extern bool quitKeys;
+// From now on a press that moves less than pixels (window pixels, from
+// where it landed) before its release is a tap: its motion reaches no one,
+// and it releases where it was pressed, turning and flinging nothing. Past
+// that distance the press is a drag as any other. 0, as at start: every
+// motion counts.
+void useTapSlop(double pixels);
+// Called at every reshape before the overlay follows the new size, to
+// measure the screen's fingers afresh (a page moved to a screen of another
+// pixel ratio); nullptr, as at start, for nothing.
+extern void (*beforeReshape)();
 // Whether the idle handler is installed, asking for one frame after another.
 bool drawingContinues();
 void onDisplay();

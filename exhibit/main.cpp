@@ -12,6 +12,7 @@
 #include "app/swap_interval.h"
 #include "app/visits.h"
 #include "ui/captions.h"
+#include "ui/finger_size.h"
 #include "ui/overlay_scale.h"
 #include "ui/widget_panel.h"
 
@@ -20,6 +21,19 @@
 #include <iostream>
 #include <string>
 #include <vector>
+
+namespace {
+
+// The controls a finger wide and a finger's drift a tap, on the screen as
+// it is now.
+void fitToFingers() {
+    const FingerSize finger(
+        FingerSize::pixelsPerMm(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_WIDTH_MM)));
+    overlayScale.keepAtLeast(finger.leastOverlayScale());
+    useTapSlop(finger.slopPixels());
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     SceneManager& manager = SceneManager::instance();
@@ -85,6 +99,11 @@ int main(int argc, char** argv) {
         overlayScale.fix(*choice.overlayScale);
     else if (choice.fullscreen)
         overlayScale.followWindow();
+    if (choice.touch) {
+        fitToFingers();
+        beforeReshape = fitToFingers;
+        WidgetPanel::forFingers = true;
+    }
     glutCreateWindow("Lembovari");
     if (choice.fullscreen)
         glutFullScreen();

@@ -12,6 +12,7 @@ class CreditsLogo : public PanelItem, public Widget {
   public:
     // Circle of radius 30.
     bool contains(Vec2 p) const override;
+    Reach reach() const override { return {30, 30, 30, 30}; }
     void draw(Millis now) const override;
 
     // Opens by 0.002 per ms while hovered, closes by 0.005 per ms otherwise.

@@ -10,6 +10,7 @@
 class Dial : public PanelItem, public Widget {
   public:
     bool contains(Vec2 p) const override;
+    Reach reach() const override { return {20, 20, 20, 20}; }
     void draw(Millis now) const override;
 
     void enter(Millis) override { hovered = true; }

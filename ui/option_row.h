@@ -12,6 +12,10 @@ class OptionRow : public PanelItem, public Widget {
 
     // 10 % wider than the row, 20 units above and below its centre line.
     bool contains(Vec2 p) const override;
+    Reach reach() const override {
+        const double half = iconCount * spacing * 0.55;
+        return {half, half, 20, 20};
+    }
     // Also tracks the icon under the pointer.
     Widget* pick(Vec2 p, Millis now) override;
     void draw(Millis now) const override;

@@ -21,13 +21,13 @@ void OverlayScale::windowResized(int width, int height) {
 }
 
 Vec2 OverlayScale::overlaySize(int width, int height) const {
-    return {width / s, height / s};
+    return {width / factor(), height / factor()};
 }
 
 Vec2 OverlayScale::toOverlay(int x, int y, int height) const {
-    return {x / s, (height - y) / s};
+    return {x / factor(), (height - y) / factor()};
 }
 
 Vec2 OverlayScale::toWindow(Vec2 overlayPoint) const {
-    return overlayPoint * s;
+    return overlayPoint * factor();
 }

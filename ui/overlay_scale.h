@@ -28,7 +28,11 @@ class OverlayScale {
     // Brings s in step with a window of that size when it follows the window.
     void windowResized(int width, int height);
 
-    double factor() const { return s; }
+    // From now on s is never below factor, whichever rule sets it (controls
+    // that must stay a finger wide).
+    void keepAtLeast(double factor) { least = factor; }
+
+    double factor() const { return s < least ? least : s; }
     // The window's size in overlay units.
     Vec2 overlaySize(int width, int height) const;
     // The overlay point under window pixel (x, y) of a window height pixels
@@ -40,6 +44,7 @@ class OverlayScale {
   private:
     double s = 1.0;
     bool follows = false;
+    double least = 0;
 };
 
 // The program's one overlay scale: 1 unless a start-up option changed it.

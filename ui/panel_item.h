@@ -18,6 +18,15 @@ class PanelItem {
     virtual ~PanelItem() = default;
 
     virtual bool contains(Vec2 p) const = 0;
+    // How far the item's hit area reaches from position, in overlay units;
+    // a circle of radius 10 unless the item says otherwise.
+    struct Reach {
+        double left = 10;
+        double right = 10;
+        double down = 10;
+        double up = 10;
+    };
+    virtual Reach reach() const { return {}; }
     // The widget that takes the pointer at p at the event's moment now, or
     // nullptr. Hidden items take part.
     virtual Widget* pick(Vec2 p, Millis now);

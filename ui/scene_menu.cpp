@@ -2,6 +2,7 @@
 
 #include "geom/draw.h"
 #include "ui/scene_list.h"
+#include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
 
@@ -20,13 +21,13 @@ void blendedRect(double x0, double y0, double x1, double y1, double r, double g,
     glDisable(GL_BLEND);
 }
 
-// The list's width: the widest caption and its margins.
-double listWidth(const SceneList* list) {
+// The widest caption at the captions' scale.
+double widestCaption(const SceneList* list) {
     double widest = 0;
     for (int i = 0; list && i < list->count(); ++i)
         widest =
             std::max(widest, strokeTextWidth(GLUT_STROKE_ROMAN, list->captionAt(i)) * captionScale);
-    return widest + 20;
+    return widest;
 }
 
 } // namespace
@@ -36,8 +37,16 @@ bool SceneMenu::contains(Vec2 p) const {
     return d.x * d.x + d.y * d.y < 100;
 }
 
+void SceneMenu::notePointer(Vec2 p, Millis now) {
+    const bool over = contains(p);
+    if (over && !onSquare)
+        openOnArrival = opennessAt(now) == 1;
+    onSquare = over;
+}
+
 Widget* SceneMenu::pick(Vec2 p, Millis now) {
     pointer = p;
+    notePointer(p, now);
     if (opennessAt(now) == 0)
         return contains(p) ? this : nullptr;
     return p.x < position.x + menuWidth ? this : nullptr;
@@ -45,7 +54,11 @@ Widget* SceneMenu::pick(Vec2 p, Millis now) {
 
 void SceneMenu::layout(double width, double height) {
     PanelItem::layout(width, height);
-    captionsWidth = listWidth(sceneList());
+    const double widest = widestCaption(sceneList());
+    // Narrow windows get the captions smaller rather than cut at the edge.
+    const double room = width - position.x - 25;
+    captionFit = WidgetPanel::forFingers && widest > room && widest > 0 ? room / widest : 1.0;
+    captionsWidth = widest * captionFit + 20;
     menuWidth = captionsWidth + 5;
 }
 
@@ -58,11 +71,13 @@ void SceneMenu::enter(Millis now) {
 }
 
 void SceneMenu::leave(Millis now) {
+    onSquare = false;
     turnTo(-1, now);
 }
 
 void SceneMenu::press(Vec2 p, Millis now) {
-    if (opennessAt(now) < 1 && contains(p)) {
+    notePointer(p, now);
+    if (contains(p) && !(openOnArrival && opennessAt(now) == 1)) {
         turnTo(1, now);
         return;
     }
@@ -75,6 +90,8 @@ void SceneMenu::press(Vec2 p, Millis now) {
 
 void SceneMenu::reset() {
     fold.set(0);
+    onSquare = false;
+    openOnArrival = false;
 }
 
 void SceneMenu::showOpen() {
@@ -140,7 +157,8 @@ void SceneMenu::draw(Millis now) const {
             glPushMatrix();
             {
                 glTranslated(10, row.lo + 7, 0);
-                glScaled(captionScale, captionScale, captionScale);
+                const double scale = captionScale * captionFit;
+                glScaled(scale, scale, scale);
                 strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
             }
             glPopMatrix();

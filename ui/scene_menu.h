@@ -22,9 +22,12 @@ class SceneMenu : public PanelItem, public Widget {
     void enter(Millis now) override;
     void leave(Millis now) override;
     // A press on a row shows that scene and folds the menu. A press on the
-    // square while the menu is not wholly open unfolds it (a tap on a touch
-    // screen arrives as motion and press at once, and must open the menu);
-    // anywhere else on the menu, the press folds it.
+    // square folds the menu only when it was already wholly open before the
+    // pointer came onto the square; otherwise it unfolds it, or keeps it
+    // open. A tap on a touch screen arrives as motion and press at once, and
+    // however late its press is handled (one slow frame lets the hover open
+    // the menu wholly) it must leave the menu open. Anywhere else on the
+    // menu, the press folds it.
     void press(Vec2 p, Millis now) override;
     // Folded at once.
     void reset() override;
@@ -51,9 +54,17 @@ class SceneMenu : public PanelItem, public Widget {
     // its frame, in overlay units.
     double captionsWidth = 0.0;
     double menuWidth = 0.0;
+    // The captions' size against their usual one: below 1 where a narrow
+    // arrangement would otherwise cut them at the window's edge.
+    double captionFit = 1.0;
 
   private:
     // Unfolds and folds by 1 per 100 ms.
     void turnTo(double direction, Millis now);
+    // Follows the pointer onto and off the square, noting at each arrival
+    // whether the menu was wholly open then.
+    void notePointer(Vec2 p, Millis now);
     Ramp fold{0.0, 0.0, 1.0};
+    bool onSquare = false;
+    bool openOnArrival = false;
 };

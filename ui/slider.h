@@ -9,6 +9,7 @@
 class Slider : public PanelItem, public Widget {
   public:
     bool contains(Vec2 p) const override;
+    Reach reach() const override { return {length * 0.5 + 10, length * 0.5 + 9, 10, 30}; }
     void draw(Millis now) const override;
 
     void enter(Millis) override { hovered = true; }

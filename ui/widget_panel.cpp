@@ -1,5 +1,6 @@
 #include "ui/widget_panel.h"
 
+#include "ui/bottom_rows.h"
 #include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/nav_button.h"
@@ -36,9 +37,12 @@ void WidgetPanel::dropColourEditor() {
 }
 
 Widget* WidgetPanel::pick(Vec2 p, Millis now) const {
-    for (const auto& item : itemList)
+    for (const auto& item : itemList) {
+        if (forFingers && item->hidden)
+            continue;
         if (Widget* hit = item->pick(p, now))
             return hit;
+    }
     return nullptr;
 }
 
@@ -72,7 +76,36 @@ bool WidgetPanel::isAnimating(Millis now) const {
     return false;
 }
 
+bool WidgetPanel::forFingers = false;
+
+namespace {
+
+// Items this close to the bottom edge, measured from the bottom-left corner,
+// form the bottom band.
+constexpr double bandHeight = 100;
+
+} // namespace
+
 void WidgetPanel::layout(double width, double height) const {
     for (const auto& item : itemList)
         item->layout(width, height);
+    if (!forFingers)
+        return;
+    std::vector<PanelItem*> band;
+    std::vector<BandControl> controls;
+    Room room{width - 10, width - 10, 0};
+    for (const auto& item : itemList) {
+        const PanelItem::Reach reach = item->reach();
+        if (item->anchor == BottomRight) {
+            room.limit = std::min(room.limit, item->position.x - reach.left - 10);
+            room.cornerTop = std::max(room.cornerTop, item->position.y + reach.up);
+        }
+        if (item->anchor == BottomLeft && item->offset.y < bandHeight) {
+            band.push_back(item.get());
+            controls.push_back({item->offset, reach});
+        }
+    }
+    const std::vector<Vec2> shifts = wrapIntoRows(controls, room);
+    for (size_t i = 0; i < band.size(); ++i)
+        band[i]->position = band[i]->position + shifts[i];
 }

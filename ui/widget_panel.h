@@ -27,13 +27,23 @@ class WidgetPanel {
 
     // Takes ownership; the creator sets anchor and offset, the next layout places it.
     void add(PanelItem* item);
+    // The first item that takes p (hidden ones too, unless forFingers).
     Widget* pick(Vec2 p, Millis now) const;
     // Every shown item as it is at now.
     void draw(Millis now) const;
     // Every item's PanelItem::rememberStart and reset, in order.
     void rememberStart() const;
     void reset() const;
+    // Places every item for a window width by height overlay units. With
+    // forFingers, the controls along the bottom edge wrap into rows
+    // (ui/bottom_rows.h) where they do not fit in one left of the
+    // bottom-right items.
     void layout(double width, double height) const;
+    // A touch screen's panel: windows too narrow get the wrapped bottom rows,
+    // and a hidden item takes no finger (on a small screen the colour
+    // editor's place meets the wrapped rows). False, as at start: every item
+    // at its own offset, hidden ones picked as shown ones.
+    static bool forFingers;
     // Whether a shown item moves by itself at now (Widget::isAnimating).
     bool isAnimating(Millis now) const;
 

@@ -10,13 +10,17 @@
 #include "tests/support/test_clock.h"
 #include "ui/credits_logo.h"
 #include "ui/dial.h"
+#include "ui/finger_size.h"
 #include "ui/nav_button.h"
 #include "ui/option_row.h"
+#include "ui/overlay_scale.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
+#include <array>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -82,6 +86,52 @@ TEST(Taps, EveryControlAnswersATapWithNoFrameBetween) {
     renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     test_clock::restore();
+}
+
+// With --touch on a portrait tablet (its X screen 100 dpi) and on a phone
+// page at 3x either way up: every control lies wholly on the screen, apart
+// from every other, and a finger that lands 10 pixels off its centre on any
+// side is over it and no neighbour.
+TEST(Taps, OnTouchScreensAFingerOffACentreStillFindsThatControl) {
+    exhibit_checks::listEveryRegisteredScene();
+    WidgetPanel::forFingers = true;
+    initialise();
+    SceneManager& manager = SceneManager::instance();
+    for (auto [width, height, perMm] :
+         {std::tuple{768, 1024, 100 / 25.4}, {1170, 2532, 1170 / 79.0}, {2532, 1170, 2532 / 172.0}})
+        for (int i = 0; i < manager.count(); ++i) {
+            overlayScale.keepAtLeast(FingerSize(perMm).leastOverlayScale());
+            manager.select(i);
+            onReshape(width, height);
+            SCOPED_TRACE(manager.current()->name + " at " + std::to_string(width));
+            std::vector<std::array<double, 4>> boxes = {};
+            for (const auto& item : manager.current()->panel->items()) {
+                if (item->hidden)
+                    continue;
+                const PanelItem::Reach r = item->reach();
+                const Vec2 p = item->position;
+                const std::array<double, 4> box = {p.x - r.left, p.x + r.right, p.y - r.down,
+                                                   p.y + r.up};
+                const Vec2 size = overlayScale.overlaySize(width, height);
+                EXPECT_TRUE(box[0] >= 0 && box[1] <= size.x && box[2] >= 0 && box[3] <= size.y);
+                for (const auto& b : boxes)
+                    EXPECT_TRUE(box[1] <= b[0] || b[1] <= box[0] || box[3] <= b[2] ||
+                                b[3] <= box[2]);
+                boxes.push_back(box);
+                const auto* row = dynamic_cast<const OptionRow*>(item.get());
+                for (int k = row ? 0 : -1; k < (row ? row->iconCount : 0); ++k)
+                    for (Vec2 off : {Vec2{10, 0}, Vec2{-10, 0}, Vec2{0, 10}, Vec2{0, -10}}) {
+                        const Vec2 at =
+                            overlayScale.toWindow(row ? Vec2{row->iconX(k), p.y} : p) + off;
+                        manager.current()->panel->reset();
+                        onPassiveMotion(int(at.x), height - int(at.y));
+                        EXPECT_EQ(pointerTarget, dynamic_cast<Widget*>(item.get())) << k;
+                        EXPECT_TRUE(!row || row->hoveredIndex == k) << k;
+                    }
+            }
+        }
+    WidgetPanel::forFingers = false;
+    overlayScale.keepAtLeast(0);
 }
 
 } // namespace

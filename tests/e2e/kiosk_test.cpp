@@ -94,6 +94,23 @@ TEST_F(FullscreenTest, TapsOpenTheMenuAndReachTheSceneOfACaption) {
         << "a tap on the second caption does not reach its scene";
 }
 
+// One slow frame between a tap's arrival and its press lets the hover open
+// the menu wholly before the press is handled; the menu stays open.
+TEST_F(FullscreenTest, ATapWhosePressComesLateLeavesTheMenuOpen) {
+    auto pixels = [](double units) { return int(units * 1.8); };
+    auto shows = [&](double x, double y, Rgb colour) {
+        return near(exhibit->capture().atOverlay(pixels(x), pixels(y)), colour, 10);
+    };
+    ASSERT_TRUE(waitFor([&] { return shows(200, 20, controlColour); }, 5s));
+    exhibit->moveToOverlay(pixels(20), pixels(20));
+    std::this_thread::sleep_for(150ms); // the tap's own timing, not a wait
+    exhibit->pressButton();
+    exhibit->releaseButton();
+    ASSERT_TRUE(waitFor([&] { return shows(17, 70, menuGold); }, 5s)) << "never opened";
+    EXPECT_TRUE(answered([&] { exhibit->moveToOverlay(pixels(21), pixels(20)); }));
+    EXPECT_TRUE(shows(17, 70, menuGold)) << "the late press folded the menu";
+}
+
 class NoColourEditorTest : public ExhibitTest {
   protected:
     std::vector<std::string> programArguments() const override { return {"--no-colour-editor"}; }

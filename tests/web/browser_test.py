@@ -2,7 +2,7 @@
 """The exhibit's page in headless Chromium (WebGL2 on SwiftShader) beside the
 native snapshot tool (GL on Mesa's llvmpipe): every scene at 800 by 600, a
 slider and a dial dragged, a region of the map tapped with a touch, and a
-scene chosen in the menu, captions in German (asked for, and a German browser's), a shared
+scene chosen in the menu, a tap off the menu square on a phone, captions in German (asked for, and a German browser's), a shared
 link, a scene named after #, a lost and restored context and a visit with
 the server gone, each compared with the native picture of the same state;
 Escape leaves the page working, a bad query parameter shows the program's
@@ -244,6 +244,35 @@ class PageTest:
                           self.native("KleinBottle1", options=["--language", "de", "--open", "menu"]))
         self.browser.prefer_languages("it")
 
+    def phone(self):
+        """On a 390 by 844 phone at 3x a finger 16 CSS px off the menu square's
+        centre still unfolds the menu: the page's controls are 44 CSS px."""
+        width, height, ratio = 390, 844, 3
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                          deviceScaleFactor=ratio, mobile=True)
+        self.browser.open(self.server.url + "?scenes=all")
+        # The overlay scale that makes the 20-unit square 44 CSS px, as the
+        # page measures its millimetres.
+        scale = 9 * width * ratio / (width * 9 // 44) / 20
+        gold = (round(17 * scale), height * ratio - round(70 * scale))
+
+        def menu_open():
+            w, _, rgb = self.browser.pixels()[:3]
+            r, g, b = rgb_at(rgb, w, *gold)
+            return abs(r - 165) < 12 and abs(g - 152) < 12 and abs(b - 35) < 12
+        centre = 20 * scale / ratio
+        self.browser.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=1)
+        self.browser.tap(centre + 16, height - centre)
+        self.browser.send("Emulation.setTouchEmulationEnabled", enabled=False)
+        try:
+            wait_for(menu_open, TIMEOUT, "the menu to unfold under a tap off the square")
+            print("ok    %-34s" % "phone: a tap off the square")
+        except TimeoutError as e:
+            self.failures.append(str(e))
+            self.browser.screenshot(os.path.join(self.scratch, "phone.png"))
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=800, height=600,
+                          deviceScaleFactor=1, mobile=False)
+
     def offline(self, page_dir):
         """After one visit the service worker opens the page with its server gone."""
         server = Server(page_dir)
@@ -261,7 +290,8 @@ class PageTest:
         try:
             for step in (self.scenes, self.slider_and_dial, self.map_tapped, self.menu,
                          self.language_and_refusal, self.links, self.context_restored,
-                         self.german_browser, lambda: self.offline(self.page_dir)):
+                         self.german_browser, self.phone,
+                         lambda: self.offline(self.page_dir)):
                 step()
         finally:
             self.browser.close()

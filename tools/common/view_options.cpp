@@ -39,6 +39,9 @@ std::vector<CommandOption> windowOptionTable(ViewOptions& view) {
              view.overlayScale = *factor;
              return std::string();
          }},
+        switchOption("--touch",
+                     "the controls as the exhibit's --touch arranges them on a 96 dpi screen",
+                     "off", view.touch, true),
     };
 }
 

@@ -15,6 +15,7 @@ struct ViewOptions {
     int width = 0;     // the window's size; 0 by 0 for the exhibit's own
     int height = 0;
     double overlayScale = 0; // a fixed factor of the overlay, or 0 to fit the window
+    bool touch = false;      // finger-sized controls, wrapped on narrow windows
     std::string language;    // a code of languageCodes, or empty for the exhibit's own
     std::string open;        // "menu", "logo" or empty
 };

@@ -5,6 +5,7 @@
 #include "tools/common/exhibit_window.h"
 #include "ui/captions.h"
 #include "ui/credits_logo.h"
+#include "ui/finger_size.h"
 #include "ui/overlay_scale.h"
 #include "ui/scene_menu.h"
 #include "ui/widget_panel.h"
@@ -21,6 +22,10 @@ void sizeWindow(const ViewOptions& view) {
         overlayScale.fix(view.overlayScale);
     else if (view.width > 0)
         overlayScale.followWindow();
+    if (view.touch) {
+        overlayScale.keepAtLeast(FingerSize(FingerSize::defaultPixelsPerMm).leastOverlayScale());
+        WidgetPanel::forFingers = true;
+    }
 }
 
 void openView(const char* programName, const std::string& key, const ViewOptions& view) {

@@ -234,6 +234,13 @@ int glutGet(GLenum query) {
         return EM_ASM_INT({ return Math.round(window.innerWidth * window.devicePixelRatio); });
     case GLUT_SCREEN_HEIGHT:
         return EM_ASM_INT({ return Math.round(window.innerHeight * window.devicePixelRatio); });
+    // A page's millimetres are the ones at which a finger's 9 mm target is
+    // 44 CSS pixels, the size a browser's guidelines give a touch target,
+    // whatever the device pixel ratio; rounded down, so never less.
+    case GLUT_SCREEN_WIDTH_MM:
+        return EM_ASM_INT({ return Math.floor(window.innerWidth * 9 / 44); });
+    case GLUT_SCREEN_HEIGHT_MM:
+        return EM_ASM_INT({ return Math.floor(window.innerHeight * 9 / 44); });
     default:
         return 0;
     }
