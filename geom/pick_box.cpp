@@ -101,16 +101,13 @@ template <class C> double inside(const C& p, int k) {
 } // namespace
 
 void PickBox::triangle(const Vec3& a, const Vec3& b, const Vec3& c, Culled culled) {
-    std::vector<Clip> shape = {toClip(a), toClip(b), toClip(c)};
+    const Clip p = toClip(a), q = toClip(b), r = toClip(c);
     // Most triangles lie wholly outside one plane of the box: done.
     for (int k = 0; k < 6; ++k)
-        if (inside(shape[0], k) < 0 && inside(shape[1], k) < 0 && inside(shape[2], k) < 0)
+        if (inside(p, k) < 0 && inside(q, k) < 0 && inside(r, k) < 0)
             return;
     if (culled != Culled::None) {
         // The winding on the screen; the box's stretch keeps its sign.
-        const Clip& p = shape[0];
-        const Clip& q = shape[1];
-        const Clip& r = shape[2];
         if (p.w <= 0 || q.w <= 0 || r.w <= 0)
             return;
         const double area = (q.x / q.w - p.x / p.w) * (r.y / r.w - p.y / p.w) -
@@ -118,6 +115,7 @@ void PickBox::triangle(const Vec3& a, const Vec3& b, const Vec3& c, Culled culle
         if (area == 0 || (culled == Culled::Back) == (area < 0))
             return;
     }
+    std::vector<Clip> shape = {p, q, r};
     for (int k = 0; k < 6 && !shape.empty(); ++k) {
         std::vector<Clip> kept;
         const std::size_t n = shape.size();

@@ -3,16 +3,25 @@
 // days of the hand clock in big steps and small, across the wrap of the
 // millisecond counter. At the end every view rotation is still a rotation,
 // every value is finite, every control still answers the pointer, and the
-// process holds no more heap than over its first ten thousand frames.
+// process holds no more heap than over its first ten thousand frames. Between
+// the frames visitors tap: the map's band thousands of times, and every
+// control, the wheels' buttons among them.
 
 #include "app/events.h"
 #include "app/heap_policy.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
+#include "geom/field_of_view.h"
+#include "scenes/moebius/strip_map_scene.h"
+#include "scenes/moebius/wheels_scene.h"
 #include "tests/support/exhibit_checks.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
 #include "ui/dial.h"
+#include "ui/nav_button.h"
+#include "ui/option_row.h"
+#include "ui/overlay_scale.h"
+#include "ui/push_button.h"
 #include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
@@ -22,9 +31,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdio>
+#include <functional>
 #include <malloc.h>
+#include <optional>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -77,6 +90,125 @@ void setSpinning(Scene& scene, std::mt19937& random) {
         }
 }
 
+// The window pixel nearest the overlay point p, and the overlay point the
+// event layer makes of it.
+struct Tapped {
+    int x, y; // as the window system gives them, y downwards
+    Vec2 at;
+};
+Tapped asTapped(Vec2 p) {
+    const Vec2 w = overlayScale.toWindow(p);
+    const int x = int(std::lround(w.x)), y = soakHeight - int(std::lround(w.y));
+    return {x, y, overlayScale.toOverlay(x, y, soakHeight)};
+}
+
+// A finger's tap there through the event layer.
+void tap(const Tapped& t) {
+    onPassiveMotion(t.x, t.y);
+    onMouse(GLUT_LEFT_BUTTON, GLUT_DOWN, t.x, t.y);
+    onMouse(GLUT_LEFT_BUTTON, GLUT_UP, t.x, t.y);
+}
+
+// A point of a region of the map as the view is at now, or none when the
+// ones tried all lie behind a line or an edge. The same pick the press
+// makes says so, so that no tap reaches the view and stops its spin.
+std::optional<Tapped> onTheBand(StripMapScene& map, std::mt19937& random) {
+    map.update(elapsedMillis());
+    const std::vector<MapSheet>& sheets = map.strip.mapSheets();
+    const Mat4 toClip = perspective(verticalFieldOfView(double(soakWidth) / soakHeight),
+                                    double(soakWidth) / soakHeight, 1, 20) *
+                        map.modelview() * MoebiusStrip::ownTurn();
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const MapSheet& sheet = sheets[random() % sheets.size()];
+        if (sheet.name < 1 || sheet.name > 6)
+            continue;
+        const FaceSample& pair = sheet.pairs[random() % sheet.pairs.size()];
+        const Vec3 q = 0.5 * (pair.first + pair.second);
+        const double* m = toClip.m;
+        const double w = m[3] * q.x + m[7] * q.y + m[11] * q.z + m[15];
+        const Vec2 window{(m[0] * q.x + m[4] * q.y + m[8] * q.z + m[12]) / w,
+                          (m[1] * q.x + m[5] * q.y + m[9] * q.z + m[13]) / w};
+        const Vec2 pixel{(window.x + 1) * soakWidth / 2, (window.y + 1) * soakHeight / 2};
+        const Tapped t = asTapped(pixel * (1 / overlayScale.factor()));
+        PickBox box = map.pickBoxAt(t.at);
+        if (map.strip.mapNameAt(box, map.modelview()) > 0)
+            return t;
+    }
+    return std::nullopt;
+}
+
+// Taps one control of the scene, picked at random: a slider somewhere on
+// its track, a dial at its rim, an icon of a row, a push button (the
+// wheels'); not the arrows, the menu or the emblem, which would leave the
+// scene. Answers whether there was one to tap.
+bool tapAControl(Scene& scene, std::mt19937& random, std::function<void()>& putBack) {
+    std::vector<PanelItem*> controls;
+    for (const auto& item : scene.panel->items()) {
+        PanelItem* p = item.get();
+        if (item->hidden || dynamic_cast<NavButton*>(p))
+            continue;
+        if (dynamic_cast<Slider*>(p) || dynamic_cast<Dial*>(p) || dynamic_cast<OptionRow*>(p) ||
+            dynamic_cast<PushButton*>(p))
+            controls.push_back(p);
+    }
+    if (controls.empty())
+        return false;
+    PanelItem* item = controls[random() % controls.size()];
+    Vec2 p = item->position;
+    if (auto* slider = dynamic_cast<Slider*>(item))
+        p.x = slider->left() + (slider->right() - slider->left()) * double(random() % 101) / 100;
+    else if (dynamic_cast<Dial*>(item))
+        p = p + Vec2{15, 0};
+    else if (auto* row = dynamic_cast<OptionRow*>(item))
+        p.x = row->iconX(int(random() % unsigned(row->iconCount)));
+    // Where the small soak window crowds controls together, only a tap that
+    // lands on the one chosen.
+    const Tapped t = asTapped(p);
+    if (scene.pickAt(t.at, elapsedMillis()) != dynamic_cast<Widget*>(item))
+        return false;
+    if (auto* slider = dynamic_cast<Slider*>(item))
+        putBack = [slider, value = slider->value] { slider->value = value; };
+    else if (auto* row = dynamic_cast<OptionRow*>(item))
+        putBack = [row, selected = row->selected] { row->selected = selected; };
+    else if (auto* wheels = dynamic_cast<WheelsScene*>(&scene))
+        putBack = [wheels, kept = wheels->strip.wheels] { wheels->strip.wheels = kept; };
+    tap(t);
+    return true;
+}
+
+// Taps between frames: on a control of the scene shown, or on the map's
+// band, through the event layer when the map is shown and straight to the
+// map otherwise, as its press is all a tap on the band runs. A tapped
+// control is put back as it was before the next frame, so that the two
+// stretches of frames compared see the exhibit in the same states.
+struct Taps {
+    StripMapScene* map = nullptr;
+    long onBand = 0;
+    long onControls = 0;
+    void once(std::mt19937& random) {
+        Scene& scene = *manager().current();
+        const bool mapShown = &scene == map;
+        if (!mapShown && random() % 2 == 0) {
+            std::function<void()> putBack;
+            onControls += tapAControl(scene, random, putBack);
+            if (putBack)
+                putBack();
+            return;
+        }
+        const std::optional<Tapped> t = onTheBand(*map, random);
+        if (!t)
+            return;
+        ++onBand;
+        if (mapShown) {
+            tap(*t);
+        } else {
+            map->press(t->at, elapsedMillis());
+            map->release(t->at, elapsedMillis());
+        }
+    }
+};
+Taps taps;
+
 // What the process held over a run of frames: the most resident pages, and
 // the least heap in use (bytes allocated and not yet freed). Single readings
 // swing by a megabyte with the buffers a frame allocates and frees; a leak
@@ -105,6 +237,8 @@ MemoryPeak runFrames(int frames, std::mt19937& random, long long& elapsed) {
         frame();
         if (::testing::Test::HasFatalFailure())
             return peak;
+        if (i % 2 == 0)
+            taps.once(random);
         if (i % 50 == 0)
             peak.sample();
     }
@@ -171,6 +305,8 @@ TEST(Soak, AWeekOfEveryScene) {
     for (int i = 0; i < manager().count(); ++i) {
         manager().select(i);
         Scene& scene = *manager().current();
+        if (auto* map = dynamic_cast<StripMapScene*>(&scene))
+            taps.map = map;
         for (const auto& item : scene.panel->items())
             if (auto* slider = dynamic_cast<Slider*>(item.get()))
                 slider->value = slider->minimum +
@@ -179,6 +315,7 @@ TEST(Soak, AWeekOfEveryScene) {
         setSpinning(scene, random);
     }
 
+    ASSERT_NE(taps.map, nullptr);
     const MemoryPeak first = runFrames(phaseFrames, random, elapsed);
     ASSERT_FALSE(HasFatalFailure());
 
@@ -193,16 +330,21 @@ TEST(Soak, AWeekOfEveryScene) {
         manager().select(step % manager().count());
         frame();
         ASSERT_FALSE(HasFatalFailure());
+        for (int k = 0; k < 10; ++k)
+            taps.once(random);
     }
     elapsed += done;
 
     const MemoryPeak last = runFrames(phaseFrames, random, elapsed);
     ASSERT_FALSE(HasFatalFailure());
     std::printf("clock driven %.2f days; over the first %d frames at most %.2f MiB resident and "
-                "at least %.2f MiB heap in use; over the last %d frames %.2f MiB and %.2f MiB\n",
+                "at least %.2f MiB heap in use; over the last %d frames %.2f MiB and %.2f MiB; "
+                "%ld taps on the band, %ld on controls\n",
                 double(elapsed) / (24 * 3600 * 1000), phaseFrames, first.resident / 1048576.0,
                 first.heap / 1048576.0, phaseFrames, last.resident / 1048576.0,
-                last.heap / 1048576.0);
+                last.heap / 1048576.0, taps.onBand, taps.onControls);
+    EXPECT_GT(taps.onBand, 5000);
+    EXPECT_GT(taps.onControls, 2000);
     EXPECT_GE(elapsed, week - 60000);
     // Everything the exhibit allocates, and what the GL driver allocates
     // through the heap, comes back to where it was, give or take the two
