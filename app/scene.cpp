@@ -26,6 +26,8 @@ std::string Scene::shownCaption() const {
 }
 
 void Scene::reshape(int width, int height) {
+    windowWidth = width;
+    windowHeight = height;
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     // Before the window system's first reshape the size is 0 by 0; any aspect
@@ -66,10 +68,6 @@ void Scene::update(Millis now) {
     updateModel(now);
 }
 
-void Scene::drawForSelection() const {
-    drawModel();
-}
-
 Widget* Scene::pickAt(Vec2 p, Millis now) {
     if (Widget* hit = panel->pick(p, now))
         return hit;
@@ -101,58 +99,8 @@ void Scene::applyViewRotation() const {
     glMultMatrixf(viewOrientation.data());
 }
 
-int nearestSelectionName(const unsigned* buffer, int count, int bufferSize) {
-    constexpr unsigned noName = 0xffff;
-    unsigned best = noName;
-    unsigned bestDepth = 0;
-    bool found = false;
-    int at = 0;
-    // Each record: name count, minimum depth, maximum depth, the names.
-    for (int record = 0; record < count && at + 3 <= bufferSize; ++record) {
-        const unsigned names = buffer[at];
-        const unsigned minDepth = buffer[at + 1];
-        if (names > unsigned(bufferSize - at - 3))
-            break;
-        const unsigned name = names > 0 ? buffer[at + 2 + names] : noName;
-        if (!found || minDepth < bestDepth) {
-            found = true;
-            best = name;
-            bestDepth = minDepth;
-        }
-        at += 3 + int(names);
-    }
-    return !found || best == noName ? 0 : int(best);
-}
-
-int Scene::selectAt(Vec2 p) const {
-    constexpr int bufferSize = 512;
-    GLuint buffer[bufferSize];
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glSelectBuffer(bufferSize, buffer);
-    glRenderMode(GL_SELECT);
-    glInitNames();
-    glPushName(0xffff);
-
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    {
-        glLoadIdentity();
-        const Vec2 at = overlayScale.toWindow(p);
-        gluPickMatrix(at.x, at.y, 5, 5, viewport);
-        const double aspect = viewport[3] > 0 ? double(viewport[2]) / viewport[3] : 1.0;
-        gluPerspective(verticalFieldOfView(aspect), aspect, 1, 20);
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        drawForSelection();
-        glPopMatrix();
-        glMatrixMode(GL_PROJECTION);
-    }
-    glPopMatrix();
-    glFlush();
-    const int hits = glRenderMode(GL_RENDER);
-    glMatrixMode(GL_MODELVIEW);
-    if (hits <= 0)
-        return 0;
-    return nearestSelectionName(buffer, hits, bufferSize);
+PickBox Scene::pickBoxAt(Vec2 p) const {
+    const double aspect = windowHeight > 0 ? double(windowWidth) / windowHeight : 1.0;
+    return PickBox(overlayScale.toWindow(p), windowWidth, windowHeight,
+                   perspective(verticalFieldOfView(aspect), aspect > 0 ? aspect : 1.0, 1, 20));
 }

@@ -10,6 +10,7 @@
 // holds (they are const).
 
 #include "geom/clock.h"
+#include "geom/pick_box.h"
 #include "geom/vec.h"
 
 #include <array>
@@ -32,12 +33,13 @@ class Scene {
     std::string shownCaption() const;
     // Perspective of 45 degrees (wider on a window narrower than 4:3, see
     // geom/field_of_view.h), near 1, far 20; leaves the modelview identity.
+    // Keeps the size for pickBoxAt.
     virtual void reshape(int width, int height);
     // One light fixed to the viewer at (0, 10, 10), two-sided lighting.
     virtual void setupGL();
     virtual void onSceneSwitch() {}
     // Reads the view's orientation and, through updateModel, the controls at
-    // now, and computes what drawModel, drawForSelection and selectAt show.
+    // now, and computes what drawModel shows and a pick tests against.
     // Called at the moment of every frame before it is drawn, and by an
     // event that picks on the model before it picks.
     void update(Millis now);
@@ -45,8 +47,6 @@ class Scene {
     virtual void drawModel() const {}
     // Clears colour and depth to backgroundColour.
     virtual void clear() const;
-    // What selectAt draws in selection mode: drawModel unless overridden.
-    virtual void drawForSelection() const;
     // What takes the pointer where no overlay item does: as a rule the Rotator.
     virtual Widget* backgroundElement() = 0;
     // The panel's pick of p at now, else backgroundElement.
@@ -67,9 +67,11 @@ class Scene {
     // Multiplies the GL matrix by the orientation of backgroundElement, the
     // scene's Rotator (see ui/rotator.h), as update last read it.
     void applyViewRotation() const;
-    // The name given with glLoadName of the nearest item drawForSelection
-    // draws under the overlay point p, or 0 for none.
-    int selectAt(Vec2 p) const;
+    // The same orientation as a matrix, for picking on the CPU.
+    Mat4 viewRotation() const { return fromFloats(viewOrientation); }
+    // The few pixels of the window around the overlay point p, seen through
+    // the perspective reshape set, for a pick on the model's own triangles.
+    PickBox pickBoxAt(Vec2 p) const;
 
     const std::string name;
     const std::unique_ptr<WidgetPanel> panel;
@@ -81,9 +83,6 @@ class Scene {
 
   private:
     std::array<float, 16> viewOrientation{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    int windowWidth = 0;
+    int windowHeight = 0;
 };
-
-// The winner among selection hit records (count records in buffer, as GL
-// writes them): the last name of the record with the smallest minimum depth,
-// the earlier record on a tie; 0 when nothing or only unnamed geometry was hit.
-int nearestSelectionName(const unsigned* buffer, int count, int bufferSize);

@@ -60,10 +60,9 @@ class DrawnMoebiusStrip : public MoebiusStrip {
     // The band of the wheels scene in its style.
     void drawWheelsBand() const;
 
-    // The map: its regions as patches of both faces, their border lines.
+    // The map: its regions as patches of both faces, their border lines,
+    // the edges, from the sheets update worked out.
     void drawMap() const;
-    void drawMapPatch(double va, double vb, double ua, double ub) const;
-    void drawMapLine(double va, double vb, double ua, double ub) const;
 
     // Places every wheel where it is at now into the batches.
     void placeWheels(Millis now);

@@ -39,6 +39,10 @@ void MoebiusScene::updateModel(Millis now) {
     strip.update(now);
 }
 
+Mat4 MoebiusScene::modelview() const {
+    return translation(0, 0, -viewDistance) * viewRotation();
+}
+
 void MoebiusScene::drawModel() const {
     glPushMatrix();
     {

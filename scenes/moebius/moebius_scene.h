@@ -20,6 +20,8 @@ class MoebiusScene : public Scene {
 
     void drawModel() const override;
     Widget* backgroundElement() override;
+    // The matrix drawModel draws the strip under, as update left the view.
+    Mat4 modelview() const;
 
     DrawnMoebiusStrip strip;
 

@@ -85,6 +85,8 @@ void MoebiusStrip::updateShape() {
         bend = std::fmin(std::fmax(value, 0.0), 1.0);
     }
     updateFrames();
+    if (mode == Map)
+        updateMap();
 }
 
 FaceSample MoebiusStrip::faceSample(const StripFace& face, const StripFrame& frame,

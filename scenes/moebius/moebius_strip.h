@@ -10,6 +10,7 @@
 // (drawn_moebius_strip.h), the only part that calls GL.
 
 #include "geom/drawing_key.h"
+#include "geom/pick_box.h"
 #include "geom/ramp.h"
 #include "geom/vec.h"
 #include "scenes/moebius/strip_faces.h"
@@ -38,6 +39,17 @@ struct FaceSample {
     Vec3 normal;
     Vec3 first;
     Vec3 second;
+};
+
+// One sheet of the map as it is drawn: pairs of points sent as a quad strip
+// or, for a short line across the band, as one polygon (first and second of
+// the first pair, then second and first of the next), under the selection
+// name that a press on it finds, with the side that is culled.
+struct MapSheet {
+    int name; // a region 1 to 6; 0 the band's edges; PickBox::unnamedName a line
+    bool polygon;
+    PickBox::Culled culled;
+    std::vector<FaceSample> pairs;
 };
 
 class MoebiusStrip {
@@ -74,6 +86,16 @@ class MoebiusStrip {
     static FaceSample shiftedSample(const FaceSection& face, double g, double h,
                                     const StripFrame& frame);
 
+    // The map's sheets in the order they are drawn: the black lines, the
+    // regions 1 to 6, the edges; as the last updateShape shaped the band.
+    const std::vector<MapSheet>& mapSheets() const { return sheets; }
+    // The name of the nearest map sheet in box, the band seen through the
+    // scene's modelview (the strip adds its own turn), as selection mode
+    // would find it: a region 1 to 6, or 0 for a line, an edge or nothing.
+    int mapNameAt(PickBox& box, const Mat4& sceneModelview) const;
+    // The strip's own turn into the scenes' view, applied after the scene's.
+    static Mat4 ownTurn();
+
     // The wheels: each rolls from x = 1 at the moment it was added, 0.1 of
     // the band per second. Adding is refused at maxWheels, since every wheel
     // is drawn every frame: 30 are more than stand end to end on the band (15
@@ -105,6 +127,13 @@ class MoebiusStrip {
     int bandStyle = 0;
 
   private:
+    // The map's sheets again when the band's shape has changed.
+    void updateMap();
+    void addMapPatch(int name, double va, double vb, double ua, double ub);
+    void addMapLine(double va, double vb, double ua, double ub);
+
     std::vector<StripFrame> frames;
+    std::vector<MapSheet> sheets;
+    DrawingKey sheetsBuiltFrom;
     DrawingKey framesBuiltFrom; // bend, twist and the lengths
 };

@@ -24,7 +24,8 @@ void StripMapScene::press(Vec2 p, Millis now) {
     // A tap comes with no frame before it: the view may have turned since
     // the last one.
     update(now);
-    const int name = selectAt(p);
+    PickBox box = pickBoxAt(p);
+    const int name = strip.mapNameAt(box, modelview());
     if (name > 0) {
         // On the band: a region switches colour; the view stays.
         forwardToRotator = false;

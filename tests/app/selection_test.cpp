@@ -1,4 +1,5 @@
 #include "app/scene_manager.h"
+#include "tests/support/gl_selection.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_scene.h"
 
@@ -23,7 +24,7 @@ void square(double z) {
 class Layered : public TestScene {
   public:
     Layered() : TestScene("Layered") {}
-    void drawForSelection() const override {
+    void drawModel() const override {
         const double zs[2] = {nearFirst ? -6.0 : -8.0, nearFirst ? -8.0 : -6.0};
         glLoadName(1);
         square(zs[0]);
@@ -42,16 +43,17 @@ class Layered : public TestScene {
 
 Layered layered;
 
-TEST(SelectAt, NearestNamedItemWins) {
+TEST(GlSelectAt, NearestNamedItemWins) {
     gl_test::ensureWindow();
     glViewport(0, 0, gl_test::width, gl_test::height);
     layered.reshape(gl_test::width, gl_test::height);
-    EXPECT_EQ(layered.selectAt({400, 300}), 1);
+    EXPECT_EQ(gl_selection::selectAt(layered, {400, 300}), 1);
     layered.nearFirst = false;
-    EXPECT_EQ(layered.selectAt({400, 300}), 2);
-    EXPECT_EQ(layered.selectAt({5, 5}), 0) << "empty background";
-    EXPECT_EQ(layered.selectAt({500, 300}), 0) << "unnamed geometry in front of a named one";
-    EXPECT_EQ(layered.selectAt({700, 300}), 0) << "only unnamed geometry";
+    EXPECT_EQ(gl_selection::selectAt(layered, {400, 300}), 2);
+    EXPECT_EQ(gl_selection::selectAt(layered, {5, 5}), 0) << "empty background";
+    EXPECT_EQ(gl_selection::selectAt(layered, {500, 300}), 0)
+        << "unnamed geometry in front of a named one";
+    EXPECT_EQ(gl_selection::selectAt(layered, {700, 300}), 0) << "only unnamed geometry";
     EXPECT_EQ(gl_test::stateProblems(), "");
 }
 
@@ -61,11 +63,11 @@ TEST(SelectionRecords, SmallestMinimumDepthThenEarliest) {
                                 2, 0x10000000u, 0x20000000u, 9, 7, // near, last name 7
                                 1, 0x10000000u, 0x10000000u, 8,    // as near, later
                                 0, 0x00000001u, 0x00000001u};      // nearest, no name
-    EXPECT_EQ(nearestSelectionName(records, 3, 512), 7);
-    EXPECT_EQ(nearestSelectionName(records, 4, 512), 0);
-    EXPECT_EQ(nearestSelectionName(records, 0, 512), 0);
+    EXPECT_EQ(gl_selection::nearestSelectionName(records, 3, 512), 7);
+    EXPECT_EQ(gl_selection::nearestSelectionName(records, 4, 512), 0);
+    EXPECT_EQ(gl_selection::nearestSelectionName(records, 0, 512), 0);
     // A record count larger than the buffer holds stops at the buffer's end.
-    EXPECT_EQ(nearestSelectionName(records, 40, 4), 5);
+    EXPECT_EQ(gl_selection::nearestSelectionName(records, 40, 4), 5);
 }
 
 } // namespace
