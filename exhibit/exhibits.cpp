@@ -2,7 +2,6 @@
 // defines them all so that the order holds by construction: each shared
 // Rotator is built before the scenes that turn with it.
 
-#include "ui/rotator.h"
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/moebius/cut_strip_scenes.h"
 #include "scenes/moebius/moebius_scene.h"
@@ -14,6 +13,7 @@
 #include "scenes/projective/cross_cap_scene.h"
 #include "scenes/projective/uncrossed_cross_cap_scene.h"
 #include "scenes/ring/ring_scene.h"
+#include "ui/rotator.h"
 
 namespace {
 
