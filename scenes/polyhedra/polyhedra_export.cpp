@@ -1,0 +1,13 @@
+#include "scenes/polyhedra/polyhedra_export.h"
+
+SceneModel tetratetraModel(const ModelRequest&) {
+    return {};
+}
+
+SceneModel cubeoctaModel(const ModelRequest&) {
+    return {};
+}
+
+SceneModel icododecaModel(const ModelRequest&) {
+    return {};
+}

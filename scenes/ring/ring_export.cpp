@@ -1,0 +1,5 @@
+#include "scenes/ring/ring_export.h"
+
+SceneModel ringModel(const ModelRequest&) {
+    return {};
+}
