@@ -4,6 +4,8 @@
 #include "scenes/klein/klein_label_patch.h"
 #include "scenes/klein/klein_sheets.h"
 
+#include <utility>
+
 namespace {
 
 // The control's value, or its start value where the request has none.
@@ -30,21 +32,24 @@ Vec3 turnedAboutZ(const Vec3& p) {
     return {-p.x, -p.y, p.z};
 }
 
-// The whole tube in the state's style.
-SceneModel tubeModel(const KleinTubeState& state, int detail) {
-    SceneModel model;
-    model.sheets = styleSheets(builtTube(state, detail), state.style, detail, turnedAboutX);
-    return model;
-}
-
 } // namespace
 
 SceneModel kleinFromRectangleModel(const ModelRequest& request) {
-    return tubeModel(rectangleSliderState(valueOr(request, 0)), request.detail);
+    const KleinTubeState state = rectangleSliderState(valueOr(request, 0));
+    const KleinTube tube = builtTube(state, request.detail);
+    SceneModel model;
+    model.sheets = styleSheets(tube, state.style, request.detail, turnedAboutX);
+    for (SurfaceSheet& mark : markSheets(tube, turnedAboutX))
+        model.sheets.push_back(std::move(mark));
+    return model;
 }
 
 SceneModel kleinBottleModel(const ModelRequest& request) {
-    return tubeModel(bottleStyleState(int(valueOr(request, Solid))), request.detail);
+    const KleinTubeState state = bottleStyleState(int(valueOr(request, Solid)));
+    SceneModel model;
+    model.sheets =
+        styleSheets(builtTube(state, request.detail), state.style, request.detail, turnedAboutX);
+    return model;
 }
 
 SceneModel kleinLabelModel(const ModelRequest& request) {
