@@ -86,7 +86,7 @@ std::vector<SurfaceSheet> markSheets(const KleinTube& tube, const PlaceInModel& 
         const std::vector<MarkPoint> points = markPoints(tube, mark);
         SurfaceSheet sheet;
         sheet.name =
-            (mark.alongRow ? "short side " : "long side ") + std::to_string(sheets.size() + 1);
+            std::string(mark.alongRow ? "short side " : "long side ") + (mark.at == 0 ? "1" : "2");
         sheet.kind = SheetKind::boundary;
         sheet.rows = int(points.size()) - (loop ? 1 : 0);
         sheet.columns = 6;
