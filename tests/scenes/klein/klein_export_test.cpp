@@ -2,6 +2,7 @@
 // scene's update computes, at the screen's samples and finer, and the
 // closed bottle's sheet joins where its mesh closes.
 
+#include "geom/solid.h"
 #include "scenes/klein/klein_controls.h"
 #include "scenes/klein/klein_export.h"
 #include "scenes/klein/klein_label_patch.h"
@@ -138,4 +139,26 @@ TEST(KleinExport, ClosedBottleJoinsItsEndsTurnedOverAndDetailRefinesTheSameFormu
     for (int r = 0; r < 99; ++r)
         for (int c = 0; c < 49; ++c)
             ASSERT_LT(length(finer.sheets[0].at(2 * r, 2 * c) - bottle.at(r, c)), 1e-12);
+}
+
+TEST(KleinExport, EveryPartOfEachSceneIsAPrintableShell) {
+    // At the start and at a moved control: the tube with open ends, the
+    // bands, the label across the seam, the flattening halves.
+    const struct {
+        SceneModel (*model)(const ModelRequest&);
+        double moved;
+    } scenes[] = {{kleinFromRectangleModel, 0.75},
+                  {kleinBottleModel, Striped},
+                  {kleinLabelModel, 5.09},
+                  {kleinHalvesModel, 0.7}};
+    for (const auto& scene : scenes)
+        for (bool moved : {false, true}) {
+            ModelRequest request;
+            if (moved)
+                request.values = {scene.moved};
+            const PrintModel print = makePrintable(scene.model(request), {});
+            EXPECT_FALSE(print.parts.empty());
+            for (const auto& part : print.parts)
+                EXPECT_TRUE(checkShell(part).printable()) << part.name << " " << scene.moved;
+        }
 }
