@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr double markBrightness = 4;
-
 // One mark along its points: a hexagonal tube of radius markRadius, hue
 // from h0 to h1.
 void drawMark(const std::vector<MarkPoint>& points, double h0, double h1) {

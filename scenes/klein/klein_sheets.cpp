@@ -95,7 +95,9 @@ std::vector<SurfaceSheet> markSheets(const KleinTube& tube, const PlaceInModel& 
         for (int t = 0; t < sheet.rows; ++t) {
             const MarkPoint& p = points[std::size_t(t)];
             const double f = double(t) / double(points.size() - 1);
-            const Vec3 colour = hueRamp((1 - f) * mark.h0 + f * mark.h1, 1);
+            // As GL takes the drawing's colour: each channel clamped to 1.
+            const Vec3 ramp = hueRamp((1 - f) * mark.h0 + f * mark.h1, markBrightness);
+            const Vec3 colour{std::min(ramp.x, 1.0), std::min(ramp.y, 1.0), std::min(ramp.z, 1.0)};
             for (int k = 0; k < sheet.columns; ++k) {
                 const double psi = k * markSector;
                 const Vec3 out = std::cos(psi) * p.side - std::sin(psi) * p.normal;

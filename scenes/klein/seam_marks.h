@@ -10,6 +10,10 @@
 
 // Model units.
 constexpr double markRadius = 0.04;
+// The hue ramp's brightness on the marks: bright enough to saturate, so that
+// the colour given, each channel clamped to 1, is the ramp's at full
+// strength between its primaries.
+constexpr double markBrightness = 4;
 // The hexagon's corner k lies at angle k * markSector (radians) from side,
 // turning away from the normal.
 constexpr double markSector = 1.0471975511965976;
