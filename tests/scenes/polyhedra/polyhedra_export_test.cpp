@@ -11,12 +11,8 @@
 
 namespace {
 
-// The request with these control values.
 ModelRequest requestOf(std::vector<double> values, int detail = 1) {
-    ModelRequest request;
-    request.values = std::move(values);
-    request.detail = detail;
-    return request;
+    return {std::move(values), {}, detail, "it"};
 }
 
 // Each edge of a closed mesh facing out is walked once each way.

@@ -9,12 +9,8 @@ namespace {
 
 namespace ucc = uncrossed_cross_cap;
 
-// The request with these control values.
 ModelRequest requestOf(std::vector<double> values, int detail = 1) {
-    ModelRequest request;
-    request.values = std::move(values);
-    request.detail = detail;
-    return request;
+    return {std::move(values), {}, detail, "it"};
 }
 
 void expectPrintable(const SceneModel& model) {

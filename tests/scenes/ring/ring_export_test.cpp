@@ -9,12 +9,8 @@ namespace {
 
 using namespace ring;
 
-// The request with these control values.
 ModelRequest requestOf(std::vector<double> values, int detail = 1) {
-    ModelRequest request;
-    request.values = std::move(values);
-    request.detail = detail;
-    return request;
+    return {std::move(values), {}, detail, "it"};
 }
 
 // Cut back, the band is one sheet per side midway between the scene's face
