@@ -77,7 +77,8 @@ TEST(ProjectiveExport, UncrossedBandRunsAcrossTheCore) {
 TEST(ProjectiveExport, EveryPartPrints) {
     for (double t : {0.0, 0.5, 1.0})
         for (int surface : {1, 2})
-            expectPrintable(crossCapModel(requestOf({t, double(surface), 3, 2.0})));
+            expectPrintable(
+                crossCapModel(requestOf({t, double(surface), surface == 1 ? 1.0 : 3.0, 2.0})));
     for (double reach : {0.0, 0.6, 1.0})
         expectPrintable(uncrossedCrossCapModel(requestOf({reach, 1})));
     expectPrintable(crossCapModel(requestOf({1.0, 1, 3, 0.5}, 2)));
