@@ -23,8 +23,8 @@
 
 namespace {
 
-constexpr int width = 640;
-constexpr int height = 480;
+constexpr int width = 400;
+constexpr int height = 300;
 // The exhibit's background, so that the pictures sit with the others.
 constexpr float background[] = {9 / 255.0f, 48 / 255.0f, 75 / 255.0f};
 constexpr double fieldOfView = 30; // degrees, vertical
