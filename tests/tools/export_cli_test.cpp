@@ -148,6 +148,14 @@ TEST_F(ExportTool, TheGltfValidatorFindsNoErrors) {
     EXPECT_EQ(validated.status, 0) << validated.out << validated.err;
 }
 
+// The exporter runs where no display or GL driver is installed.
+TEST_F(ExportTool, LinksNoDrawingOrWindowLibrary) {
+    const Outcome libraries = runOther("/usr/bin/ldd", {LEMBOVARI_EXPORT});
+    ASSERT_EQ(libraries.status, 0) << libraries.err;
+    EXPECT_FALSE(std::regex_search(libraries.out, std::regex(R"((libGL|libOpenGL|libglut|libX))")))
+        << libraries.out;
+}
+
 TEST_F(ExportTool, AnObjComesWithItsMaterials) {
     if (!exported({"cubeocta", output("cube.obj")}))
         GTEST_SKIP() << "cubeocta has no model yet";
