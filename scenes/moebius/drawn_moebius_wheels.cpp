@@ -9,8 +9,8 @@
 void DrawnMoebiusStrip::placeWheels(Millis now) {
     wheelBatches.clear();
     const WheelModel& model = wheelModel();
-    for (double x : wheelPositions(now))
-        wheelBatches.add(model, wheelPlacement(stripFrame(x), thickness, x * closedLength));
+    for (const WheelPlacement& placement : wheelPlacements(*this, now))
+        wheelBatches.add(model, placement);
 }
 
 void DrawnMoebiusStrip::drawWheels() const {

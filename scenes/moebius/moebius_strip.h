@@ -85,6 +85,17 @@ class MoebiusStrip {
     // The same with a constant offset (g, h) across and along the normal, no lift.
     static FaceSample shiftedSample(const FaceSection& face, double g, double h,
                                     const StripFrame& frame);
+    // A face of a table (in half-widths and half-thicknesses) in model units.
+    StripFace scaledFace(const StripFace& face) const;
+
+    // The samples every drawing and the export take along the band: a face
+    // at x = i / (256 detail), i = 0..256 detail, lifted (the face frames
+    // at detail 1); the same from x0 to x1 in n steps; a face shifted by
+    // (g, h) along the whole band.
+    std::vector<FaceSample> faceSamples(const StripFace& face, int detail = 1) const;
+    std::vector<FaceSample> faceSamples(const StripFace& face, double x0, double x1, int n) const;
+    std::vector<FaceSample> shiftedSamples(const FaceSection& face, double g, double h,
+                                           int detail = 1) const;
 
     // The map's sheets in the order they are drawn: the black lines, the
     // regions 1 to 6, the edges; as the last updateShape shaped the band.

@@ -31,7 +31,11 @@ struct WheelModel {
     WheelPart bottomSide;
     WheelPart spokes;
 };
+// The wheel as drawn (30 points around the rim, 15 around a spoke, the
+// last repeating the first), shared.
 const WheelModel& wheelModel();
+// The same with detail times as many steps around the rim and the spokes.
+WheelModel buildWheelModel(int detail);
 
 constexpr double wheelRadius = 0.3;
 
@@ -47,3 +51,5 @@ struct WheelPlacement {
 // The wheel standing on the +N face of a band of the given thickness at the
 // frame, having rolled through the distance (model units).
 WheelPlacement wheelPlacement(const StripFrame& frame, double thickness, double distance);
+// Every wheel of the strip where it stands at now, oldest first.
+std::vector<WheelPlacement> wheelPlacements(const MoebiusStrip& strip, Millis now);
