@@ -38,6 +38,11 @@ const WheelModel& wheelModel();
 WheelModel buildWheelModel(int detail);
 
 constexpr double wheelRadius = 0.3;
+// The wheel's colours as drawn (red, green, blue, 0 to 1): tyre and rim,
+// the two sides, the spokes.
+constexpr Vec3 tyreColour{0.5, 0.5, 0.7};
+constexpr Vec3 sideColour{0.5, 0.5, 0.9};
+constexpr Vec3 spokeColour{0.8, 0.7, 0.8};
 
 // Where the wheel's own axes and centre go: a point p of the model is placed
 // at origin + p.x ex + p.y ey + p.z ez (a rotation and a translation).
