@@ -51,7 +51,9 @@ struct SurfaceSheet {
     // sheet; the picture is the model's texture.
     std::vector<Vec2> texture;
 
-    const Vec3& at(int row, int column) const { return points[std::size_t(row * columns + column)]; }
+    const Vec3& at(int row, int column) const {
+        return points[std::size_t(row * columns + column)];
+    }
 };
 
 // A closed triangle mesh that already bounds a solid (a polyhedron),

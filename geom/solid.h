@@ -39,8 +39,8 @@ PrintModel makePrintable(const SceneModel& model, const PrintSettings& settings)
 
 // What the checks of a printable part found.
 struct ShellReport {
-    int openEdges = 0;       // edges in one triangle only
-    int overusedEdges = 0;   // edges in more than two triangles
+    int openEdges = 0;        // edges in one triangle only
+    int overusedEdges = 0;    // edges in more than two triangles
     int misorientedEdges = 0; // edges used twice in the same direction
     int degenerateTriangles = 0;
     double volume = 0.0; // cubic millimetres, positive when the part faces out
