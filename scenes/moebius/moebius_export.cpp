@@ -77,10 +77,19 @@ void addWheel(SceneModel& model, const WheelModel& wheel, const WheelPlacement& 
     }
 }
 
+// The strip draws itself turned into the scenes' view (its ring level,
+// the scene's up along the ring's axis): the model is that turned strip.
+SceneModel turned(SceneModel model) {
+    for (SurfaceSheet& sheet : model.sheets)
+        for (Vec3& p : sheet.points)
+            p = MoebiusStrip::turned(p);
+    return model;
+}
+
 SceneModel bandModel(const MoebiusStrip& strip, const std::vector<BandPiece>& pieces, int detail) {
     SceneModel model;
     model.sheets = bandSheets(strip, pieces, detail);
-    return model;
+    return turned(model);
 }
 
 } // namespace
@@ -122,11 +131,12 @@ SceneModel wheelsModel(const ModelRequest& request) {
     } else {
         addPieces(pieces, strip, strip_faces::bandBroad, colour, "band");
     }
-    SceneModel model = bandModel(strip, pieces, request.detail);
+    SceneModel model;
+    model.sheets = bandSheets(strip, pieces, request.detail);
     const WheelModel wheel = buildWheelModel(request.detail);
     for (const WheelPlacement& placement : wheelPlacements(strip, 0))
         addWheel(model, wheel, placement);
-    return model;
+    return turned(model);
 }
 
 SceneModel cutInTwoModel(const ModelRequest& request) {
@@ -176,5 +186,5 @@ SceneModel stripMapModel(const ModelRequest& request) {
     strip.updateShape();
     SceneModel model;
     model.sheets.push_back(mapSheet(strip, request.detail));
-    return model;
+    return turned(model);
 }

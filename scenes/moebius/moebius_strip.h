@@ -106,6 +106,8 @@ class MoebiusStrip {
     int mapNameAt(PickBox& box, const Mat4& sceneModelview) const;
     // The strip's own turn into the scenes' view, applied after the scene's.
     static Mat4 ownTurn();
+    // A point of the strip where that turn puts it in the scene's model space.
+    static Vec3 turned(const Vec3& p);
 
     // The wheels: each rolls from x = 1 at the moment it was added, 0.1 of
     // the band per second. Adding is refused at maxWheels, since every wheel
