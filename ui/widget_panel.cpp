@@ -49,9 +49,15 @@ Widget* WidgetPanel::pick(Vec2 p, Millis now) const {
 void WidgetPanel::draw(Millis now) const {
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    for (const auto& item : itemList)
-        if (!item->hidden)
-            item->draw(now);
+    // A touch screen's wrapped rows stand where the open menu unfolds; the
+    // menu, which takes the press there, is drawn over them.
+    const auto last = [](const PanelItem* item) {
+        return forFingers && dynamic_cast<const SceneMenu*>(item);
+    };
+    for (bool drawLast : {false, true})
+        for (const auto& item : itemList)
+            if (!item->hidden && last(item.get()) == drawLast)
+                item->draw(now);
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
 }
