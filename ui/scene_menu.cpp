@@ -70,15 +70,16 @@ void SceneMenu::layout(double width, double height) {
     const double widest = widestCaption(list);
     grid = {};
     int columns = 1;
-    if (WidgetPanel::forFingers && list && list->count() > 0) {
-        // A short screen (a phone on its side) has no room for every row a
-        // finger tall in one column. The rows first give up height down to
-        // the finger's least; then the list stands in as few columns as
-        // that height takes. Every caption stays in sight and a tap away,
-        // where a scrolled list would hide some of them behind a drag that a
-        // visitor must first discover, and that a tap's drift could start.
-        // The list starts just above the square's circle and ends at the
-        // window's top edge, its frame included.
+    const bool fits = !list || (list->count() + 2) * rowHeight + 5 <= height - position.y;
+    if (WidgetPanel::forFingers && !fits) {
+        // A short screen (a phone on its side, a wide kiosk) has no room
+        // for the usual column. The list then starts just above the
+        // square's circle and ends at the window's top edge, its frame
+        // included; the rows give up height down to a finger's least, and
+        // past that the list stands in as few columns as that height takes.
+        // Every caption stays in sight and a tap away, where a scrolled list
+        // would hide some behind a drag that a visitor must first discover
+        // and that a tap's drift could start by mistake.
         const int n = list->count();
         const double least = FingerSize::narrowestControlUnits;
         const double below = 20;
