@@ -150,13 +150,11 @@ TEST(Taps, OnTouchScreensTheModelTheMenuAndTheColoursKeepToTheirRoom) {
                             e.y + r.up <= p.y - o.down);
             }
             EXPECT_TRUE(editor.position.y + r.up <= size.y && editor.position.x - r.left >= 0);
-            for (int row = 0; row < 3; ++row) {
-                double tall = 0;
-                for (double y = editor.position.y - r.down; y <= editor.position.y + r.up;
-                     y += 0.25)
-                    tall += editor.rowAt({editor.position.x, y}) == row ? 0.25 : 0;
-                EXPECT_GE(tall, least) << row;
-            }
+            const double base = editor.position.y - r.down; // rows least tall from there up
+            for (int row = 0; row < 3; ++row)
+                EXPECT_TRUE(editor.rowAt({editor.position.x, base + least * row + 0.5}) == row &&
+                            editor.rowAt({editor.position.x, base + least * (row + 1) - 0.5}) ==
+                                row);
             for (const auto& item : scene.panel->items())
                 if (auto* menu = dynamic_cast<SceneMenu*>(item.get())) {
                     menu->showOpen();
