@@ -36,7 +36,7 @@ void Scene::reshape(int width, int height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (band) {
-        glLoadMatrixd(projection().m);
+        glMultMatrixd(projection().m);
     } else {
         // Before the window system's first reshape the size is 0 by 0; any
         // aspect will do until then, but a division by zero would poison the

@@ -40,13 +40,9 @@ double barBottom(int i) {
 
 } // namespace
 
-double ColourEditor::rowPitch() {
-    return rowLook().pitch;
-}
-
 PanelItem::Reach ColourEditor::reach() const {
     const double half = width * 0.5;
-    return {half + 10, half + 9, 10, WidgetPanel::forFingers ? 3 * rowPitch() - 10 : 40};
+    return {half + 10, half + 9, 10, WidgetPanel::forFingers ? 3 * rowLook().pitch - 10 : 40};
 }
 
 bool ColourEditor::contains(Vec2 p) const {
@@ -67,7 +63,7 @@ int ColourEditor::valueAt(int column) const {
 int ColourEditor::rowAt(Vec2 p) const {
     // A finger's rows share the hit area's height in three equal parts.
     if (WidgetPanel::forFingers)
-        return static_cast<int>(std::floor((p.y - position.y + 10) / rowPitch()));
+        return static_cast<int>(std::floor((p.y - position.y + 10) / rowLook().pitch));
     return static_cast<int>((p.y - position.y) / 15);
 }
 

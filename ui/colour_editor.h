@@ -36,8 +36,6 @@ class ColourEditor : public PanelItem, public Widget {
     int valueAt(int column) const;
     // The row at the height of p: 0 red, 1 green, 2 blue (others outside the rows).
     int rowAt(Vec2 p) const;
-    // The height from one row to the next, in overlay units.
-    static double rowPitch();
 
     int* rgb;
     int startRgb[3] = {0, 0, 0};

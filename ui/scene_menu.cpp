@@ -190,32 +190,34 @@ void SceneMenu::draw(Millis now) const {
         for (int i = 0; i < n; ++i) {
             const Row row = placeOf(i, n, openness);
             glPushMatrix();
-            glTranslated(row.left, 0, 0);
-            if (i == lit)
-                blendedRect(0, row.lo, rowWidth, row.hi, 0.4, 0.6, 0.2, 0.5);
-            if (i == list->shownIndex()) {
-                glColor3d(0.4, 0.6, 0.2);
-                glBegin(GL_LINE_STRIP);
-                {
-                    glVertex2i(0, row.lo);
-                    glVertex2i(0, row.hi);
-                    glVertex2i(rowWidth, row.hi);
-                    glVertex2i(rowWidth, row.lo);
-                    glVertex2i(0, row.lo);
-                }
-                glEnd();
-            }
-            glColor3d(1, 1, 1);
-            glPushMatrix();
             {
-                // Captions shrink with rows shorter than the usual.
-                const double shrink = tall / rowHeight;
-                glTranslated(10, row.lo + 7 * shrink, 0);
-                const double scale = captionScale * captionFit * shrink;
-                glScaled(scale, scale, scale);
-                strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
+                glTranslated(row.left, 0, 0);
+                if (i == lit)
+                    blendedRect(0, row.lo, rowWidth, row.hi, 0.4, 0.6, 0.2, 0.5);
+                if (i == list->shownIndex()) {
+                    glColor3d(0.4, 0.6, 0.2);
+                    glBegin(GL_LINE_STRIP);
+                    {
+                        glVertex2i(0, row.lo);
+                        glVertex2i(0, row.hi);
+                        glVertex2i(rowWidth, row.hi);
+                        glVertex2i(rowWidth, row.lo);
+                        glVertex2i(0, row.lo);
+                    }
+                    glEnd();
+                }
+                glColor3d(1, 1, 1);
+                glPushMatrix();
+                {
+                    // Captions shrink with rows shorter than the usual.
+                    const double shrink = tall / rowHeight;
+                    glTranslated(10, row.lo + 7 * shrink, 0);
+                    const double scale = captionScale * captionFit * shrink;
+                    glScaled(scale, scale, scale);
+                    strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
+                }
+                glPopMatrix();
             }
-            glPopMatrix();
             glPopMatrix();
         }
     }
