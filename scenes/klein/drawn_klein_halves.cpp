@@ -2,17 +2,11 @@
 
 #include "scenes/klein/drawn_klein_tube.h"
 
+#include "scenes/klein/klein_controls.h"
+
 #include <GL/gl.h>
 
 #include <utility>
-
-namespace {
-
-// How far the halves of the cut bottle move apart, and the height of the
-// axis the second one swings over about.
-constexpr double halvesGap = 2.65;
-
-} // namespace
 
 void DrawnKleinTube::buildHalves() {
     // Build the half surface into the tube's arrays and swap it out, so that
@@ -40,6 +34,7 @@ void DrawnKleinTube::drawHalves() const {
         // The other half swings over about an axis parallel to x.
         glPushMatrix();
         {
+            // As secondHalfPlace (klein_controls.h) moves it.
             glTranslated(0, -halvesGap * k, 0);
             glTranslated(0, halvesGap, 0);
             glRotated(180 * k, 1, 0, 0);

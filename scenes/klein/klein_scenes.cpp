@@ -1,5 +1,6 @@
 #include "scenes/klein/klein_scenes.h"
 
+#include "scenes/klein/klein_controls.h"
 #include "scenes/klein/style_selector.h"
 #include "ui/dial.h"
 #include "ui/rotator.h"
@@ -11,10 +12,10 @@
 namespace {
 // How far the bottle stands in front of the viewer.
 constexpr double viewDistance = 10;
-// A whole turn of the label dial (2 pi) moves the label by half the morph
-// range, that is by all 100 rows; at 0 the label starts at row 14.
-constexpr double labelMorphPerRadian = 0.07957747154594767; // 1 / (4 pi)
-constexpr double labelStart = 0.07;
+
+void showState(DrawnKleinTube& tube, const KleinTubeState& state) {
+    tube.update(state.stage, state.morph, state.style);
+}
 } // namespace
 
 KleinScene::KleinScene(const std::string& key, KleinStage stage, Rotator& rotator)
@@ -42,13 +43,7 @@ KleinFromRectangleScene::KleinFromRectangleScene(Rotator& rotator)
 }
 
 void KleinFromRectangleScene::updateModel(Millis) {
-    // The first half of the slider rolls the rectangle up, the second half
-    // bends the tube in three phases of a sixth of the slider each.
-    const double v = control->value;
-    if (v < 0.5)
-        tube.update(RollRectangle, 2 * v, Solid);
-    else
-        tube.update(BendTube, 2 * v - 1, Solid);
+    showState(tube, rectangleSliderState(control->value));
 }
 
 KleinBottleScene::KleinBottleScene(Rotator& rotator)
@@ -58,7 +53,7 @@ KleinBottleScene::KleinBottleScene(Rotator& rotator)
 }
 
 void KleinBottleScene::updateModel(Millis) {
-    tube.update(WholeBottle, 0, control->selected);
+    showState(tube, bottleStyleState(control->selected));
 }
 
 KleinLabelScene::KleinLabelScene(Rotator& rotator)
@@ -67,12 +62,8 @@ KleinLabelScene::KleinLabelScene(Rotator& rotator)
     panel->add(control);
 }
 
-double KleinLabelScene::labelMorph(double dialAngle) {
-    return dialAngle * labelMorphPerRadian + labelStart;
-}
-
 void KleinLabelScene::updateModel(Millis now) {
-    tube.update(MirroredBottle, labelMorph(control->angleAt(now)), Solid);
+    showState(tube, labelDialState(control->angleAt(now)));
 }
 
 KleinHalvesScene::KleinHalvesScene(Rotator& rotator)
@@ -82,5 +73,5 @@ KleinHalvesScene::KleinHalvesScene(Rotator& rotator)
 }
 
 void KleinHalvesScene::updateModel(Millis) {
-    tube.update(CutBottle, control->value, Solid);
+    showState(tube, halvesSliderState(control->value));
 }

@@ -65,10 +65,6 @@ class KleinLabelScene : public KleinScene {
     explicit KleinLabelScene(Rotator& rotator);
     std::string caption() const override { return "Etichetta sulla bottiglia"; }
 
-    // The label position for a dial angle in radians: a whole turn of the
-    // dial takes the label once around the bottle.
-    static double labelMorph(double dialAngle);
-
     Dial* control = nullptr; // owned by the panel
 
   protected:

@@ -63,9 +63,12 @@ Vec3 unitOr(const Vec3& a, const Vec3& fallback) {
 
 } // namespace
 
-KleinTube::KleinTube(KleinStage initialStage)
-    : controlPoints(9), knots(13), frames(100), vertices(100 * 50), normals(100 * 50),
+KleinTube::KleinTube(KleinStage initialStage, int rowCount, int columnCount)
+    : controlPoints(9), knots(13), rows(std::max(rowCount, 2)), columns(std::max(columnCount, 2)),
       stage(initialStage) {
+    frames.resize(std::size_t(rows));
+    vertices.resize(std::size_t(rows) * std::size_t(columns));
+    normals.resize(vertices.size());
     // Clamped and uniform: degree + 1 zeros, the interior knots, degree + 1 ones.
     const int spans = controlPointCount - degree;
     for (int k = 0; k < knotCount; ++k) {

@@ -40,7 +40,8 @@ struct SpineFrame {
 
 class KleinTube {
   public:
-    explicit KleinTube(KleinStage stage);
+    // rows by columns mesh points (at least 2 each); the screen shows 100 by 50.
+    explicit KleinTube(KleinStage stage, int rows = 100, int columns = 50);
 
     void setControlPoint(int index, const Vec3& point);
     // The curve point at u, u clamped to [0, 1].

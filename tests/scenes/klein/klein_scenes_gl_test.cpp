@@ -5,6 +5,7 @@
 
 #include "app/events.h"
 #include "app/scene_manager.h"
+#include "scenes/klein/klein_controls.h"
 #include "scenes/klein/klein_scenes.h"
 #include "scenes/klein/style_selector.h"
 #include "tests/support/gl_window.h"
@@ -288,8 +289,8 @@ TEST_F(KleinScenesTest, TheFourScenesTurnTogether) {
 }
 
 TEST(KleinLabelScene, WholeTurnOfTheDialTakesTheLabelOnceAround) {
-    EXPECT_NEAR(KleinLabelScene::labelMorph(0), 0.07, 1e-15);
-    EXPECT_NEAR(KleinLabelScene::labelMorph(2 * pi) - KleinLabelScene::labelMorph(0), 0.5, 1e-15);
+    EXPECT_NEAR(labelMorph(0), 0.07, 1e-15);
+    EXPECT_NEAR(labelMorph(2 * pi) - labelMorph(0), 0.5, 1e-15);
 }
 
 } // namespace
