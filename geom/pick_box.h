@@ -10,19 +10,12 @@
 // window depth of what was kept. The record with the smallest depth wins,
 // the earlier one on a tie. Pure: no GL.
 
+#include "geom/mat4.h"
 #include "geom/vec.h"
 
 #include <array>
 #include <cstdint>
 #include <vector>
-
-// Matrices as GL's matrix calls build them (column-major, degrees).
-Mat4 operator*(const Mat4& a, const Mat4& b);
-Mat4 translation(double x, double y, double z);
-Mat4 rotation(double degrees, double x, double y, double z);
-// gluPerspective's matrix.
-Mat4 perspective(double fovyDegrees, double aspect, double zNear, double zFar);
-Mat4 fromFloats(const std::array<float, 16>& m);
 
 class PickBox {
   public:

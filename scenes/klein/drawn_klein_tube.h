@@ -30,11 +30,9 @@ class DrawnKleinTube : public KleinTube {
     void drawStage() const;
     // The mesh as quad strips in the current style.
     void drawSurface() const;
-    // The rectangle's four coloured edges, as thin hexagonal tubes.
+    // The rectangle's four coloured edges, as thin hexagonal tubes
+    // (seam_marks.h).
     void drawSeamMarks() const;
-    // Along mesh row (or column) round((count - 1) * a), hue from h0 to h1.
-    void drawRowMark(double a, double h0, double h1) const;
-    void drawColumnMark(double a, double h0, double h1) const;
     // The run's strips with texture coordinates: t from t0 at row r0 to t1 at
     // row r1, s from 1 - s0 at column c0 to 1 - s1 at column c1.
     void drawTexturedStrips(const StripRun& run) const;

@@ -4,11 +4,19 @@
 #include "scenes/klein/klein_label_patch.h"
 #include "scenes/klein/klein_sheets.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 // The control's value, or its start value where the request has none.
 double valueOr(const ModelRequest& request, double start) {
     return request.values.empty() ? start : request.values[0];
+}
+
+// How many times finer than on screen: at least once.
+int detailOf(const ModelRequest& request) {
+    return std::max(request.detail, 1);
 }
 
 // The tube a state builds, `detail` times finer than on screen, as the
@@ -30,41 +38,45 @@ Vec3 turnedAboutZ(const Vec3& p) {
     return {-p.x, -p.y, p.z};
 }
 
-// The whole tube in the state's style.
-SceneModel tubeModel(const KleinTubeState& state, int detail) {
-    SceneModel model;
-    model.sheets = styleSheets(builtTube(state, detail), state.style, detail, turnedAboutX);
-    return model;
-}
-
 } // namespace
 
 SceneModel kleinFromRectangleModel(const ModelRequest& request) {
-    return tubeModel(rectangleSliderState(valueOr(request, 0)), request.detail);
+    const KleinTubeState state = rectangleSliderState(valueOr(request, 0));
+    const KleinTube tube = builtTube(state, detailOf(request));
+    SceneModel model;
+    model.sheets = styleSheets(tube, state.style, detailOf(request), turnedAboutX);
+    for (SurfaceSheet& mark : markSheets(tube, turnedAboutX))
+        model.sheets.push_back(std::move(mark));
+    return model;
 }
 
 SceneModel kleinBottleModel(const ModelRequest& request) {
-    return tubeModel(bottleStyleState(int(valueOr(request, Solid))), request.detail);
+    const KleinTubeState state = bottleStyleState(int(valueOr(request, Solid)));
+    SceneModel model;
+    model.sheets = styleSheets(builtTube(state, detailOf(request)), state.style, detailOf(request),
+                               turnedAboutX);
+    return model;
 }
 
 SceneModel kleinLabelModel(const ModelRequest& request) {
-    const KleinTube tube = builtTube(labelDialState(valueOr(request, 0)), request.detail);
+    const KleinTube tube = builtTube(labelDialState(valueOr(request, 0)), detailOf(request));
     SceneModel model;
-    model.sheets = styleSheets(tube, Solid, request.detail, turnedAboutZ);
+    model.sheets = styleSheets(tube, Solid, detailOf(request), turnedAboutZ);
     model.texture = labelTexture(request.language);
+    // Without a picture the scene shows the bottle alone.
     if (!model.texture.rgba.empty())
-        model.sheets.push_back(labelPatch(tube, request.detail, turnedAboutZ));
+        model.sheets.push_back(labelPatch(tube, detailOf(request), turnedAboutZ));
     return model;
 }
 
 SceneModel kleinHalvesModel(const ModelRequest& request) {
     const KleinTubeState state = halvesSliderState(valueOr(request, 0));
     const HalvesMotion motion = halvesMotion(state.morph);
-    KleinTube tube = builtTube(state, request.detail);
+    KleinTube tube = builtTube(state, detailOf(request));
     SceneModel model;
     if (motion.flattening == 0) {
         // Not cut yet: the whole bottle.
-        model.sheets = styleSheets(tube, Solid, request.detail, turnedAboutX);
+        model.sheets = styleSheets(tube, Solid, detailOf(request), turnedAboutX);
         return model;
     }
     tube.halfFlattening = motion.flattening;

@@ -21,6 +21,7 @@ SurfaceSheet labelPatch(const KleinTube& tube, int detail, const PlaceInModel& p
 
     SurfaceSheet patch;
     patch.name = "label";
+    // White: the picture carries the label's colours.
     patch.colour = {1, 1, 1};
     // Whether the last row added was the seam's, which the run after the
     // seam starts on again.

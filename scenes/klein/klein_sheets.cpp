@@ -1,8 +1,11 @@
 #include "scenes/klein/klein_sheets.h"
 
+#include "geom/hue_ramp.h"
 #include "scenes/klein/klein_lighting.h"
+#include "scenes/klein/seam_marks.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Points this close are one point: rounding apart, as the closed tube's
@@ -66,6 +69,45 @@ std::vector<SurfaceSheet> styleSheets(const KleinTube& tube, int style, int deta
         bands.push_back(tubeSheet("band " + std::to_string(b + 1), tube, tube.vertices,
                                   2 * b * detail, (2 * b + 1) * detail, bandJoins, place));
     return bands;
+}
+
+std::vector<SurfaceSheet> markSheets(const KleinTube& tube, const PlaceInModel& place) {
+    const TubeJoins joins = tubeJoins(tube, tube.vertices);
+    std::vector<SurfaceSheet> sheets;
+    for (const SeamMark& mark : seamMarks) {
+        const bool onAnother =
+            mark.at == 1 && (mark.alongRow ? joins.rowJoin != SeamJoin::open : joins.columnsClosed);
+        if (onAnother)
+            continue;
+        // The short sides' ends meet once the columns close; the long sides'
+        // ends meet turned over where the bottle closes, which no seam of a
+        // hexagonal tube can say, so they stay apart, capped.
+        const bool loop = mark.alongRow && joins.columnsClosed;
+        const std::vector<MarkPoint> points = markPoints(tube, mark);
+        SurfaceSheet sheet;
+        sheet.name =
+            std::string(mark.alongRow ? "short side " : "long side ") + (mark.at == 0 ? "1" : "2");
+        sheet.kind = SheetKind::boundary;
+        sheet.rows = int(points.size()) - (loop ? 1 : 0);
+        sheet.columns = 6;
+        sheet.rowJoin = loop ? SeamJoin::straight : SeamJoin::open;
+        sheet.columnJoin = SeamJoin::straight;
+        for (int t = 0; t < sheet.rows; ++t) {
+            const MarkPoint& p = points[std::size_t(t)];
+            const double f = double(t) / double(points.size() - 1);
+            // As GL takes the drawing's colour: each channel clamped to 1.
+            const Vec3 ramp = hueRamp((1 - f) * mark.h0 + f * mark.h1, markBrightness);
+            const Vec3 colour{std::min(ramp.x, 1.0), std::min(ramp.y, 1.0), std::min(ramp.z, 1.0)};
+            for (int k = 0; k < sheet.columns; ++k) {
+                const double psi = k * markSector;
+                const Vec3 out = std::cos(psi) * p.side - std::sin(psi) * p.normal;
+                sheet.points.push_back(place(p.point + markRadius * out));
+                sheet.pointColours.push_back(colour);
+            }
+        }
+        sheets.push_back(std::move(sheet));
+    }
+    return sheets;
 }
 
 KleinTube finerTube(int stage, int detail) {

@@ -37,6 +37,14 @@ SurfaceSheet tubeSheet(const std::string& name, const KleinTube& tube,
 std::vector<SurfaceSheet> styleSheets(const KleinTube& tube, int style, int detail,
                                       const PlaceInModel& place);
 
+// The first scene's edge marks (seam_marks.h) as tubes, a boundary sheet
+// each, coloured along their length: the hexagon's corners are the columns,
+// the mark's points the rows. A mark that closes into a loop, as a short
+// side once the rectangle has rolled, joins its ends; one lying on another
+// (the second long side once rolled, the second short side once the bottle
+// closes) is left out.
+std::vector<SurfaceSheet> markSheets(const KleinTube& tube, const PlaceInModel& place);
+
 // The tube of `stage` sampled `detail` times finer than on screen: each
 // screen step between rows and between columns cut into detail steps.
 KleinTube finerTube(int stage, int detail);

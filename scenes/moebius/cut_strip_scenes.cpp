@@ -1,5 +1,6 @@
 #include "scenes/moebius/cut_strip_scenes.h"
 
+#include "scenes/moebius/strip_controls.h"
 #include "scenes/moebius/strip_selectors.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
@@ -11,8 +12,7 @@ CutInTwoScene::CutInTwoScene(Rotator& rotator) : MoebiusScene("Moebius3", CutInT
 }
 
 void CutInTwoScene::readControls(Millis now) {
-    strip.setTwistFromAngle(twistDial->angleAt(now));
-    strip.value = liftSlider->value;
+    strip_controls::setValueAndTwist(strip, liftSlider->value, twistDial->angleAt(now));
 }
 
 CutInThreeScene::CutInThreeScene(Rotator& rotator) : MoebiusScene("Moebius5", CutInThree, rotator) {
@@ -23,9 +23,8 @@ CutInThreeScene::CutInThreeScene(Rotator& rotator) : MoebiusScene("Moebius5", Cu
 }
 
 void CutInThreeScene::readControls(Millis now) {
-    strip.setTwistFromAngle(twistDial->angleAt(now));
-    strip.cutStyle = cutSelector->selected;
-    strip.value = liftSlider->value;
+    strip_controls::setCutInThree(strip, liftSlider->value, twistDial->angleAt(now),
+                                  cutSelector->selected);
 }
 
 SlidingStripScene::SlidingStripScene(Rotator& rotator)
@@ -35,6 +34,5 @@ SlidingStripScene::SlidingStripScene(Rotator& rotator)
 }
 
 void SlidingStripScene::readControls(Millis now) {
-    strip.setTwistFromAngle(twistDial->angleAt(now));
-    strip.value = strip_faces::slidingValue(slideDial->angleAt(now));
+    strip_controls::setSliding(strip, twistDial->angleAt(now), slideDial->angleAt(now));
 }

@@ -14,37 +14,8 @@ using namespace strip_drawing;
 
 namespace {
 
-// The strip's whole length as 256 steps.
-constexpr int faceSteps = 256;
-constexpr double faceStep = 0.00390625;
-
-} // namespace
-
-void DrawnMoebiusStrip::drawFace(const StripFace& face, Sides sides) const {
-    const std::vector<StripFrame>& table = faceFrames();
-    chooseCulling(face, faceSample(face, table[0], 0), faceSample(face, table[1], faceStep),
-                  table[0], sides);
-    glBegin(GL_QUAD_STRIP);
-    {
-        for (int i = 0; i <= faceSteps; ++i)
-            send(faceSample(face, table[i], i * faceStep));
-    }
-    glEnd();
-}
-
-void DrawnMoebiusStrip::drawFaceRange(const StripFace& face, double x0, double x1, int n) const {
-    if (n < 1)
-        return;
-    std::vector<FaceSample> samples(std::size_t(n) + 1);
-    StripFrame first;
-    for (int k = 0; k <= n; ++k) {
-        const double x = ((n - k) * x0 + k * x1) / n;
-        const StripFrame frame = stripFrame(x);
-        if (k == 0)
-            first = frame;
-        samples[k] = faceSample(face, frame, x);
-    }
-    chooseCulling(face, samples[0], samples[1], first, Sides::Outside);
+// The samples as one quad strip.
+void sendStrip(const std::vector<FaceSample>& samples) {
     glBegin(GL_QUAD_STRIP);
     {
         for (const FaceSample& sample : samples)
@@ -53,16 +24,26 @@ void DrawnMoebiusStrip::drawFaceRange(const StripFace& face, double x0, double x
     glEnd();
 }
 
+} // namespace
+
+void DrawnMoebiusStrip::drawFace(const StripFace& face, Sides sides) const {
+    const std::vector<FaceSample> samples = faceSamples(face);
+    chooseCulling(face, samples[0], samples[1], faceFrames()[0], sides);
+    sendStrip(samples);
+}
+
+void DrawnMoebiusStrip::drawFaceRange(const StripFace& face, double x0, double x1, int n) const {
+    if (n < 1)
+        return;
+    const std::vector<FaceSample> samples = faceSamples(face, x0, x1, n);
+    chooseCulling(face, samples[0], samples[1], stripFrame(x0), Sides::Outside);
+    sendStrip(samples);
+}
+
 void DrawnMoebiusStrip::drawFaceShifted(const FaceSection& face, double g, double h) const {
-    const std::vector<StripFrame>& table = faceFrames();
-    chooseCulling(face, shiftedSample(face, g, h, table[0]), shiftedSample(face, g, h, table[1]),
-                  table[0], Sides::Outside);
-    glBegin(GL_QUAD_STRIP);
-    {
-        for (int i = 0; i <= faceSteps; ++i)
-            send(shiftedSample(face, g, h, table[i]));
-    }
-    glEnd();
+    const std::vector<FaceSample> samples = shiftedSamples(face, g, h);
+    chooseCulling(face, samples[0], samples[1], faceFrames()[0], Sides::Outside);
+    sendStrip(samples);
 }
 
 void DrawnMoebiusStrip::chooseCulling(const FaceSection& face, const FaceSample& s0,
@@ -97,9 +78,7 @@ void DrawnMoebiusStrip::drawEndCaps(double a, double b, double c, double d, doub
 }
 
 void DrawnMoebiusStrip::drawScaledFace(const StripFace& f, Sides sides) const {
-    const double w = width / 2;
-    const double h = thickness / 2;
-    drawFace({{f.a * w, f.b * h, f.c * w, f.d * h, f.e, f.f}, f.opening}, sides);
+    drawFace(scaledFace(f), sides);
 }
 
 void DrawnMoebiusStrip::drawBand() const {

@@ -1,5 +1,6 @@
 #include "scenes/moebius/moebius_scene.h"
 
+#include "scenes/moebius/strip_controls.h"
 #include "ui/dial.h"
 #include "ui/rotator.h"
 #include "ui/slider.h"
@@ -60,6 +61,5 @@ SquareToMoebiusScene::SquareToMoebiusScene(Rotator& rotator)
 }
 
 void SquareToMoebiusScene::readControls(Millis now) {
-    strip.value = bendSlider->value;
-    strip.setTwistFromAngle(twistDial->angleAt(now));
+    strip_controls::setValueAndTwist(strip, bendSlider->value, twistDial->angleAt(now));
 }

@@ -2,6 +2,7 @@
 
 #include "geom/ramp.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -9,7 +10,8 @@ namespace {
 constexpr double inverseTwoPi = 0.15915494309189535;
 constexpr double inversePi = 0.3183098861837907;
 constexpr double twoPi = 6.283185307179586;
-constexpr int faceSamples = 257;
+constexpr int faceSteps = 256; // the face frames' steps along the whole band
+constexpr double faceStep = 0.00390625;
 constexpr double wheelSpeed = 0.0001; // band lengths per millisecond
 
 // sin(x) / x, 1 at 0.
@@ -69,9 +71,9 @@ void MoebiusStrip::updateFrames() {
     if (!framesBuiltFrom.changes({DrawingKey::of(bend), DrawingKey::of(twist),
                                   DrawingKey::of(flatLength), DrawingKey::of(closedLength)}))
         return;
-    frames.resize(faceSamples);
-    for (int i = 0; i < faceSamples; ++i)
-        frames[std::size_t(i)] = stripFrame(i * 0.00390625);
+    frames.resize(faceSteps + 1);
+    for (int i = 0; i <= faceSteps; ++i)
+        frames[std::size_t(i)] = stripFrame(i * faceStep);
 }
 
 void MoebiusStrip::updateShape() {
@@ -105,6 +107,48 @@ FaceSample MoebiusStrip::shiftedSample(const FaceSection& face, double g, double
     const Vec3& N = frame.normal;
     return {face.e * D + face.f * N, P + (face.a + g) * D + (face.b + h) * N,
             P + (face.c + g) * D + (face.d + h) * N};
+}
+
+StripFace MoebiusStrip::scaledFace(const StripFace& f) const {
+    const double w = width / 2;
+    const double h = thickness / 2;
+    return {{f.a * w, f.b * h, f.c * w, f.d * h, f.e, f.f}, f.opening};
+}
+
+std::vector<FaceSample> MoebiusStrip::faceSamples(const StripFace& face, int detail) const {
+    const int n = faceSteps * std::max(detail, 1);
+    const double step = faceStep / std::max(detail, 1);
+    std::vector<FaceSample> samples(std::size_t(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const double x = i * step;
+        samples[std::size_t(i)] =
+            faceSample(face, detail <= 1 ? frames[std::size_t(i)] : stripFrame(x), x);
+    }
+    return samples;
+}
+
+std::vector<FaceSample> MoebiusStrip::faceSamples(const StripFace& face, double x0, double x1,
+                                                  int n) const {
+    std::vector<FaceSample> samples;
+    if (n < 1)
+        return samples;
+    samples.resize(std::size_t(n) + 1);
+    for (int k = 0; k <= n; ++k) {
+        const double x = ((n - k) * x0 + k * x1) / n;
+        samples[std::size_t(k)] = faceSample(face, stripFrame(x), x);
+    }
+    return samples;
+}
+
+std::vector<FaceSample> MoebiusStrip::shiftedSamples(const FaceSection& face, double g, double h,
+                                                     int detail) const {
+    const int n = faceSteps * std::max(detail, 1);
+    const double step = faceStep / std::max(detail, 1);
+    std::vector<FaceSample> samples(std::size_t(n) + 1);
+    for (int i = 0; i <= n; ++i)
+        samples[std::size_t(i)] =
+            shiftedSample(face, g, h, detail <= 1 ? frames[std::size_t(i)] : stripFrame(i * step));
+    return samples;
 }
 
 void MoebiusStrip::addWheel(Millis now) {

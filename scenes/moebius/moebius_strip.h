@@ -85,6 +85,17 @@ class MoebiusStrip {
     // The same with a constant offset (g, h) across and along the normal, no lift.
     static FaceSample shiftedSample(const FaceSection& face, double g, double h,
                                     const StripFrame& frame);
+    // A face of a table (in half-widths and half-thicknesses) in model units.
+    StripFace scaledFace(const StripFace& face) const;
+
+    // The samples every drawing and the export take along the band: a face
+    // at x = i / (256 detail), i = 0..256 detail, lifted (the face frames
+    // at detail 1); the same from x0 to x1 in n steps; a face shifted by
+    // (g, h) along the whole band.
+    std::vector<FaceSample> faceSamples(const StripFace& face, int detail = 1) const;
+    std::vector<FaceSample> faceSamples(const StripFace& face, double x0, double x1, int n) const;
+    std::vector<FaceSample> shiftedSamples(const FaceSection& face, double g, double h,
+                                           int detail = 1) const;
 
     // The map's sheets in the order they are drawn: the black lines, the
     // regions 1 to 6, the edges; as the last updateShape shaped the band.
@@ -95,6 +106,8 @@ class MoebiusStrip {
     int mapNameAt(PickBox& box, const Mat4& sceneModelview) const;
     // The strip's own turn into the scenes' view, applied after the scene's.
     static Mat4 ownTurn();
+    // A point of the strip where that turn puts it in the scene's model space.
+    static Vec3 turned(const Vec3& p);
 
     // The wheels: each rolls from x = 1 at the moment it was added, 0.1 of
     // the band per second. Adding is refused at maxWheels, since every wheel

@@ -3,20 +3,19 @@
 // face sample sent as a quad strip's pair, and the choice of culled side.
 
 #include "scenes/moebius/moebius_strip.h"
+#include "scenes/moebius/strip_colours.h"
 
 #include <GL/gl.h>
 
 namespace strip_drawing {
 
-struct Rgba {
-    double r, g, b, a;
-};
-constexpr Rgba seaGreen{0.2, 0.9, 0.7, 1};
-constexpr Rgba blue{0.2, 0.3, 0.8, 1};
-constexpr Rgba yellow{0.9, 0.9, 0.2, 1};
-constexpr Rgba darkBlue{0.1, 0.1, 0.2, 1};
-constexpr Rgba black{0, 0, 0, 1};
-constexpr Rgba translucentSeaGreen{0.2, 0.9, 0.7, 0.5};
+using strip_colours::black;
+using strip_colours::blue;
+using strip_colours::darkBlue;
+using strip_colours::Rgba;
+using strip_colours::seaGreen;
+using strip_colours::translucentSeaGreen;
+using strip_colours::yellow;
 
 // The colour as ambient and diffuse material of both sides.
 void material(const Rgba& c);

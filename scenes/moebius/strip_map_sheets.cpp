@@ -93,6 +93,14 @@ Mat4 MoebiusStrip::ownTurn() {
     return rotation(90, 0, 0, 1) * rotation(-90, 0, 1, 0);
 }
 
+Vec3 MoebiusStrip::turned(const Vec3& p) {
+    static const Mat4 turn = ownTurn();
+    const double* m = turn.m;
+    return {m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12],
+            m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13],
+            m[2] * p.x + m[6] * p.y + m[10] * p.z + m[14]};
+}
+
 int MoebiusStrip::mapNameAt(PickBox& box, const Mat4& sceneModelview) const {
     box.setModelview(sceneModelview * ownTurn());
     int current = -1;

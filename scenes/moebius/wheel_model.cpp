@@ -1,5 +1,6 @@
 #include "scenes/moebius/wheel_model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -7,8 +8,9 @@ namespace {
 constexpr double rimRadius = 0.24;
 constexpr double spokeRadius = 0.02;
 constexpr double halfWidth = 0.03;
-constexpr int rimPoints = 30;   // the last repeats the first
-constexpr int spokePoints = 15; // likewise
+// Around the rim and around a spoke on screen; the last repeats the first.
+constexpr int rimSteps = 29;
+constexpr int spokeSteps = 14;
 
 // Appends a strip of points given in pairs (first, second) for each of count
 // steps as the quads between consecutive pairs.
@@ -37,7 +39,11 @@ void orient(WheelPart& part, const Vec3& outward) {
     part.outsideCounterClockwise = dot(winding, outward) > 0;
 }
 
-WheelModel buildWheel() {
+} // namespace
+
+WheelModel buildWheelModel(int detail) {
+    const int rimPoints = rimSteps * std::max(detail, 1) + 1;
+    const int spokePoints = spokeSteps * std::max(detail, 1) + 1;
     WheelModel w;
     for (WheelPart* part : {&w.tyre, &w.rim}) {
         const double r = part == &w.tyre ? wheelRadius : rimRadius;
@@ -79,10 +85,8 @@ WheelModel buildWheel() {
     return w;
 }
 
-} // namespace
-
 const WheelModel& wheelModel() {
-    static const WheelModel model = buildWheel();
+    static const WheelModel model = buildWheelModel(1);
     return model;
 }
 
@@ -98,4 +102,12 @@ WheelPlacement wheelPlacement(const StripFrame& frame, double thickness, double 
     const Vec3& N = frame.normal;
     const Vec3 B = cross(D, N);
     return {frame.centre + (thickness / 2 + wheelRadius) * N, sr * N - cr * B, cr * N + sr * B, D};
+}
+
+std::vector<WheelPlacement> wheelPlacements(const MoebiusStrip& strip, Millis now) {
+    std::vector<WheelPlacement> placements;
+    for (double x : strip.wheelPositions(now))
+        placements.push_back(
+            wheelPlacement(strip.stripFrame(x), strip.thickness, x * strip.closedLength));
+    return placements;
 }

@@ -31,9 +31,18 @@ struct WheelModel {
     WheelPart bottomSide;
     WheelPart spokes;
 };
+// The wheel as drawn (30 points around the rim, 15 around a spoke, the
+// last repeating the first), shared.
 const WheelModel& wheelModel();
+// The same with detail times as many steps around the rim and the spokes.
+WheelModel buildWheelModel(int detail);
 
 constexpr double wheelRadius = 0.3;
+// The wheel's colours as drawn (red, green, blue, 0 to 1): tyre and rim,
+// the two sides, the spokes.
+constexpr Vec3 tyreColour{0.5, 0.5, 0.7};
+constexpr Vec3 sideColour{0.5, 0.5, 0.9};
+constexpr Vec3 spokeColour{0.8, 0.7, 0.8};
 
 // Where the wheel's own axes and centre go: a point p of the model is placed
 // at origin + p.x ex + p.y ey + p.z ez (a rotation and a translation).
@@ -47,3 +56,5 @@ struct WheelPlacement {
 // The wheel standing on the +N face of a band of the given thickness at the
 // frame, having rolled through the distance (model units).
 WheelPlacement wheelPlacement(const StripFrame& frame, double thickness, double distance);
+// Every wheel of the strip where it stands at now, oldest first.
+std::vector<WheelPlacement> wheelPlacements(const MoebiusStrip& strip, Millis now);

@@ -1,5 +1,6 @@
 #include "scenes/moebius/wheels_scene.h"
 
+#include "scenes/moebius/strip_controls.h"
 #include "scenes/moebius/strip_selectors.h"
 #include "ui/widget_panel.h"
 
@@ -31,7 +32,7 @@ void AddWheelButton::draw(Millis now) const {
 }
 
 void AddWheelButton::activate(Millis now) {
-    strip->addWheel(now);
+    strip_controls::pressWheelButton(*strip, strip_controls::addWheel, now);
 }
 
 void RemoveWheelButton::draw(Millis now) const {
@@ -45,8 +46,8 @@ void RemoveWheelButton::draw(Millis now) const {
     glPopMatrix();
 }
 
-void RemoveWheelButton::activate(Millis) {
-    strip->removeFirstWheel();
+void RemoveWheelButton::activate(Millis now) {
+    strip_controls::pressWheelButton(*strip, strip_controls::removeWheel, now);
 }
 
 void ClearWheelsButton::draw(Millis now) const {
@@ -61,8 +62,8 @@ void ClearWheelsButton::draw(Millis now) const {
     glPopMatrix();
 }
 
-void ClearWheelsButton::activate(Millis) {
-    strip->clearWheels();
+void ClearWheelsButton::activate(Millis now) {
+    strip_controls::pressWheelButton(*strip, strip_controls::clearWheels, now);
 }
 
 WheelsScene::WheelsScene(Rotator& rotator) : MoebiusScene("Moebius2", Wheels, rotator) {

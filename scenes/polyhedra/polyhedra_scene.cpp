@@ -1,29 +1,11 @@
 #include "scenes/polyhedra/polyhedra_scene.h"
 
 #include "geom/draw.h"
-#include "scenes/polyhedra/polyhedra_colours.h"
 #include "ui/rotator.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
 #include <GL/gl.h>
-
-#include <cmath>
-
-namespace {
-
-// Every vertex of the three solids lands on this sphere.
-constexpr double solidRadius = 2.0;
-constexpr double outlineRadius = 0.01;
-
-// The blend of the slider's value: 0 for the dual, 1 for the solid.
-double blendOf(double value) {
-    if (!(value > 0))
-        return 0;
-    return value < 1 ? value : 1;
-}
-
-} // namespace
 
 PolyhedraScene::PolyhedraScene(const std::string& key, HalfEdgeMesh solid,
                                std::vector<int> faceColours, std::vector<int> vertexColours,
@@ -32,11 +14,7 @@ PolyhedraScene::PolyhedraScene(const std::string& key, HalfEdgeMesh solid,
       vertexColours(std::move(vertexColours)), captionText(caption), rotator(rotator) {
     morphSlider = placed(new Slider, BottomLeft, {250, 20});
     panel->add(morphSlider);
-
-    const double r = length(solidMesh.vertexPosition(0));
-    const double k = r > 0 && std::isfinite(r) ? solidRadius / r : 1.0;
-    for (int v = 0; v < solidMesh.vertexCount(); ++v)
-        solidMesh.setVertexPosition(v, k * solidMesh.vertexPosition(v));
+    solidMesh = scaledSolid(std::move(solidMesh));
     dual = dualitySubdivision(solidMesh);
 }
 
@@ -45,26 +23,14 @@ Widget* PolyhedraScene::backgroundElement() {
 }
 
 void PolyhedraScene::updateMorph(double s) {
-    if (s == morphBlend && !morphed.empty())
+    if (s == shownBlend && !morph.triangles.empty())
         return;
-    morphBlend = s;
-    morphed.clear();
-    colours.clear();
-    outlines.clear();
-    for (int i = 0; i < int(dual.triangles.size()); ++i) {
-        const int tag = dual.tags[std::size_t(i)];
-        const MorphedTriangle t = morphedTriangle(dual, i, s);
-        morphed.push_back(t);
-        colours.push_back(
-            blendedColour(faceColours, vertexColours, tagFace(tag), tagVertex(tag), s));
-        for (int j = 0; j < 3; ++j)
-            appendTube(t.corners[std::size_t(j)], t.corners[std::size_t((j + 1) % 3)],
-                       outlineRadius, outlines);
-    }
+    shownBlend = s;
+    morphAt(dual, faceColours, vertexColours, s, morph);
 }
 
 void PolyhedraScene::updateModel(Millis) {
-    const double s = blendOf(morphSlider->value);
+    const double s = morphBlend(morphSlider->value);
     updateMorph(s);
     // The surface changes only with the slider: once it has rested for a
     // frame the surface is replayed from its list.
@@ -89,10 +55,11 @@ void PolyhedraScene::drawMorph() const {
     glEnable(GL_COLOR_MATERIAL);
     glBegin(GL_TRIANGLES);
     {
-        for (std::size_t i = 0; i < morphed.size(); ++i) {
-            glColor3d(colours[i].x, colours[i].y, colours[i].z);
-            glNormal3dv(morphed[i].normal.data());
-            for (const Vec3& x : morphed[i].corners)
+        for (std::size_t i = 0; i < morph.triangles.size(); ++i) {
+            const Vec3& colour = morph.colours[i];
+            glColor3d(colour.x, colour.y, colour.z);
+            glNormal3dv(morph.triangles[i].normal.data());
+            for (const Vec3& x : morph.triangles[i].corners)
                 glVertex3dv(x.data());
         }
     }
@@ -103,13 +70,13 @@ void PolyhedraScene::drawMorph() const {
     glDisable(GL_COLOR_MATERIAL);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_NORMAL_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, outlines.positions.data());
-    glNormalPointer(GL_FLOAT, 0, outlines.normals.data());
+    glVertexPointer(3, GL_FLOAT, 0, morph.outlines.positions.data());
+    glNormalPointer(GL_FLOAT, 0, morph.outlines.normals.data());
     // Each tube's inside is never seen at this width, and the software
     // renderer pays for every thin triangle it sets up.
     glEnable(GL_CULL_FACE);
-    glDrawElements(GL_TRIANGLES, GLsizei(outlines.indices.size()), GL_UNSIGNED_INT,
-                   outlines.indices.data());
+    glDrawElements(GL_TRIANGLES, GLsizei(morph.outlines.indices.size()), GL_UNSIGNED_INT,
+                   morph.outlines.indices.data());
     glDisable(GL_CULL_FACE);
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);

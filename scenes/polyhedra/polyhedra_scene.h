@@ -10,6 +10,7 @@
 #include "scenes/polyhedra/duality_subdivision.h"
 #include "scenes/polyhedra/half_edge_mesh.h"
 #include "scenes/polyhedra/outline_tubes.h"
+#include "scenes/polyhedra/polyhedra_morph.h"
 
 #include <string>
 #include <vector>
@@ -55,10 +56,8 @@ class PolyhedraScene : public Scene {
     std::string captionText;
     Rotator& rotator;
 
-    double morphBlend = 0;
-    std::vector<MorphedTriangle> morphed;
-    std::vector<Vec3> colours;
-    TubeMesh outlines;
+    double shownBlend = 0;
+    PolyhedraMorph morph;
     // Everything drawMorph draws, keyed by the blend.
     RetainedDrawing surface{RetainedDrawing::WhenRepeated};
 };

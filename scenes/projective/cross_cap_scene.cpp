@@ -1,6 +1,7 @@
 #include "scenes/projective/cross_cap_scene.h"
 
 #include "geom/draw.h"
+#include "scenes/projective/cross_cap_state.h"
 #include "scenes/projective/cross_cap_surface.h"
 #include "scenes/projective/mode_selectors.h"
 #include "scenes/projective/sample_drawing.h"
@@ -12,9 +13,8 @@
 
 namespace {
 
-// Boundary modes: the tube in one colour, and the generator on top.
-constexpr int boundaryOneColour = 1;
-constexpr int boundaryWithGenerator = 3;
+using cross_cap::boundaryOneColour;
+using cross_cap::boundaryWithGenerator;
 
 constexpr double shininess = 50;
 constexpr double boundaryColour[3] = {0.5, 0.5, 0.2};
@@ -105,9 +105,12 @@ Vec3 CrossCapScene::surfaceNormal(double a, double b) const {
 }
 
 void CrossCapScene::updateModel(Millis now) {
-    t = morphSlider->value;
-    surfaceMode = surfaceSelector->selected;
-    boundaryMode = boundarySelector->selected;
+    const cross_cap::CrossCapState state =
+        cross_cap::crossCapState(morphSlider->value, surfaceSelector->selected,
+                                 boundarySelector->selected, dial->angleAt(now));
+    t = state.t;
+    surfaceMode = state.surfaceMode;
+    boundaryMode = state.boundaryMode;
     // Decided with the generator itself, so the dial comes and goes in the
     // same frame as the generator it moves.
     dial->hidden = boundaryMode != boundaryWithGenerator;
@@ -118,7 +121,7 @@ void CrossCapScene::updateModel(Millis now) {
         boundary = cross_cap::boundaryTube(shape);
     }
     if (boundaryMode == boundaryWithGenerator) {
-        generatorAt = cross_cap::generatorPosition(dial->angleAt(now));
+        generatorAt = state.generatorAt;
         if (generatorBuiltFrom.changes({DrawingKey::of(t), DrawingKey::of(generatorAt)}))
             generator = cross_cap::generatorTube(shape, generatorAt);
     }

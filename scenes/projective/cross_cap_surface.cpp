@@ -54,16 +54,19 @@ SurfaceVertex sampleBetween(const Generator& g, const Generator& next, double a)
     return {p, normalised(cross(alongB, alongA))};
 }
 
-SampleGrid surfaceGrid(const Surface& surface) {
+SampleGrid surfaceGrid(const Surface& surface, int detail) {
+    const int strips = surfaceStripCount * detail;
+    const int steps = (surfaceAcrossSamples - 1) * detail;
+    const double shift = detail % 2 == 0 ? 0.25 : 0.0;
     SampleGrid grid;
-    grid.columns = surfaceAcrossSamples;
-    grid.vertices.reserve(std::size_t(surfaceStripCount + 1) * surfaceAcrossSamples);
-    for (int i = 0; i <= surfaceStripCount; ++i) {
-        const double b = double(i) / surfaceStripCount;
+    grid.columns = steps + 1;
+    grid.vertices.reserve(std::size_t(strips + 1) * std::size_t(steps + 1));
+    for (int i = 0; i <= strips; ++i) {
+        const double b = (i + shift) / strips;
         const Generator g = surface.generatorAt(b);
         const Generator next = surface.generatorAt(b + differenceStep);
-        for (int j = 0; j < surfaceAcrossSamples; ++j)
-            grid.vertices.push_back(sampleBetween(g, next, double(j) / (surfaceAcrossSamples - 1)));
+        for (int j = 0; j <= steps; ++j)
+            grid.vertices.push_back(sampleBetween(g, next, double(j) / steps));
     }
     return grid;
 }
@@ -74,8 +77,9 @@ bool surfaceStripDrawn(int strip, int surfaceMode) {
     return surfaceMode > 0;
 }
 
-BoundaryTube boundaryTube(const Surface& surface) {
-    constexpr int ringCount = 100;
+BoundaryTube boundaryTube(const Surface& surface, int detail) {
+    const int steps = 99 * detail;
+    const int ringCount = steps + 1;
     constexpr int ringSize = 12;
     static const RingAngles angles(ringSize);
     constexpr double h = differenceStep;
@@ -85,7 +89,7 @@ BoundaryTube boundaryTube(const Surface& surface) {
     tube.rings.vertices.reserve(std::size_t(ringCount) * ringSize);
     tube.hues.reserve(ringCount);
     for (int sample = 1; sample <= ringCount; ++sample) {
-        const double u = double(sample) / 99;
+        const double u = double(sample) / steps;
         const double b = 2.0 * u;
         const Vec3 centre = surface.boundaryPoint(b);
         const Vec3 forward = surface.boundaryPoint(b + h) - centre;
@@ -112,8 +116,8 @@ double generatorPosition(double dialAngle) {
     return p < 1.0 ? p : 0.0;
 }
 
-SampleGrid generatorTube(const Surface& surface, double p) {
-    constexpr int ringCount = 51;
+SampleGrid generatorTube(const Surface& surface, double p, int detail) {
+    const int ringCount = 50 * detail + 1;
     constexpr int ringSize = 10;
     static const RingAngles angles(ringSize);
     constexpr double h = differenceStep;

@@ -49,10 +49,14 @@ class Surface {
 SurfaceVertex sampleBetween(const Generator& g, const Generator& next, double a);
 
 // The band as drawn: rows b_i = i / 51 for i = 0 to 51, columns a_j = j / 29
-// for j = 0 to 29. Strip i joins rows i and i + 1.
+// for j = 0 to 29. Strip i joins rows i and i + 1. A detail of N samples N
+// times finer both ways: b_i = (i + shift) / 51N for i = 0 to 51N, a_j = j /
+// 29N, where for even N the rows are shifted by a quarter step, since rows
+// placed evenly about b = 1/4 or 3/4 would meet pairwise on the cross-cap's
+// double line a = 1/2 at t = 1.
 constexpr int surfaceStripCount = 51;
 constexpr int surfaceAcrossSamples = 30;
-SampleGrid surfaceGrid(const Surface& surface);
+SampleGrid surfaceGrid(const Surface& surface, int detail = 1);
 // Whether strip i is drawn in surface mode 0 (none), 1 (whole) or 2 (two
 // strips drawn, two left out, and so on).
 bool surfaceStripDrawn(int strip, int surfaceMode);
@@ -61,20 +65,22 @@ bool surfaceStripDrawn(int strip, int surfaceMode);
 // Ring k sits at sample k + 1 of the boundary, b = 2 (k + 1) / 99, and
 // hues[k] = (k + 1) / 99 is its colour parameter. Neighbouring rings make one
 // strip; the 99 strips run from b = 2/99 to 200/99, exactly one period, so
-// the last ring lies on the first and the tube closes.
+// the last ring lies on the first and the tube closes. A detail of N puts
+// 99N + 1 rings at b = 2 (k + 1) / 99N.
 struct BoundaryTube {
     SampleGrid rings;
     std::vector<double> hues;
 };
 constexpr double boundaryTubeRadius = 0.05;
-BoundaryTube boundaryTube(const Surface& surface);
+BoundaryTube boundaryTube(const Surface& surface, int detail = 1);
 
 // Where along the band the dial puts the generator tube: frac(w / 2 pi) of
 // the dial angle w in radians, in [0, 1) for negative angles too.
 double generatorPosition(double dialAngle);
 // The tube along the generator at b = p: 51 rings at a_i = i / 50, radius
-// 0.04, 10 vertices a ring (the last closes it).
+// 0.04, 10 vertices a ring (the last closes it); 50N + 1 rings for a detail
+// of N.
 constexpr double generatorTubeRadius = 0.04;
-SampleGrid generatorTube(const Surface& surface, double p);
+SampleGrid generatorTube(const Surface& surface, double p, int detail = 1);
 
 } // namespace cross_cap

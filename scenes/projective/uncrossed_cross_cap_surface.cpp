@@ -54,10 +54,11 @@ double reach(double sliderValue) {
     return 0.1 + 0.9 * sliderValue;
 }
 
-std::vector<double> stripSamples(double r) {
+std::vector<double> stripSamples(double r, int detail) {
+    const double step = 0.025 / detail;
     std::vector<double> samples;
     for (int j = 0;; ++j) {
-        const double a = 0.025 * j;
+        const double a = step * j;
         if (a >= r) {
             samples.push_back(r);
             return samples;
@@ -66,13 +67,14 @@ std::vector<double> stripSamples(double r) {
     }
 }
 
-SampleGrid bandGrid(double r) {
-    const std::vector<double> across = stripSamples(r);
+SampleGrid bandGrid(double r, int detail) {
+    const int strips = stripCount * detail;
+    const std::vector<double> across = stripSamples(r, detail);
     SampleGrid grid;
     grid.columns = int(across.size());
-    grid.vertices.reserve(std::size_t(stripCount + 1) * across.size());
-    for (int i = 0; i <= stripCount; ++i) {
-        const double b = double(i) / stripCount;
+    grid.vertices.reserve(std::size_t(strips + 1) * across.size());
+    for (int i = 0; i <= strips; ++i) {
+        const double b = double(i) / strips;
         const Sweep s = sweepAt(b);
         const Sweep next = sweepAt(b + differenceStep);
         for (double a : across)
@@ -87,8 +89,9 @@ bool stripDrawn(int strip, int surfaceMode) {
     return surfaceMode > 0;
 }
 
-SampleGrid edgeTube(double r) {
-    constexpr int ringCount = stripCount + 1;
+SampleGrid edgeTube(double r, int detail) {
+    const int strips = stripCount * detail;
+    const int ringCount = strips + 1;
     constexpr int ringSize = 10;
     static const RingAngles angles(ringSize);
 
@@ -96,7 +99,7 @@ SampleGrid edgeTube(double r) {
     tube.columns = ringSize;
     tube.vertices.reserve(std::size_t(ringCount) * ringSize);
     for (int i = 0; i < ringCount; ++i) {
-        const double b = double(i) / stripCount;
+        const double b = double(i) / strips;
         const Sweep before = sweepAt(b - differenceStep);
         const Sweep s = sweepAt(b);
         const Sweep next = sweepAt(b + differenceStep);

@@ -39,20 +39,23 @@ double reach(double sliderValue);
 
 // The values of a along every strip: 0, 0.025, 0.05, ... up to the first
 // that reaches r, which is replaced by r itself, so that the band ends on
-// the edge tube's centre line and never pokes through it. At most 41.
-std::vector<double> stripSamples(double r);
+// the edge tube's centre line and never pokes through it. At most 41. A
+// detail of N steps by 0.025 / N.
+std::vector<double> stripSamples(double r, int detail = 1);
 
 // The band out to r: rows b_i = i / 92 for i = 0 to 92, columns
-// stripSamples(r). Strip i joins rows i and i + 1.
+// stripSamples(r). Strip i joins rows i and i + 1. A detail of N samples N
+// times finer both ways: rows b_i = i / 92N, columns stripSamples(r, N).
 constexpr int stripCount = 92;
-SampleGrid bandGrid(double r);
+SampleGrid bandGrid(double r, int detail = 1);
 // Whether strip i is drawn in surface mode 0 (none), 1 (whole) or 2 (even
 // strips only).
 bool stripDrawn(int strip, int surfaceMode);
 
 // The tube along the edge a = r, radius 0.05: 93 rings at b_i = i / 92 of 10
 // vertices each (the last closes the ring). Ring 92 (b = 1) lies on ring 0.
+// A detail of N puts 92N + 1 rings at b_i = i / 92N.
 constexpr double edgeTubeRadius = 0.05;
-SampleGrid edgeTube(double r);
+SampleGrid edgeTube(double r, int detail = 1);
 
 } // namespace uncrossed_cross_cap

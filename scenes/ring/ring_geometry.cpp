@@ -41,10 +41,12 @@ double bandParameter(int pair) {
     return pair / double(bandPairs - 1);
 }
 
-WindowProfile windowProfile(int pair) {
-    const int j = pair % windowPeriod;
+WindowProfile windowProfile(double pair) {
+    // Whole for a whole pair, so the screen's pairs get exactly the numbers
+    // of whole arithmetic.
+    const double j = std::fmod(pair, windowPeriod);
     WindowProfile p;
-    if (j >= windowPairs)
+    if (!(j <= windowPairs - 1))
         return p;
     p.u = (16 - j) / 16.0;
     p.wall = std::sqrt(1 - p.u * p.u);

@@ -43,12 +43,14 @@ double bandParameter(int pair);
 // 0 between windows; halfWidth = 0.6 sqrt(1 - u^2) is how far the window
 // reaches either side of the centre line; wall = sqrt(1 - u^2), 1 between
 // windows, the across part of the rim's normal.
+// A pair between two (a finer sampling than the screen's) gets the same
+// formula, a window running from pair 0 to 32 of every 50.
 struct WindowProfile {
     double u = 0;
     double halfWidth = 0;
     double wall = 1;
 };
-WindowProfile windowProfile(int pair);
+WindowProfile windowProfile(double pair);
 
 // One vertex pair of a quad or triangle strip.
 struct StripPair {

@@ -3,6 +3,7 @@
 #include "geom/draw.h"
 #include "scenes/ring/ring_culling.h"
 #include "scenes/ring/ring_geometry.h"
+#include "scenes/ring/ring_state.h"
 #include "ui/dial.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
@@ -170,12 +171,11 @@ RingScene::RingScene() : Scene("ring") {
 }
 
 void RingScene::updateModel(Millis now) {
-    cut = bandSlider->value;
-    edgeCut = edgeSlider->value;
-    // Everything turns with the phase once per 2 pi; folding it in keeps a
-    // dial that has spun for days as exact as a fresh one.
-    const double phase = phaseDial->angleAt(now);
-    phi = std::isfinite(phase) ? std::remainder(phase, 2 * pi) : 0;
+    const RingState state =
+        ringState(bandSlider->value, edgeSlider->value, phaseDial->angleAt(now));
+    cut = state.cut;
+    edgeCut = state.edgeCut;
+    phi = state.phi;
     // The model changes only with the controls: once they have rested for a
     // frame it is replayed from its list until they move again; while they
     // move (a spinning dial) it is drawn directly.

@@ -7,6 +7,7 @@
 
 #include "geom/solid.h"
 
+#include <optional>
 #include <string>
 
 enum class MeshFormat { stl, obj, threeMf, glb };
@@ -20,3 +21,10 @@ struct WrittenFiles {
 // mtlName is the name the OBJ file gives its material library.
 WrittenFiles writeModel(const PrintModel& model, MeshFormat format,
                         const std::string& mtlName = "");
+
+// The format a file name's extension asks for (.stl, .obj, .3mf, .glb, in
+// any case), or nothing.
+std::optional<MeshFormat> formatForPath(const std::string& path);
+
+// The extensions of every format, for messages: ".stl, .3mf, .obj, .glb".
+std::string formatExtensions();

@@ -65,7 +65,7 @@ void Context::getDoublev(unsigned name, double* values) const {
                       : name == GL_PROJECTION_MATRIX ? &projection()
                                                      : nullptr;
     if (m)
-        std::copy(m->m.begin(), m->m.end(), values);
+        std::copy(m->m, m->m + 16, values);
 }
 
 void Context::getLightfv(unsigned light, unsigned name, float* values) const {

@@ -118,13 +118,13 @@ void glPopMatrix() {
     gl().popMatrix();
 }
 void glMultMatrixd(const GLdouble* m) {
-    gl().multMatrix(gl11::Matrix::fromColumns(m));
+    gl().multMatrix(gl11::fromColumns(m));
 }
 void glMultMatrixf(const GLfloat* m) {
     double columns[16];
     for (int k = 0; k < 16; ++k)
         columns[k] = m[k];
-    gl().multMatrix(gl11::Matrix::fromColumns(columns));
+    gl().multMatrix(gl11::fromColumns(columns));
 }
 void glTranslated(GLdouble x, GLdouble y, GLdouble z) {
     gl().multMatrix(gl11::translation(x, y, z));
