@@ -47,6 +47,11 @@ struct SurfaceSheet {
     Vec3 colour{0.8, 0.8, 0.8};
     std::vector<Vec3> pointColours;
     std::vector<Vec3> cellColours;
+    // Millimetres on the print by which a thickened sheet is first moved
+    // along its own normals (the side row i's cells face): a sheet laid on
+    // another, as a label on its wall, stands proud of it by as much at
+    // every size of print.
+    double standOff = 0.0;
     // Texture coordinates per point, where the scene lays a picture on the
     // sheet; the picture is the model's texture.
     std::vector<Vec2> texture;

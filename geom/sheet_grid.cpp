@@ -189,8 +189,9 @@ Solid thickenedSheet(const SurfaceSheet& sheet, double halfThickness) {
     // Sample s is points 2 s (its upper side) and 2 s + 1 (its lower side).
     for (std::size_t s = 0; s < sheet.points.size(); ++s) {
         const Vec3 offset = (halfThickness * grid.offsetShares()[s]) * grid.normals()[s];
-        part.points.push_back(sheet.points[s] + offset);
-        part.points.push_back(sheet.points[s] - offset);
+        const Vec3 middle = sheet.points[s] + sheet.standOff * grid.normals()[s];
+        part.points.push_back(middle + offset);
+        part.points.push_back(middle - offset);
     }
     ShellWriter writer{part, sheet};
     for (const SheetCell& cell : grid.cells()) {

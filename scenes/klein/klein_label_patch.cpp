@@ -26,6 +26,8 @@ SurfaceSheet labelPatch(const KleinTube& tube, int detail, const PlaceInModel& p
     // Whether the last row added was the seam's, which the run after the
     // seam starts on again.
     bool seamAdded = false;
+    // The bottle's outward normal at the patch's first point, placed.
+    Vec3 outwards;
     for (int k = 0; k < layout.labelRuns; ++k) {
         const StripRun& run = *runs[k];
         const int columnsAcross = (run.c1 - run.c0) * n;
@@ -47,14 +49,22 @@ SurfaceSheet labelPatch(const KleinTube& tube, int detail, const PlaceInModel& p
                 if (seam)
                     column = lastColumn - column;
                 const Vec3& point = tube.vertex(meshRow, column);
-                const Vec3& normal = tube.normal(meshRow, column);
-                const Vec3 outwards =
-                    dot(normal, point - tube.frames[meshRow].centre) < 0 ? -1 * normal : normal;
-                patch.points.push_back(place(point + labelLift * outwards));
+                patch.points.push_back(place(point));
+                if (patch.points.size() == 1) {
+                    const Vec3& normal = tube.normal(meshRow, column);
+                    const double side = dot(normal, point - tube.frames[meshRow].centre);
+                    outwards = place(point + (side < 0 ? -1.0 : 1.0) * normal) - place(point);
+                }
                 patch.texture.push_back({double(w) / columnsAcross, v});
             }
             ++patch.rows;
         }
+    }
+    // The patch stands off the side its first cell faces when that is
+    // outwards, else the other.
+    if (patch.rows >= 2 && patch.columns >= 2) {
+        const Vec3 facing = cross(patch.at(1, 0) - patch.at(0, 0), patch.at(0, 1) - patch.at(0, 0));
+        patch.standOff = dot(facing, outwards) < 0 ? -labelStandOff : labelStandOff;
     }
     return patch;
 }

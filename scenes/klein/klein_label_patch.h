@@ -8,15 +8,15 @@
 
 #include <string>
 
-// How far the label's patch stands off the bottle's surface, model units.
-// The bottle is about 5.1 units long: printed 100 mm long with walls 2 mm
-// thick, the label's plate stands about 0.8 mm proud of the wall and still
-// sinks 0.2 mm into it, so the two stay fused.
-constexpr double labelLift = 0.04;
+// How far the label's plate stands proud of the bottle's wall on a print,
+// millimetres: it lies on the bottle's surface and is thickened as the wall
+// is, so for any wall thicker than this it stays fused to the wall, and a
+// viewer of the model never sees the two surfaces fight.
+constexpr double labelStandOff = 0.4;
 
 // The patch over the label's place at the tube's morph, for the mirrored
 // bottle built `detail` times finer than on screen: each point the bottle's
-// point lifted along its outward normal, then placed; texture coordinates
+// point, placed, the patch standing off outwards; texture coordinates
 // as the drawing gives them (u across the picture, v down it).
 SurfaceSheet labelPatch(const KleinTube& tube, int detail, const PlaceInModel& place);
 

@@ -1,6 +1,7 @@
 #include "scenes/moebius/band_sheets.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -20,6 +21,7 @@ struct PieceGrid {
 
 PieceGrid sampled(const MoebiusStrip& strip, const BandPiece& piece, int detail) {
     const int n = std::max(detail, 1);
+    assert(piece.stops.size() >= 2 && piece.colours.size() + 1 == piece.stops.size());
     const std::size_t intervals = piece.stops.size() - 1;
     std::vector<std::vector<FaceSample>> faces;
     for (std::size_t k = 0; k < intervals; ++k) {

@@ -89,9 +89,9 @@ class MoebiusStrip {
     StripFace scaledFace(const StripFace& face) const;
 
     // The samples every drawing and the export take along the band: a face
-    // at x = i / (256 detail), i = 0..256 detail, lifted (the face frames
-    // at detail 1); the same from x0 to x1 in n steps; a face shifted by
-    // (g, h) along the whole band.
+    // at x = i / (256 detail), i = 0..256 detail, lifted (at detail 1 the
+    // face frames, so after updateFrames); the same from x0 to x1 in n
+    // steps (none for n < 1); a face shifted by (g, h) along the whole band.
     std::vector<FaceSample> faceSamples(const StripFace& face, int detail = 1) const;
     std::vector<FaceSample> faceSamples(const StripFace& face, double x0, double x1, int n) const;
     std::vector<FaceSample> shiftedSamples(const FaceSection& face, double g, double h,

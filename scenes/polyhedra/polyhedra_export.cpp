@@ -52,9 +52,26 @@ ClosedMesh morphedMesh(const DualitySubdivision& dual, const PolyhedraMorph& mor
     return mesh;
 }
 
-// Outline tube k of the morph, its two rings of tubeSlices vertices as drawn
-// with detail - 1 more between them along its straight length.
-SurfaceSheet outlineSheet(const TubeMesh& outlines, int k, int detail) {
+// The scene shrinks each triangle towards its centre on the solid, which away
+// from the solid end lies off the morphed face's plane: the outlines hover
+// over their faces, near the tetrahedron's dual end by three times their
+// radius. On a print they would be loose rings, so each triangle's outline
+// is moved along the face's normal into its plane, by this.
+Vec3 ontoFace(const DualitySubdivision& dual, std::size_t i, double s,
+              const MorphedTriangle& drawn) {
+    Vec3 x[3];
+    for (std::size_t j = 0; j < 3; ++j) {
+        const std::size_t k = std::size_t(dual.triangles[i][j]);
+        x[j] = s * dual.solidCorners[k] + (1 - s) * dual.dualCorners[k];
+    }
+    const Vec3 n = normalised(cross(x[1] - x[0], x[2] - x[0]));
+    const Vec3 centre = (drawn.corners[0] + drawn.corners[1] + drawn.corners[2]) * (1.0 / 3);
+    return -dot(centre - x[0], n) * n;
+}
+
+// Outline tube k of the morph moved by shift, its two rings of tubeSlices
+// vertices as drawn with detail - 1 more between them along its length.
+SurfaceSheet outlineSheet(const TubeMesh& outlines, int k, int detail, const Vec3& shift) {
     SurfaceSheet sheet;
     sheet.name = "outline";
     sheet.kind = SheetKind::boundary;
@@ -67,7 +84,8 @@ SurfaceSheet outlineSheet(const TubeMesh& outlines, int k, int detail) {
         for (int j = 0; j < tubeSlices; ++j) {
             const Vec3 from = outlines.position(base + j);
             const Vec3 to = outlines.position(base + tubeStacks * tubeSlices + j);
-            sheet.points.push_back(i == detail ? to : from + (double(i) / detail) * (to - from));
+            sheet.points.push_back(shift +
+                                   (i == detail ? to : from + (double(i) / detail) * (to - from)));
         }
     return sheet;
 }
@@ -82,9 +100,15 @@ SceneModel polyhedraModel(HalfEdgeMesh solid, const std::vector<int>& faceColour
     SceneModel model;
     model.meshes.push_back(morphedMesh(dual, morph, s));
     const int detail = std::max(1, request.detail);
-    const int tubes = morph.outlines.vertexCount() / ((tubeStacks + 1) * tubeSlices);
-    for (int k = 0; k < tubes; ++k)
-        model.sheets.push_back(outlineSheet(morph.outlines, k, detail));
+    int k = 0;
+    for (std::size_t i = 0; i < morph.triangles.size(); ++i) {
+        const Vec3 shift = ontoFace(dual, i, s, morph.triangles[i]);
+        const std::array<Vec3, 3>& c = morph.triangles[i].corners;
+        // As appendTube, which leaves out a tube along a vanishing side.
+        for (std::size_t j = 0; j < 3; ++j)
+            if (!(length(c[(j + 1) % 3] - c[j]) < 0.00001))
+                model.sheets.push_back(outlineSheet(morph.outlines, k++, detail, shift));
+    }
     return model;
 }
 

@@ -22,8 +22,7 @@ StartingControl slider(double start = 0.0) {
     return {{ControlKind::slider, 0.0, 1.0, 0, 0}, start};
 }
 
-// The twisting dials of the Moebius scenes start at a half turn: the band
-// as a Moebius strip.
+// A dial's start is an angle in radians.
 StartingControl dial(double start = 0.0) {
     return {{ControlKind::dial, 0.0, 1.0, 0, 0}, start};
 }
@@ -48,6 +47,8 @@ ExportedScene scene(std::string key, std::vector<StartingControl> controls,
     return exported;
 }
 
+// The twisting dials of the Moebius scenes start at a half turn: the band
+// as a Moebius strip.
 std::vector<ExportedScene> makeCatalogue() {
     return {
         scene("KleinBottle1", {slider()}, kleinFromRectangleModel),

@@ -107,18 +107,15 @@ std::string writeAll(TemporaryFile& file, const std::string& bytes) {
     return "";
 }
 
-// Both files written under temporary names before either is renamed into
-// place, so that a failure leaves neither.
-void writeFiles(const std::string& path, const WrittenFiles& written, bool withMaterials) {
+// The file, and an OBJ's material library, written under temporary names
+// and renamed into place only when every byte is written, so that a
+// failure leaves neither: an empty string, or why not. The temporary files
+// are gone when it returns.
+std::string writeFiles(const std::string& path, const WrittenFiles& written, bool withMaterials) {
     TemporaryFile main(path);
     std::string problem = writeAll(main, written.bytes);
-    if (!withMaterials) {
-        if (problem.empty())
-            problem = main.commit();
-        if (!problem.empty())
-            fail(1, "cannot write " + path + ": " + problem);
-        return;
-    }
+    if (!withMaterials)
+        return problem.empty() ? main.commit() : problem;
     const std::string mtlPath = materialPath(path);
     TemporaryFile materials(mtlPath);
     if (problem.empty())
@@ -130,8 +127,7 @@ void writeFiles(const std::string& path, const WrittenFiles& written, bool withM
         if (!problem.empty())
             ::unlink(mtlPath.c_str());
     }
-    if (!problem.empty())
-        fail(1, "cannot write " + path + ": " + problem);
+    return problem;
 }
 
 } // namespace
@@ -171,6 +167,8 @@ int main(int argc, char** argv) {
         writeModel(print, *format, baseName(materialPath(arguments.output)));
     if (!written.error.empty())
         fail(1, written.error);
-    writeFiles(arguments.output, written, *format == MeshFormat::obj);
+    const std::string problem = writeFiles(arguments.output, written, *format == MeshFormat::obj);
+    if (!problem.empty())
+        fail(1, "cannot write " + arguments.output + ": " + problem);
     return 0;
 }

@@ -15,9 +15,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <map>
 #include <sstream>
 #include <tuple>
+#include <unordered_map>
 
 namespace {
 
@@ -43,8 +43,22 @@ struct CornerKey {
     std::array<int, 3> colour; // bytes
     std::array<float, 2> uv;
     std::array<int, 3> normal; // in ten-thousandths
-    bool operator<(const CornerKey& o) const {
-        return std::tie(point, colour, uv, normal) < std::tie(o.point, o.colour, o.uv, o.normal);
+    bool operator==(const CornerKey& o) const {
+        return std::tie(point, colour, uv, normal) == std::tie(o.point, o.colour, o.uv, o.normal);
+    }
+};
+
+struct CornerHash {
+    std::size_t operator()(const CornerKey& k) const {
+        std::size_t h = std::size_t(k.point);
+        const auto mix = [&h](std::size_t v) { h = h * 1000003u ^ v; };
+        for (int c : k.colour)
+            mix(std::size_t(c));
+        for (int n : k.normal)
+            mix(std::size_t(n));
+        mix(std::hash<float>()(k.uv[0]));
+        mix(std::hash<float>()(k.uv[1]));
+        return h;
     }
 };
 
@@ -57,31 +71,30 @@ struct PartVertices {
 PartVertices verticesOf(const Solid& part) {
     PartVertices out;
     out.textured = part.cornerTexture.size() == part.triangles.size() && !part.triangles.empty();
-    // Each triangle's normal, its length twice its area, and the triangles
-    // at each point.
-    std::vector<Vec3> faceNormals;
+    // Each triangle's normal (its length twice its area) and its direction
+    // (zero for a flat triangle), and the triangles at each point.
+    std::vector<Vec3> faceNormals, faceDirections;
     std::vector<std::vector<std::size_t>> around(part.points.size());
     for (std::size_t t = 0; t < part.triangles.size(); ++t) {
         const auto& tri = part.triangles[t];
         const Vec3& a = part.points[std::size_t(tri[0])];
-        faceNormals.push_back(
-            cross(part.points[std::size_t(tri[1])] - a, part.points[std::size_t(tri[2])] - a));
+        const Vec3 n =
+            cross(part.points[std::size_t(tri[1])] - a, part.points[std::size_t(tri[2])] - a);
+        const double l = length(n);
+        faceNormals.push_back(n);
+        faceDirections.push_back(l > 0 ? (1.0 / l) * n : Vec3{0, 0, 0});
         for (int p : tri)
             around[std::size_t(p)].push_back(t);
     }
-    std::map<CornerKey, std::uint32_t> known;
+    std::unordered_map<CornerKey, std::uint32_t, CornerHash> known;
+    known.reserve(part.triangles.size() * 3);
     for (std::size_t t = 0; t < part.triangles.size(); ++t) {
-        const Vec3 own = faceNormals[t];
-        const double ownLength = length(own);
         for (int k = 0; k < 3; ++k) {
             const int point = part.triangles[t][std::size_t(k)];
-            Vec3 sum{0, 0, 0};
-            for (std::size_t u : around[std::size_t(point)]) {
-                const double l = length(faceNormals[u]);
-                if (u == t || (l > 0 && ownLength > 0 &&
-                               dot(faceNormals[u], own) > creaseCosine * l * ownLength))
+            Vec3 sum = faceNormals[t];
+            for (std::size_t u : around[std::size_t(point)])
+                if (u != t && dot(faceDirections[u], faceDirections[t]) > creaseCosine)
                     sum = sum + faceNormals[u];
-            }
             const double l = length(sum);
             const Vec3 normal = l > 0 ? gltfDirection((1.0 / l) * sum) : Vec3{0, 1, 0};
             const Vec3 colour = t < part.cornerColours.size()
