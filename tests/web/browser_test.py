@@ -277,8 +277,8 @@ class PageTest:
     def export(self):
         """Without ?export no button; with it, buttons under the canvas save the
         scene as its controls stand: a binary STL of 84 + 50 n bytes that a
-        moved slider changes, and a GLB. On a phone they are finger-sized, in
-        the window and off the canvas."""
+        moved slider and a press of the wheels' add button change, and a GLB.
+        On a phone they are finger-sized, in the window and off the canvas."""
         self.browser.open(self.server.url + "?scenes=Moebius&size=800x600")
         if self.browser.evaluate("document.querySelectorAll('button, #export').length"):
             self.failures.append("a download button without ?export")
@@ -289,11 +289,12 @@ class PageTest:
             path = os.path.join(folder, name)
             if os.path.exists(path):
                 os.remove(path)
-            x, y = self.browser.evaluate("""(() => { const r = document.getElementById('%s')
-                .getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()"""
-                                         % button)
+            x, y = self.browser.evaluate("""(() => { const b = document.getElementById('%s');
+                b.scrollIntoView(); const r = b.getBoundingClientRect();
+                return [r.x + r.width / 2, r.y + r.height / 2]; })()""" % button)
             for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
                 self.browser.mouse(kind, x, y)
+            self.browser.evaluate("scrollTo(0, 0)")
             wait_for(lambda: os.path.exists(path) and not any(
                 f.endswith(".crdownload") for f in os.listdir(folder)), TIMEOUT, name)
             with open(path, "rb") as f:
@@ -304,10 +305,17 @@ class PageTest:
         self.browser.evaluate("Module.ccall('lembovari_set_controls', null, ['string'], ['slider0=1'])")
         moved = saved("export-stl", "Moebius.stl")
         glb = saved("export-glb", "Moebius.glb")
-        if triangles == 0 or len(start) != 84 + 50 * triangles or moved == start or glb[:4] != b"glTF":
+        self.browser.open(self.server.url + "?scenes=Moebius2&size=800x600&export")
+        one_wheel = saved("export-stl", "Moebius2.stl")
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.browser.mouse(kind, 100, 580)  # the add button at overlay (100, 20)
+        two_wheels = saved("export-stl", "Moebius2.stl")
+        if (triangles == 0 or len(start) != 84 + 50 * triangles or moved == start
+                or len(two_wheels) <= len(one_wheel) or glb[:4] != b"glTF"):
             self.failures.append("downloads: STL of %d bytes for %d triangles, %s by the slider, "
-                                 "GLB starting %r" % (len(start), triangles, "changed"
-                                                      if moved != start else "unchanged", glb[:4]))
+                                 "%d then %d bytes for a press, GLB starting %r"
+                                 % (len(start), triangles, "changed" if moved != start else
+                                    "unchanged", len(one_wheel), len(two_wheels), glb[:4]))
         else:
             print("ok    %-34s %d triangles, GLB of %d bytes" % ("STL and glTF downloaded", triangles,
                                                                  len(glb)))
