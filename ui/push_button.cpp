@@ -21,6 +21,7 @@ void PushButton::release(Vec2 p, Millis now) {
 }
 
 void PushButton::click(Millis now) {
-    activations.push_back(now);
+    if (recordsActivations)
+        activations.push_back(now);
     activate(now);
 }

@@ -28,6 +28,9 @@ class PushButton : public PanelItem, public Widget {
     bool hovered = false;
     bool pressed = false;
     // The moments of the visitor's activations since the start or the last
-    // reset, oldest first: what the page exports replays them.
+    // reset, oldest first: what the page exports replays them. Off for a
+    // button that is no part of the scene's state (the arrows), so that the
+    // steps of months hold no memory.
     std::vector<Millis> activations;
+    bool recordsActivations = true;
 };
