@@ -164,9 +164,9 @@ void onReshape(int width, int height) {
         beforeReshape();
     overlayScale.windowResized(width, height);
     if (Scene* scene = currentScene()) {
-        scene->reshape(width, height);
         const Vec2 size = overlayScale.overlaySize(width, height);
         scene->panel->layout(size.x, size.y);
+        scene->reshape(width, height);
     }
     eventChangesPicture();
 }

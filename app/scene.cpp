@@ -28,14 +28,31 @@ std::string Scene::shownCaption() const {
 void Scene::reshape(int width, int height) {
     windowWidth = width;
     windowHeight = height;
+    band = panel->modelBand(overlayScale.overlaySize(width, height).y);
+    if (band) {
+        band->bottom *= overlayScale.factor();
+        band->top *= overlayScale.factor();
+    }
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    // Before the window system's first reshape the size is 0 by 0; any aspect
-    // will do until then, but a division by zero would poison the matrix.
-    const double aspect = height > 0 ? double(width) / double(height) : 1.0;
-    gluPerspective(verticalFieldOfView(aspect), aspect > 0 ? aspect : 1.0, 1, 20);
+    if (band) {
+        glMultMatrixd(projection().m);
+    } else {
+        // Before the window system's first reshape the size is 0 by 0; any
+        // aspect will do until then, but a division by zero would poison the
+        // matrix.
+        const double aspect = height > 0 ? double(width) / double(height) : 1.0;
+        gluPerspective(verticalFieldOfView(aspect), aspect > 0 ? aspect : 1.0, 1, 20);
+    }
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+}
+
+Mat4 Scene::projection() const {
+    if (band)
+        return bandPerspective(windowWidth, windowHeight, band->bottom, band->top);
+    const double aspect = windowHeight > 0 ? double(windowWidth) / windowHeight : 1.0;
+    return perspective(verticalFieldOfView(aspect), aspect > 0 ? aspect : 1.0, 1, 20);
 }
 
 void Scene::setupGL() {
@@ -100,7 +117,5 @@ void Scene::applyViewRotation() const {
 }
 
 PickBox Scene::pickBoxAt(Vec2 p) const {
-    const double aspect = windowHeight > 0 ? double(windowWidth) / windowHeight : 1.0;
-    return PickBox(overlayScale.toWindow(p), windowWidth, windowHeight,
-                   perspective(verticalFieldOfView(aspect), aspect > 0 ? aspect : 1.0, 1, 20));
+    return PickBox(overlayScale.toWindow(p), windowWidth, windowHeight, projection());
 }

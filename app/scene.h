@@ -12,13 +12,14 @@
 #include "geom/clock.h"
 #include "geom/pick_box.h"
 #include "geom/vec.h"
+#include "ui/widget_panel.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 class Widget;
-class WidgetPanel;
 
 class Scene {
   public:
@@ -33,7 +34,9 @@ class Scene {
     std::string shownCaption() const;
     // Perspective of 45 degrees (wider on a window narrower than 4:3, see
     // geom/field_of_view.h), near 1, far 20; leaves the modelview identity.
-    // Keeps the size for pickBoxAt.
+    // The model keeps to the band the panel leaves it (WidgetPanel::modelBand,
+    // the whole window unless the bottom controls wrap into rows), so the
+    // panel is laid out for this size first. Keeps the size for pickBoxAt.
     virtual void reshape(int width, int height);
     // One light fixed to the viewer at (0, 10, 10), two-sided lighting.
     virtual void setupGL();
@@ -82,7 +85,13 @@ class Scene {
     virtual void updateModel(Millis) {}
 
   private:
+    // The projection reshape set, as a matrix.
+    Mat4 projection() const;
+
     std::array<float, 16> viewOrientation{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
     int windowWidth = 0;
     int windowHeight = 0;
+    // The rows of window pixels, from the bottom edge, the model keeps to;
+    // none when it has the whole window.
+    std::optional<ModelBand> band;
 };

@@ -68,10 +68,10 @@ void SceneManager::select(int index) {
     incoming->onSceneSwitch();
     GLint viewport[4] = {0, 0, 0, 0};
     glGetIntegerv(GL_VIEWPORT, viewport);
-    incoming->reshape(viewport[2], viewport[3]);
-    incoming->setupGL();
     const Vec2 size = overlayScale.overlaySize(viewport[2], viewport[3]);
     incoming->panel->layout(size.x, size.y);
+    incoming->reshape(viewport[2], viewport[3]);
+    incoming->setupGL();
     if (incoming->panel->colourEditor)
         incoming->panel->colourEditor->hidden = true;
     for (const auto& watcher : selectionWatchers)

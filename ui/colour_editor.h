@@ -2,6 +2,8 @@
 // Three rows, red, green and blue from the bottom up, each a gradient bar
 // with a marker at the channel's value (0 to 255) and the value in digits.
 // Dragging along a row sets that channel; the colour is edited in place.
+// On a touch screen (WidgetPanel::forFingers) each row is a finger tall, its
+// bar and marker drawn to match.
 
 #include "ui/panel_item.h"
 #include "ui/widget.h"
@@ -11,6 +13,8 @@ class ColourEditor : public PanelItem, public Widget {
     explicit ColourEditor(int* rgb) : rgb(rgb) {}
 
     bool contains(Vec2 p) const override;
+    // The hit area around position: the bars and 10 units beyond either end.
+    Reach reach() const override;
     void draw(Millis now) const override;
 
     void leave(Millis) override { hovered = false; }

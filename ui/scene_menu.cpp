@@ -1,16 +1,28 @@
 #include "ui/scene_menu.h"
 
 #include "geom/draw.h"
+#include "ui/finger_size.h"
 #include "ui/scene_list.h"
 #include "ui/widget_panel.h"
 
 #include <GL/freeglut.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr double rowHeight = 26;
 constexpr double captionScale = 0.15;
+// The room between two columns of the list.
+constexpr double columnGap = 10;
+
+// Row k of a column of count rows rowTall units tall, at an openness, with
+// rowsBelow rows' height under the column.
+SceneMenu::Row rowInColumn(int k, int count, double openness, double rowTall, double rowsBelow) {
+    const int lo = int((count - 1 - k + rowsBelow) * openness * rowTall);
+    const int hi = int(openness * rowTall + lo);
+    return {lo, hi};
+}
 
 void blendedRect(double x0, double y0, double x1, double y1, double r, double g, double b,
                  double alpha) {
@@ -54,12 +66,36 @@ Widget* SceneMenu::pick(Vec2 p, Millis now) {
 
 void SceneMenu::layout(double width, double height) {
     PanelItem::layout(width, height);
-    const double widest = widestCaption(sceneList());
+    const SceneList* list = sceneList();
+    const double widest = widestCaption(list);
+    grid = {};
+    int columns = 1;
+    const bool fits = !list || (list->count() + 2) * rowHeight + 5 <= height - position.y;
+    if (WidgetPanel::forFingers && !fits) {
+        // A short screen (a phone on its side, a wide kiosk) has no room
+        // for the usual column. The list then starts just above the
+        // square's circle and ends at the window's top edge, its frame
+        // included; the rows give up height down to a finger's least, and
+        // past that the list stands in as few columns as that height takes.
+        // Every caption stays in sight and a tap away, where a scrolled list
+        // would hide some behind a drag that a visitor must first discover
+        // and that a tap's drift could start by mistake.
+        const int n = list->count();
+        const double least = FingerSize::narrowestControlUnits;
+        const double below = 20;
+        const double room = height - position.y - below - 5;
+        const int most = std::max(1, int(room / least));
+        columns = n <= most ? 1 : (n + most - 1) / most;
+        grid.perColumn = columns > 1 ? (n + columns - 1) / columns : 0;
+        const int perColumn = columns > 1 ? grid.perColumn : n;
+        grid.rowHeight = std::clamp(room / perColumn, least, rowHeight);
+        grid.rowsBelow = below / grid.rowHeight;
+    }
     // Narrow windows get the captions smaller rather than cut at the edge.
-    const double room = width - position.x - 25;
+    const double room = (width - position.x - 5 - (columns - 1) * columnGap) / columns - 20;
     captionFit = WidgetPanel::forFingers && widest > room && widest > 0 ? room / widest : 1.0;
     captionsWidth = widest * captionFit + 20;
-    menuWidth = captionsWidth + 5;
+    menuWidth = columns * captionsWidth + (columns - 1) * columnGap + 5;
 }
 
 void SceneMenu::turnTo(double direction, Millis now) {
@@ -99,9 +135,14 @@ void SceneMenu::showOpen() {
 }
 
 SceneMenu::Row SceneMenu::rowOf(int index, int sceneCount, double openness) {
-    const int lo = int((sceneCount + 1 - index) * openness * rowHeight);
-    const int hi = int(openness * rowHeight + lo);
-    return {lo, hi};
+    return rowInColumn(index, sceneCount, openness, rowHeight, 2);
+}
+
+SceneMenu::Row SceneMenu::placeOf(int index, int sceneCount, double openness) const {
+    const int perColumn = grid.perColumn > 0 ? grid.perColumn : sceneCount;
+    Row row = rowInColumn(index % perColumn, perColumn, openness, grid.rowHeight, grid.rowsBelow);
+    row.left = (index / perColumn) * (captionsWidth + columnGap);
+    return row;
 }
 
 int SceneMenu::rowAt(Vec2 p, Millis now) const {
@@ -109,10 +150,14 @@ int SceneMenu::rowAt(Vec2 p, Millis now) const {
     const int n = list ? list->count() : 0;
     const double openness = opennessAt(now);
     const double ry = p.y - position.y;
+    // Each column takes the pointer up to halfway to the next.
+    const double pitch = captionsWidth + columnGap;
+    const int column =
+        grid.perColumn > 0 ? int(std::floor((p.x - position.x + columnGap / 2) / pitch)) : 0;
     int found = -1;
     for (int i = 0; i < n && openness > 0; ++i) {
-        const Row row = rowOf(i, n, openness);
-        if (row.lo < ry && ry < row.hi)
+        const Row row = placeOf(i, n, openness);
+        if (row.lo < ry && ry < row.hi && (grid.perColumn == 0 || i / grid.perColumn == column))
             found = i;
     }
     return found;
@@ -132,34 +177,46 @@ void SceneMenu::draw(Millis now) const {
         const SceneList* list = sceneList();
         const int n = list ? list->count() : 0;
         const double w = captionsWidth;
-        blendedRect(-5, 52 * openness - 5, w + 5, (rowHeight * n + 52) * openness + 5, 0.8, 0.7,
-                    0.1, 0.8);
+        const double tall = grid.rowHeight;
+        const int perColumn = grid.perColumn > 0 ? grid.perColumn : n;
+        const int columns = perColumn > 0 ? (n + perColumn - 1) / perColumn : 1;
+        const double listWidth = columns * w + (columns - 1) * columnGap;
+        const double below = grid.rowsBelow * tall;
+        blendedRect(-5, below * openness - 5, listWidth + 5,
+                    (tall * perColumn + below) * openness + 5, 0.8, 0.7, 0.1, 0.8);
 
         const int rowWidth = int(w);
         const int lit = rowAt(pointer, now);
         for (int i = 0; i < n; ++i) {
-            const Row row = rowOf(i, n, openness);
-            if (i == lit)
-                blendedRect(0, row.lo, rowWidth, row.hi, 0.4, 0.6, 0.2, 0.5);
-            if (i == list->shownIndex()) {
-                glColor3d(0.4, 0.6, 0.2);
-                glBegin(GL_LINE_STRIP);
-                {
-                    glVertex2i(0, row.lo);
-                    glVertex2i(0, row.hi);
-                    glVertex2i(rowWidth, row.hi);
-                    glVertex2i(rowWidth, row.lo);
-                    glVertex2i(0, row.lo);
-                }
-                glEnd();
-            }
-            glColor3d(1, 1, 1);
+            const Row row = placeOf(i, n, openness);
             glPushMatrix();
             {
-                glTranslated(10, row.lo + 7, 0);
-                const double scale = captionScale * captionFit;
-                glScaled(scale, scale, scale);
-                strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
+                glTranslated(row.left, 0, 0);
+                if (i == lit)
+                    blendedRect(0, row.lo, rowWidth, row.hi, 0.4, 0.6, 0.2, 0.5);
+                if (i == list->shownIndex()) {
+                    glColor3d(0.4, 0.6, 0.2);
+                    glBegin(GL_LINE_STRIP);
+                    {
+                        glVertex2i(0, row.lo);
+                        glVertex2i(0, row.hi);
+                        glVertex2i(rowWidth, row.hi);
+                        glVertex2i(rowWidth, row.lo);
+                        glVertex2i(0, row.lo);
+                    }
+                    glEnd();
+                }
+                glColor3d(1, 1, 1);
+                glPushMatrix();
+                {
+                    // Captions shrink with rows shorter than the usual.
+                    const double shrink = tall / rowHeight;
+                    glTranslated(10, row.lo + 7 * shrink, 0);
+                    const double scale = captionScale * captionFit * shrink;
+                    glScaled(scale, scale, scale);
+                    strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
+                }
+                glPopMatrix();
             }
             glPopMatrix();
         }

@@ -15,7 +15,8 @@ class SceneMenu : public PanelItem, public Widget {
     Widget* pick(Vec2 p, Millis now) override;
     // The square, or the list as open as it is now, the row under the pointer lit.
     void draw(Millis now) const override;
-    // Places it, and measures the list's width from the captions as they are now.
+    // Places it, and measures the list's width from the captions as they are
+    // now; on a touch screen, fits the list into the window (see grid).
     void layout(double width, double height) override;
 
     // Unfolds while the pointer is over it, folds when it leaves.
@@ -38,12 +39,17 @@ class SceneMenu : public PanelItem, public Widget {
 
     // How far it is unfolded at now: 0 folded, 1 open.
     double opennessAt(Millis now) const { return fold.at(now); }
-    // The rows of scene index i at an openness, relative to position.y.
+    // The rows of scene index i at an openness, relative to position.y, and
+    // the left edge of its column relative to position.x.
     struct Row {
         int lo;
         int hi;
+        double left = 0;
     };
+    // In one column of rows 26 units tall, as the menu stands for a mouse.
     static Row rowOf(int index, int sceneCount, double openness);
+    // As the menu stands now (see grid).
+    Row placeOf(int index, int sceneCount, double openness) const;
     // The index of the row at the overlay point p when the menu is as open
     // as at now; -1 for none.
     int rowAt(Vec2 p, Millis now) const;
@@ -57,6 +63,17 @@ class SceneMenu : public PanelItem, public Widget {
     // The captions' size against their usual one: below 1 where a narrow
     // arrangement would otherwise cut them at the window's edge.
     double captionFit = 1.0;
+    // How the open list stands: rows rowHeight units tall, perColumn of them
+    // in a column (0: all in one), the first scene at the top of the first
+    // column and the next columns to its right, the lowest row rowsBelow
+    // rows' height above position. Only a touch screen's layout changes it
+    // from one column of 26-unit rows two rows up.
+    struct Grid {
+        double rowHeight = 26;
+        int perColumn = 0;
+        double rowsBelow = 2;
+    };
+    Grid grid;
 
   private:
     // Unfolds and folds by 1 per 100 ms.

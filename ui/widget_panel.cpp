@@ -49,9 +49,15 @@ Widget* WidgetPanel::pick(Vec2 p, Millis now) const {
 void WidgetPanel::draw(Millis now) const {
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
-    for (const auto& item : itemList)
-        if (!item->hidden)
-            item->draw(now);
+    // A touch screen's wrapped rows stand where the open menu unfolds; the
+    // menu, which takes the press there, is drawn over them.
+    const auto last = [](const PanelItem* item) {
+        return forFingers && dynamic_cast<const SceneMenu*>(item);
+    };
+    for (bool drawLast : {false, true})
+        for (const auto& item : itemList)
+            if (!item->hidden && last(item.get()) == drawLast)
+                item->draw(now);
     glEnable(GL_LIGHTING);
     glEnable(GL_DEPTH_TEST);
 }
@@ -108,4 +114,29 @@ void WidgetPanel::layout(double width, double height) const {
     const std::vector<Vec2> shifts = wrapIntoRows(controls, room);
     for (size_t i = 0; i < band.size(); ++i)
         band[i]->position = band[i]->position + shifts[i];
+}
+
+std::optional<ModelBand> WidgetPanel::modelBand(double height) const {
+    if (!forFingers)
+        return std::nullopt;
+    // Wrapping moves some of the band upwards from where its offset put it;
+    // in one row, the model has the window to itself, as on a mouse's.
+    bool wrapped = false;
+    double rowsTop = 0;
+    double topsBottom = height;
+    for (const auto& item : itemList) {
+        const PanelItem::Reach reach = item->reach();
+        const bool inBand = item->anchor == BottomLeft && item->offset.y < bandHeight;
+        if (inBand)
+            wrapped = wrapped || item->position.y > item->offset.y;
+        if (inBand || item->anchor == BottomRight)
+            rowsTop = std::max(rowsTop, item->position.y + reach.up);
+        else if (!item->hidden && (item->anchor == TopLeft || item->anchor == TopRight))
+            topsBottom = std::min(topsBottom, item->position.y - reach.down);
+    }
+    // A little room between the model and the rows' hit areas.
+    constexpr double clearance = 10;
+    if (!wrapped || rowsTop + clearance >= topsBottom)
+        return std::nullopt;
+    return ModelBand{rowsTop + clearance, topsBottom};
 }

@@ -7,6 +7,7 @@
 #include "geom/vec.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class PanelItem;
@@ -15,6 +16,13 @@ class ColourEditor;
 
 // The clear colour shared by every scene, each channel 0 to 255.
 extern int backgroundColour[3];
+
+// A band of the window across its whole width, from bottom to top measured
+// from its bottom edge.
+struct ModelBand {
+    double bottom;
+    double top;
+};
 
 class WidgetPanel {
   public:
@@ -44,6 +52,11 @@ class WidgetPanel {
     // editor's place meets the wrapped rows). False, as at start: every item
     // at its own offset, hidden ones picked as shown ones.
     static bool forFingers;
+    // Where the model is to stand, in overlay units, in a window height
+    // units tall laid out as layout last placed it: above the bottom
+    // controls where they wrap into rows (and below any shown control from a
+    // top corner), or nothing when it has the whole window.
+    std::optional<ModelBand> modelBand(double height) const;
     // Whether a shown item moves by itself at now (Widget::isAnimating).
     bool isAnimating(Millis now) const;
 

@@ -8,12 +8,14 @@
 #include "tests/support/exhibit_checks.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/test_clock.h"
+#include "ui/colour_editor.h"
 #include "ui/credits_logo.h"
 #include "ui/dial.h"
 #include "ui/finger_size.h"
 #include "ui/nav_button.h"
 #include "ui/option_row.h"
 #include "ui/overlay_scale.h"
+#include "ui/scene_menu.h"
 #include "ui/slider.h"
 #include "ui/widget_panel.h"
 
@@ -54,8 +56,10 @@ TEST(Taps, EveryControlAnswersATapWithNoFrameBetween) {
                 EXPECT_EQ(slider->value, slider->minimum);
             } else if (auto* row = dynamic_cast<OptionRow*>(p)) {
                 const int other = (row->selected + 1) % row->iconCount;
+                const int was = row->selected;
                 tap({row->iconX(other), row->position.y});
                 EXPECT_EQ(row->selected, other);
+                tap({row->iconX(was), row->position.y}); // as it was, for the tests that follow
             } else if (auto* dial = dynamic_cast<Dial*>(p)) {
                 dial->fling(dial->position + Vec2{15, 0}, {0, 500}, elapsedMillis());
                 tap(dial->position + Vec2{15, 0});
@@ -86,6 +90,91 @@ TEST(Taps, EveryControlAnswersATapWithNoFrameBetween) {
     renderFrame(elapsedMillis());
     EXPECT_EQ(gl_test::stateProblems(), "");
     test_clock::restore();
+}
+
+// With --touch on an upright tablet and screen and a short landscape one (X
+// at 100 dpi), each drawn here in a window of its shape with the same overlay
+// layout: where the bottom controls wrap, every model lies wholly above the
+// rows; the colour editor's rows are a finger tall, clear of every control
+// and on the screen; the open menu's rows all lie in the window, a finger
+// tall, and each takes the press at its middle.
+TEST(Taps, OnTouchScreensTheModelTheMenuAndTheColoursKeepToTheirRoom) {
+    exhibit_checks::listEveryRegisteredScene();
+    WidgetPanel::forFingers = true;
+    initialise();
+    SceneManager& manager = SceneManager::instance();
+    const double least = FingerSize::narrowestControlUnits;
+    for (auto [screenHeight, width, height] :
+         {std::tuple{1024, 450, 600}, {1920, 337, 600}, {600, 800, 375}}) {
+        overlayScale.fix(FingerSize(100 / 25.4).leastOverlayScale() * height / screenHeight);
+        int wrapped = 0;
+        for (int i = 0; i < manager.count(); ++i) {
+            manager.select(i);
+            onReshape(width, height);
+            Scene& scene = *manager.current();
+            SCOPED_TRACE(scene.name + " at " + std::to_string(width));
+            const Vec2 size = overlayScale.overlaySize(width, height);
+            // Upright, the model keeps clear of the bottom controls, wrapped or not.
+            const auto band = scene.panel->modelBand(size.y);
+            wrapped += band ? 1 : 0;
+            double rowsTop = 0;
+            for (const auto& item : scene.panel->items())
+                if (item->anchor == BottomLeft || item->anchor == BottomRight)
+                    rowsTop = std::max(rowsTop, item->position.y + item->reach().up);
+            if (height > width) {
+                scene.update(elapsedMillis());
+                scene.clear();
+                scene.drawModel();
+                const gl_test::Frame frame = gl_test::captureFrame();
+                int lowest = height, highest = -1;
+                for (int y = 0; y < height; ++y)
+                    for (int x = 0; x < width; ++x)
+                        if (!gl_test::near(frame.at(x, y), gl_test::background(), 3)) {
+                            lowest = std::min(lowest, y);
+                            highest = y;
+                        }
+                EXPECT_GE(lowest, rowsTop * overlayScale.factor());
+                // and stands in the middle of the room the rows leave it.
+                const double bottom = band ? band->bottom * overlayScale.factor() : 0;
+                const double top = band ? band->top * overlayScale.factor() : height;
+                EXPECT_NEAR((lowest + highest) / 2.0, (bottom + top) / 2, (top - bottom) / 20);
+                EXPECT_GE(highest, lowest) << "no model drawn";
+            }
+            ColourEditor& editor = *scene.panel->colourEditor;
+            const PanelItem::Reach r = editor.reach();
+            for (const auto& item : scene.panel->items()) {
+                const PanelItem::Reach o = item->reach();
+                const Vec2 p = item->position, e = editor.position;
+                EXPECT_TRUE(item.get() == &editor || p.x + o.right <= e.x - r.left ||
+                            e.x + r.right <= p.x - o.left || p.y + o.up <= e.y - r.down ||
+                            e.y + r.up <= p.y - o.down);
+            }
+            EXPECT_TRUE(editor.position.y + r.up <= size.y && editor.position.x - r.left >= 0);
+            const double base = editor.position.y - r.down; // rows least tall from there up
+            for (int row = 0; row < 3; ++row)
+                EXPECT_TRUE(editor.rowAt({editor.position.x, base + least * row + 0.5}) == row &&
+                            editor.rowAt({editor.position.x, base + least * (row + 1) - 0.5}) ==
+                                row);
+            for (const auto& item : scene.panel->items())
+                if (auto* menu = dynamic_cast<SceneMenu*>(item.get())) {
+                    menu->showOpen();
+                    const Vec2 at = menu->position;
+                    for (int k = 0; k < manager.count(); ++k) {
+                        const SceneMenu::Row row = menu->placeOf(k, manager.count(), 1);
+                        EXPECT_LE(at.y + row.hi, size.y) << k;
+                        EXPECT_LE(at.x + row.left + menu->captionsWidth, size.x) << k;
+                        EXPECT_GE(row.hi - row.lo, least) << k;
+                        const Vec2 middle = at + Vec2{row.left + 20, (row.lo + row.hi) / 2.0};
+                        EXPECT_EQ(menu->rowAt(middle, elapsedMillis()), k);
+                    }
+                    menu->reset();
+                }
+        }
+        EXPECT_GT(wrapped, screenHeight == 1024 ? 1 : -1);
+    }
+    EXPECT_EQ(gl_test::stateProblems(), "");
+    WidgetPanel::forFingers = false;
+    overlayScale.fix(1);
 }
 
 // With --touch on a portrait tablet (its X screen 100 dpi) and on a phone

@@ -93,13 +93,11 @@ ModelRequest requestFor(const ExportedScene& scene, const std::vector<ControlSet
     for (const ControlSetting& setting : settings) {
         if (setting.control >= request.values.size())
             continue;
-        // The snapshot tool sets the range's start value (its first frame).
-        const ControlKind kind = scene.controls[setting.control].kind;
-        if (kind == ControlKind::button) {
+        if (scene.controls[setting.control].kind == ControlKind::button) {
             request.values[setting.control] += 1;
             request.presses.push_back(setting.control);
         } else {
-            request.values[setting.control] = valueAlong(setting, kind, 0.0);
+            request.values[setting.control] = setting.value;
         }
     }
     return request;

@@ -26,6 +26,6 @@ const ExportedScene* exportedScene(const std::string& key);
 
 // The request for a scene with the given settings applied to its start
 // values (a button's setting counts one activation and is recorded in
-// presses).
+// presses by its control's index in the panel, as values are).
 ModelRequest requestFor(const ExportedScene& scene, const std::vector<ControlSetting>& settings,
                         int detail, const std::string& language);

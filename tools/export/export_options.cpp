@@ -25,8 +25,8 @@ std::string shortest(double v) {
 std::vector<CommandOption> exportOptionTable(ExportOptions& options) {
     return {
         {"--size", "MM",
-         "the model's longest side in millimetres, from 10 to 1000 (a tube's or a\n"
-         "polyhedron's as they are; surfaces before thickening)",
+         "the model's longest side in millimetres, 10 to 1000, measured before its\n"
+         "surfaces are thickened",
          "100",
          [&options](const std::string& text) {
              const auto size = millimetres(text);
