@@ -6,7 +6,7 @@
 
 class NavButton : public PushButton {
   public:
-    explicit NavButton(int direction) : direction(direction) {}
+    explicit NavButton(int direction) : direction(direction) { recordsActivations = false; }
     void draw(Millis now) const override;
     void activate(Millis) override;
 

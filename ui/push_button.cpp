@@ -17,5 +17,11 @@ void PushButton::draw(Millis) const {
 void PushButton::release(Vec2 p, Millis now) {
     pressed = false;
     if (contains(p))
-        activate(now);
+        click(now);
+}
+
+void PushButton::click(Millis now) {
+    if (recordsActivations)
+        activations.push_back(now);
+    activate(now);
 }

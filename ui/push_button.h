@@ -5,6 +5,8 @@
 #include "ui/panel_item.h"
 #include "ui/widget.h"
 
+#include <vector>
+
 class PushButton : public PanelItem, public Widget {
   public:
     // Circle of radius 10 about position.
@@ -16,8 +18,19 @@ class PushButton : public PanelItem, public Widget {
     void enter(Millis) override { hovered = true; }
     void leave(Millis) override { hovered = false; }
     void press(Vec2, Millis) override { pressed = true; }
+    // Clicks when p is inside.
     void release(Vec2 p, Millis now) override;
+    // Activates at now and records the moment, as a visitor's press does.
+    void click(Millis now);
+    // Forgets the presses: the scene is back at its start.
+    void reset() override { activations.clear(); }
 
     bool hovered = false;
     bool pressed = false;
+    // The moments of the visitor's activations since the start or the last
+    // reset, oldest first: what the page exports replays them. Off for a
+    // button that is no part of the scene's state (the arrows), so that the
+    // steps of months hold no memory.
+    std::vector<Millis> activations;
+    bool recordsActivations = true;
 };

@@ -18,8 +18,8 @@ struct TestRow : OptionRow {
 };
 
 struct TestButton : PushButton {
-    int activations = 0;
-    void activate(Millis) override { ++activations; }
+    int calls = 0;
+    void activate(Millis) override { ++calls; }
 };
 
 class TestScene : public Scene {

@@ -8,10 +8,11 @@
 namespace {
 
 struct CountingButton : PushButton {
-    int activations = 0;
-    void activate(Millis) override { ++activations; }
+    int calls = 0;
+    void activate(Millis) override { ++calls; }
 };
 
+// Also records the moment of each activation, which a reset forgets.
 TEST(PushButton, ActivatesOnlyWhenReleasedInside) {
     CountingButton b;
     b.position = {100, 100};
@@ -20,12 +21,15 @@ TEST(PushButton, ActivatesOnlyWhenReleasedInside) {
     EXPECT_TRUE(b.pressed);
     b.release({115, 100}, elapsedMillis()); // dragged off before the release
     EXPECT_FALSE(b.pressed);
-    EXPECT_EQ(b.activations, 0);
+    EXPECT_EQ(b.calls, 0);
     EXPECT_TRUE(b.hovered) << "no re-pick while the button is held";
     b.press({100, 100}, elapsedMillis());
-    b.release({109, 100}, elapsedMillis());
-    EXPECT_EQ(b.activations, 1);
+    b.release({109, 100}, 1234);
+    EXPECT_EQ(b.calls, 1);
+    EXPECT_EQ(b.activations, std::vector<Millis>{1234});
     EXPECT_FALSE(b.contains({110, 100}));
+    b.reset();
+    EXPECT_TRUE(b.activations.empty());
 }
 
 TEST(PushButton, StateColours) {

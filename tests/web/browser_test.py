@@ -5,6 +5,7 @@ slider and a dial dragged, a region of the map tapped with a touch, and a
 scene chosen in the menu, a tap off the menu square on a phone, captions in German (asked for, and a German browser's), a shared
 link, a scene named after #, a lost and restored context and a visit with
 the server gone, each compared with the native picture of the same state;
+with ?export the scene downloaded as its controls stand, as STL and glTF;
 Escape leaves the page working, a bad query parameter shows the program's
 message in the page's words, and otherwise the console stays free of
 errors and warnings.
@@ -273,6 +274,64 @@ class PageTest:
         self.browser.send("Emulation.setDeviceMetricsOverride", width=800, height=600,
                           deviceScaleFactor=1, mobile=False)
 
+    def export(self):
+        """Without ?export no button; with it, buttons under the canvas save the
+        scene as its controls stand: a binary STL of 84 + 50 n bytes that a
+        moved slider and a press of the wheels' add button change, and a GLB.
+        On a phone they are finger-sized, in the window and off the canvas."""
+        self.browser.open(self.server.url + "?scenes=Moebius&size=800x600")
+        if self.browser.evaluate("document.querySelectorAll('button, #export').length"):
+            self.failures.append("a download button without ?export")
+        folder = tempfile.mkdtemp(prefix="downloads-", dir=self.scratch)
+        self.browser.send("Browser.setDownloadBehavior", behavior="allow", downloadPath=folder)
+
+        def saved(button, name):
+            path = os.path.join(folder, name)
+            if os.path.exists(path):
+                os.remove(path)
+            x, y = self.browser.evaluate("""(() => { const b = document.getElementById('%s');
+                b.scrollIntoView(); const r = b.getBoundingClientRect();
+                return [r.x + r.width / 2, r.y + r.height / 2]; })()""" % button)
+            for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+                self.browser.mouse(kind, x, y)
+            self.browser.evaluate("scrollTo(0, 0)")
+            wait_for(lambda: os.path.exists(path) and not any(
+                f.endswith(".crdownload") for f in os.listdir(folder)), TIMEOUT, name)
+            with open(path, "rb") as f:
+                return f.read()
+        self.browser.open(self.server.url + "?scenes=Moebius&export")
+        start = saved("export-stl", "Moebius.stl")
+        triangles = int.from_bytes(start[80:84], "little")
+        self.browser.evaluate("Module.ccall('lembovari_set_controls', null, ['string'], ['slider0=1'])")
+        moved = saved("export-stl", "Moebius.stl")
+        glb = saved("export-glb", "Moebius.glb")
+        self.browser.open(self.server.url + "?scenes=Moebius2&size=800x600&export")
+        one_wheel = saved("export-stl", "Moebius2.stl")
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.browser.mouse(kind, 100, 580)  # the add button at overlay (100, 20)
+        two_wheels = saved("export-stl", "Moebius2.stl")
+        if (triangles == 0 or len(start) != 84 + 50 * triangles or moved == start
+                or len(two_wheels) <= len(one_wheel) or glb[:4] != b"glTF"):
+            self.failures.append("downloads: STL of %d bytes for %d triangles, %s by the slider, "
+                                 "%d then %d bytes for a press, GLB starting %r"
+                                 % (len(start), triangles, "changed" if moved != start else
+                                    "unchanged", len(one_wheel), len(two_wheels), glb[:4]))
+        else:
+            print("ok    %-34s %d triangles, GLB of %d bytes" % ("STL and glTF downloaded", triangles,
+                                                                 len(glb)))
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=390, height=844,
+                          deviceScaleFactor=3, mobile=True)
+        self.browser.open(self.server.url + "?scenes=Moebius&export")
+        misplaced = self.browser.evaluate("""[...document.querySelectorAll('#export button')]
+            .map((b) => b.getBoundingClientRect()).filter((r) => r.height < 44 || r.bottom >
+            innerHeight || r.top < document.getElementById('canvas').getBoundingClientRect().bottom)
+            .length""")
+        if misplaced:
+            self.failures.append("%d download buttons small, off the window or on the canvas"
+                                 % misplaced)
+        self.browser.send("Emulation.setDeviceMetricsOverride", width=800, height=600,
+                          deviceScaleFactor=1, mobile=False)
+
     def offline(self, page_dir):
         """After one visit the service worker opens the page with its server gone."""
         server = Server(page_dir)
@@ -290,7 +349,7 @@ class PageTest:
         try:
             for step in (self.scenes, self.slider_and_dial, self.map_tapped, self.menu,
                          self.language_and_refusal, self.links, self.context_restored,
-                         self.german_browser, self.phone,
+                         self.german_browser, self.phone, self.export,
                          lambda: self.offline(self.page_dir)):
                 step()
         finally:

@@ -1,15 +1,12 @@
 #pragma once
 // What the snapshot, film and benchmark tools share: the exhibit's window, opened
-// without the visitor's main loop, and a scene's own controls.
+// without the visitor's main loop, and a scene's own controls (own_controls.h).
 
-#include "geom/clock.h"
-#include "tools/snapshot/control_settings.h"
+#include "tools/common/own_controls.h"
 #include "tools/snapshot/png_writer.h"
 
 #include <string>
 #include <vector>
-
-class PanelItem;
 
 namespace exhibit_window {
 // The window's size: the exhibit's own unless a tool sets it before open.
@@ -33,15 +30,3 @@ RgbImage readFrame();
 // The glGetString of GL_RENDERER of the window's context.
 std::string renderer();
 } // namespace exhibit_window
-
-class Scene;
-
-// A scene's own overlay controls, those after the items every panel starts
-// with, of the four kinds that can be set (slider, dial, row, button), in
-// panel order.
-std::vector<PanelItem*> ownControls(const Scene& scene);
-// What each of those controls accepts, in the same order.
-std::vector<ControlInfo> describeControls(const std::vector<PanelItem*>& controls);
-// Sets a slider's value, a dial's angle or a row's icon, or presses a button
-// once at now, as the checked setting says.
-void applySetting(const ControlSetting& setting, PanelItem* control, Millis now);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -23,11 +25,23 @@ const char* kindName(ControlKind kind) {
 }
 
 // The shortest text that reads back as v, so that a range printed by
-// controlSummary can be passed back as a setting.
+// controlSummary can be passed back as a setting. A standard library
+// without to_chars for fractions (the page's) gets the fewest digits that
+// read back.
 std::string number(double v) {
     char text[32];
+#if defined(__cpp_lib_to_chars)
     const auto end = std::to_chars(text, text + sizeof text, v).ptr;
     return std::string(text, end);
+#else
+    for (int digits = 1; digits < 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, v);
+        if (std::strtod(text, nullptr) == v)
+            return text;
+    }
+    std::snprintf(text, sizeof text, "%.17g", v);
+    return text;
+#endif
 }
 
 bool isNumber(const std::string& text) {
