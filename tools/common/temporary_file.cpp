@@ -24,14 +24,17 @@ std::string baseNameOf(const std::string& path) {
 
 const int endingSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// The path a signal removes, copied here beforehand: a signal handler may
-// only call the few functions that are safe in one, and unlink is one.
-char watchedPath[4096];
-volatile std::sig_atomic_t watching = 0;
+// The paths a signal removes, copied here beforehand: a signal handler may
+// only call the few functions that are safe in one, and unlink is one. Two,
+// for a file written with its companion (an OBJ and its MTL).
+constexpr int watchedSlots = 2;
+char watchedPath[watchedSlots][4096];
+volatile std::sig_atomic_t watching[watchedSlots] = {0, 0};
 
 extern "C" void removeAndEnd(int signal) {
-    if (watching)
-        unlink(watchedPath);
+    for (int slot = 0; slot < watchedSlots; ++slot)
+        if (watching[slot])
+            unlink(watchedPath[slot]);
     // The default action is back (SA_RESETHAND); the signal raised again is
     // delivered as this handler returns and ends the process as usual.
     raise(signal);
@@ -95,11 +98,12 @@ TemporaryFile::TemporaryFile(std::string finalPath) : finalPath(std::move(finalP
         temporaryPath.clear();
         return;
     }
-    if (!watching && temporaryPath.size() < sizeof watchedPath) {
-        std::memcpy(watchedPath, temporaryPath.c_str(), temporaryPath.size() + 1);
-        watching = 1;
-        watched = true;
-    }
+    for (int slot = 0; slot < watchedSlots && watched < 0; ++slot)
+        if (!watching[slot] && temporaryPath.size() < sizeof watchedPath[slot]) {
+            std::memcpy(watchedPath[slot], temporaryPath.c_str(), temporaryPath.size() + 1);
+            watching[slot] = 1;
+            watched = slot;
+        }
     // mkstemp creates files that only their owner may read.
     const mode_t mask = umask(0);
     umask(mask);
@@ -112,8 +116,8 @@ TemporaryFile::~TemporaryFile() {
     const SignalsHeld held;
     if (!committed && !temporaryPath.empty())
         unlink(temporaryPath.c_str());
-    if (watched)
-        watching = 0;
+    if (watched >= 0)
+        watching[watched] = 0;
 }
 
 int TemporaryFile::takeDescriptor() {
@@ -139,8 +143,8 @@ std::string TemporaryFile::commit() {
     if (std::rename(temporaryPath.c_str(), finalPath.c_str()) != 0)
         return "cannot rename into " + finalPath + ": " + std::strerror(errno);
     committed = true;
-    if (watched)
-        watching = 0;
-    watched = false;
+    if (watched >= 0)
+        watching[watched] = 0;
+    watched = -1;
     return "";
 }

@@ -9,7 +9,7 @@
 std::string unwritableReason(const std::string& path);
 
 // Makes SIGINT, SIGTERM and SIGHUP remove the temporary file being written
-// (the first of those alive) before ending the process as they would have,
+// (the first two of those alive) before ending the process as they would have,
 // with the same status. A signal ignored when this is called stays ignored.
 void removeTemporaryFileOnSignals();
 
@@ -38,5 +38,5 @@ class TemporaryFile {
     std::string creationProblem;
     int descriptor = -1;
     bool committed = false;
-    bool watched = false; // its path is the one a signal removes
+    int watched = -1; // the slot of the paths a signal removes that holds it
 };
