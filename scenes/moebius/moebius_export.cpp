@@ -92,15 +92,22 @@ SceneModel bandModel(const MoebiusStrip& strip, const std::vector<BandPiece>& pi
     return turned(model);
 }
 
-} // namespace
-
-SceneModel squareToMoebiusModel(const ModelRequest& request) {
-    MoebiusStrip strip = stripFor(SquareToStrip);
+// A scene whose slider and twist dial shape one table of sea-green faces.
+template <std::size_t n>
+SceneModel slidAndTwisted(const ModelRequest& request, MoebiusMode mode,
+                          const std::array<StripFace, n>& table, const char* name) {
+    MoebiusStrip strip = stripFor(mode);
     strip_controls::setValueAndTwist(strip, valueOf(request, 0, 0), valueOf(request, 1, pi));
     strip.updateShape();
     std::vector<BandPiece> pieces;
-    addPieces(pieces, strip, strip_faces::bandBroad, rgb(strip_colours::seaGreen), "band");
+    addPieces(pieces, strip, table, rgb(strip_colours::seaGreen), name);
     return bandModel(strip, pieces, request.detail);
+}
+
+} // namespace
+
+SceneModel squareToMoebiusModel(const ModelRequest& request) {
+    return slidAndTwisted(request, SquareToStrip, strip_faces::bandBroad, "band");
 }
 
 SceneModel wheelsModel(const ModelRequest& request) {
@@ -140,12 +147,7 @@ SceneModel wheelsModel(const ModelRequest& request) {
 }
 
 SceneModel cutInTwoModel(const ModelRequest& request) {
-    MoebiusStrip strip = stripFor(CutInTwo);
-    strip_controls::setValueAndTwist(strip, valueOf(request, 0, 0), valueOf(request, 1, pi));
-    strip.updateShape();
-    std::vector<BandPiece> pieces;
-    addPieces(pieces, strip, strip_faces::cutInTwoBroad, rgb(strip_colours::seaGreen), "half");
-    return bandModel(strip, pieces, request.detail);
+    return slidAndTwisted(request, CutInTwo, strip_faces::cutInTwoBroad, "half");
 }
 
 SceneModel slidingStripModel(const ModelRequest& request) {

@@ -152,25 +152,19 @@ int main(int argc, char** argv) {
         wholeNumberOption("--tilt", "the viewer's height above the model's middle, degrees", "25",
                           tilt, -89, 89),
     };
-    std::string error;
-    const auto read = readCommandLine(table, {argv + 1, argv + argc}, error);
-    if (!read)
-        fail(2, error);
-    if (read->help) {
-        std::fputs(
-            helpText("usage: lembovari-export-preview [OPTIONS] IN.glb OUT.png", table).c_str(),
-            stdout);
-        return 0;
-    }
-    if (read->words.size() != 2)
+    const std::vector<std::string> words = readToolCommandLine(
+        "lembovari-export-preview", "usage: lembovari-export-preview [OPTIONS] IN.glb OUT.png",
+        table, argc, argv);
+    if (words.size() != 2)
         fail(2, "needs a .glb file and an output picture (--help lists every option)");
-    std::ifstream in(read->words[0], std::ios::binary);
+    std::ifstream in(words[0], std::ios::binary);
     if (!in)
-        fail(2, "cannot read " + read->words[0]);
+        fail(2, "cannot read " + words[0]);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    std::string error;
     const auto model = readGlb(bytes, error);
     if (!model)
-        fail(2, read->words[0] + ": " + error);
+        fail(2, words[0] + ": " + error);
 
     openWindow("lembovari-export-preview");
     glViewport(0, 0, width, height);
@@ -178,8 +172,8 @@ int main(int argc, char** argv) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     placeCamera(*model, turn, tilt);
     drawModel(*model);
-    const std::string problem = writePng(read->words[1], readFrame());
+    const std::string problem = writePng(words[1], readFrame());
     if (!problem.empty())
-        fail(1, "cannot write " + read->words[1] + ": " + problem);
+        fail(1, "cannot write " + words[1] + ": " + problem);
     return 0;
 }

@@ -72,17 +72,10 @@ std::vector<CommandOption> optionTable(Arguments& a) {
 Arguments parseArguments(int argc, char** argv) {
     Arguments a;
     const std::vector<CommandOption> table = optionTable(a);
-    std::string error;
-    const auto read = readCommandLine(table, {argv + 1, argv + argc}, error);
-    if (!read)
-        fail(2, error);
-    if (read->help) {
-        std::fputs(helpText(usage, table).c_str(), stdout);
-        std::exit(0);
-    }
+    const std::vector<std::string> words =
+        readToolCommandLine("lembovari-snapshot", usage, table, argc, argv);
     if (a.list)
         return a;
-    const std::vector<std::string>& words = read->words;
     if (words.size() < 2)
         fail(2, "needs a scene key and an output file (--help lists every option)");
     a.key = words[0];
