@@ -5,6 +5,7 @@
 // the bytes from the WebAssembly memory and hands them to the browser as a
 // download.
 
+#include "app/idle_reset.h"
 #include "app/journal.h"
 #include "app/scene.h"
 #include "app/scene_manager.h"
@@ -51,8 +52,12 @@ EMSCRIPTEN_KEEPALIVE const char* lembovari_export(const char* format) {
         journalProblem((scene ? scene->name : "no scene") + " has no model to export");
         return "";
     }
+    // A download is a visitor at the exhibit: the idle reset waits for them
+    // as after any press, and the visit counts it.
+    const Millis now = elapsedMillis();
+    noteKey(now);
     std::string error;
-    auto request = liveRequest(*scene, *exported, elapsedMillis(), error);
+    auto request = liveRequest(*scene, *exported, now, error);
     if (!request) {
         journalProblem(error);
         return "";
