@@ -20,8 +20,10 @@ void PushButton::release(Vec2 p, Millis now) {
         click(now);
 }
 
+bool PushButton::recordingActivations = false;
+
 void PushButton::click(Millis now) {
-    if (recordsActivations)
+    if (recordingActivations && recordsActivations)
         activations.push_back(now);
     activate(now);
 }

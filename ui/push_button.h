@@ -28,9 +28,12 @@ class PushButton : public PanelItem, public Widget {
     bool hovered = false;
     bool pressed = false;
     // The moments of the visitor's activations since the start or the last
-    // reset, oldest first: what the page exports replays them. Off for a
-    // button that is no part of the scene's state (the arrows), so that the
-    // steps of months hold no memory.
+    // reset, oldest first: what the page exports replays them. Kept only
+    // where something replays them (recordingActivations, which the page's
+    // download turns on; nothing else does, so that an exhibit left for
+    // months holds no memory per press), and never for a button that is no
+    // part of the scene's state (the arrows).
     std::vector<Millis> activations;
     bool recordsActivations = true;
+    static bool recordingActivations;
 };

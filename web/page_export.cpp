@@ -14,6 +14,7 @@
 #include "tools/export/export_catalogue.h"
 #include "tools/export/mesh_writers.h"
 #include "ui/captions.h"
+#include "ui/push_button.h"
 #include "web/live_request.h"
 
 #include <emscripten.h>
@@ -82,6 +83,12 @@ EMSCRIPTEN_KEEPALIVE const char* lembovari_exported_bytes() {
 
 EMSCRIPTEN_KEEPALIVE int lembovari_exported_size() {
     return int(lastFile().bytes.size());
+}
+
+// Called once when the page offers downloads: from then on the scenes'
+// buttons keep their presses, which a download replays.
+EMSCRIPTEN_KEEPALIVE void lembovari_keep_presses() {
+    PushButton::recordingActivations = true;
 }
 
 } // extern "C"

@@ -24,8 +24,14 @@ TEST(PushButton, ActivatesOnlyWhenReleasedInside) {
     EXPECT_EQ(b.calls, 0);
     EXPECT_TRUE(b.hovered) << "no re-pick while the button is held";
     b.press({100, 100}, elapsedMillis());
-    b.release({109, 100}, 1234);
+    b.release({109, 100}, 1000);
     EXPECT_EQ(b.calls, 1);
+    EXPECT_TRUE(b.activations.empty()) << "nothing replays presses unless asked";
+    PushButton::recordingActivations = true;
+    b.press({100, 100}, elapsedMillis());
+    b.release({109, 100}, 1234);
+    PushButton::recordingActivations = false;
+    EXPECT_EQ(b.calls, 2);
     EXPECT_EQ(b.activations, std::vector<Millis>{1234});
     EXPECT_FALSE(b.contains({110, 100}));
     b.reset();
