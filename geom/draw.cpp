@@ -15,6 +15,18 @@ void multiplyFrame(const Vec3& origin, const Vec3& u, const Vec3& v) {
     glMultMatrixd(m);
 }
 
+void bindArrays(const VertexArrays& arrays) {
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, arrays.positions.data());
+    glNormalPointer(GL_FLOAT, 0, arrays.normals.data());
+}
+
+void unbindArrays() {
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
 void hueColour(double t, double brightness) {
     const Vec3 c = hueRamp(t, brightness);
     glColor3d(c.x, c.y, c.z);

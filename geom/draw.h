@@ -5,6 +5,7 @@
 
 #include "geom/hue_ramp.h"
 #include "geom/vec.h"
+#include "geom/vertex_arrays.h"
 
 #include <GL/gl.h>
 
@@ -13,6 +14,11 @@
 // Multiplies the current matrix by the frame mapping local x, y, z to u, v,
 // u x v and the local origin to origin. u and v are used as given.
 void multiplyFrame(const Vec3& origin, const Vec3& u, const Vec3& v);
+
+// Points GL's vertex and normal arrays at the arrays, which must outlive the
+// draws that follow, until unbindArrays.
+void bindArrays(const VertexArrays& arrays);
+void unbindArrays();
 
 // glColor3d of hueRamp (geom/hue_ramp.h).
 void hueColour(double t, double brightness);

@@ -19,6 +19,8 @@ void DrawnKleinTube::buildHalves() {
     std::swap(normals, firstHalfNormals);
     halfFlattening = 0;
     mirrorHalf(firstHalfVertices, firstHalfNormals, secondHalfVertices, secondHalfNormals);
+    firstHalfArrays.assign(firstHalfVertices, firstHalfNormals);
+    secondHalfArrays.assign(secondHalfVertices, secondHalfNormals);
 }
 
 void DrawnKleinTube::drawHalves() const {
@@ -27,7 +29,7 @@ void DrawnKleinTube::drawHalves() const {
     glPushMatrix();
     {
         glTranslated(0, -halvesGap * k, 0);
-        drawMesh(firstHalfVertices, firstHalfNormals, firstHalfDrawing, runs);
+        drawMesh({firstHalfVertices, firstHalfNormals, firstHalfArrays}, firstHalfDrawing, runs);
     }
     glPopMatrix();
     if (k > 0) {
@@ -39,7 +41,8 @@ void DrawnKleinTube::drawHalves() const {
             glTranslated(0, halvesGap, 0);
             glRotated(180 * k, 1, 0, 0);
             glTranslated(0, -halvesGap, 0);
-            drawMesh(secondHalfVertices, secondHalfNormals, secondHalfDrawing, runs);
+            drawMesh({secondHalfVertices, secondHalfNormals, secondHalfArrays}, secondHalfDrawing,
+                     runs);
         }
         glPopMatrix();
     }

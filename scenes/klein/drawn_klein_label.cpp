@@ -73,9 +73,9 @@ void DrawnKleinTube::drawLabelled() const {
     glDepthMask(GL_FALSE);
     setSurfaceMaterial();
     const Runs runs = bodyRuns();
-    bodyDrawing.draw([&] { sendRuns(vertices, normals, runs); });
+    bodyDrawing.draw([&] { sendRuns(wholeArrays, runs); });
     beginHighlights();
-    drawHighlights(bodyDrawing, vertices, normals, runs);
+    drawHighlights(bodyDrawing, wholeMesh(), runs);
     glDisable(GL_BLEND);
     glDepthMask(GL_TRUE);
 }

@@ -2,8 +2,8 @@
 //
 // Every formula lives in klein_tube.cpp and label_layout.cpp; the drawing
 // files only turn their results into GL calls. The mesh goes to GL as
-// vertex arrays, a quad strip per pair of rows, the same vertices in the same
-// order as one glNormal and glVertex call each, kept in a retained drawing
+// single-precision vertex arrays (geom/vertex_arrays.h), made when the mesh
+// is built, a quad strip per pair of rows, kept in a retained drawing
 // keyed by the stage, the morph and the style it shows. A scene at rest thus
 // replays its lists and builds nothing; a frame whose control has moved
 // builds the mesh once and sends it from its arrays. The
@@ -12,6 +12,7 @@
 
 #include "scenes/klein/drawn_klein_tube.h"
 
+#include "geom/draw.h"
 #include "scenes/klein/highlight_cull.h"
 #include "scenes/klein/klein_lighting.h"
 #include "scenes/klein/label_texture.h"
@@ -49,6 +50,7 @@ void DrawnKleinTube::update(int newStage, double newMorph, int newStyle) {
         buildSurface();
         if (stage == CutBottle)
             buildHalves();
+        wholeArrays.assign(vertices, normals);
     }
     const DrawingKey::Parts key = {DrawingKey::of(stage), DrawingKey::of(morph),
                                    DrawingKey::of(style)};
@@ -56,16 +58,14 @@ void DrawnKleinTube::update(int newStage, double newMorph, int newStyle) {
     case MirroredBottle:
         labelled = uploadLabelTexture();
         bodyDrawing.update({DrawingKey::of(morph), DrawingKey::of(labelled)},
-                           [this] { sendRuns(vertices, normals, bodyRuns()); });
+                           [this] { sendRuns(wholeArrays, bodyRuns()); });
         break;
     case CutBottle:
-        firstHalfDrawing.update(
-            key, [this] { sendRuns(firstHalfVertices, firstHalfNormals, styleRuns()); });
-        secondHalfDrawing.update(
-            key, [this] { sendRuns(secondHalfVertices, secondHalfNormals, styleRuns()); });
+        firstHalfDrawing.update(key, [this] { sendRuns(firstHalfArrays, styleRuns()); });
+        secondHalfDrawing.update(key, [this] { sendRuns(secondHalfArrays, styleRuns()); });
         break;
     default:
-        surfaceDrawing.update(key, [this] { sendRuns(vertices, normals, styleRuns()); });
+        surfaceDrawing.update(key, [this] { sendRuns(wholeArrays, styleRuns()); });
         break;
     }
 }
@@ -103,11 +103,10 @@ DrawnKleinTube::Runs DrawnKleinTube::styleRuns() const {
 }
 
 void DrawnKleinTube::drawSurface() const {
-    drawMesh(vertices, normals, surfaceDrawing, styleRuns());
+    drawMesh(wholeMesh(), surfaceDrawing, styleRuns());
 }
 
-void DrawnKleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
-                              const std::vector<Vec3>& meshNormals, const RetainedDrawing& drawing,
+void DrawnKleinTube::drawMesh(const MeshView& mesh, const RetainedDrawing& drawing,
                               const Runs& runs) const {
     setSurfaceMaterial();
     const bool translucent = style == Translucent;
@@ -116,29 +115,20 @@ void DrawnKleinTube::drawMesh(const std::vector<Vec3>& meshVertices,
         // The far side shows through.
         glDisable(GL_DEPTH_TEST);
     }
-    drawing.draw([&] { sendRuns(meshVertices, meshNormals, runs); });
+    drawing.draw([&] { sendRuns(mesh.arrays, runs); });
     if (translucent) {
         beginHighlights();
-        drawHighlights(drawing, meshVertices, meshNormals, runs);
+        drawHighlights(drawing, mesh, runs);
         glDisable(GL_BLEND);
         glEnable(GL_DEPTH_TEST);
     }
 }
 
-void DrawnKleinTube::sendRuns(const std::vector<Vec3>& meshVertices,
-                              const std::vector<Vec3>& meshNormals, const Runs& runs) const {
-    beginMeshArrays(meshVertices, meshNormals);
+void DrawnKleinTube::sendRuns(const VertexArrays& arrays, const Runs& runs) const {
+    bindArrays(arrays);
     for (const MeshRun& run : runs)
         sendStrips(run);
-    endMeshArrays();
-}
-
-void DrawnKleinTube::beginMeshArrays(const std::vector<Vec3>& meshVertices,
-                                     const std::vector<Vec3>& meshNormals) const {
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glVertexPointer(3, GL_DOUBLE, sizeof(Vec3), meshVertices.data());
-    glNormalPointer(GL_DOUBLE, sizeof(Vec3), meshNormals.data());
+    unbindArrays();
 }
 
 void DrawnKleinTube::sendStrips(const MeshRun& run) const {
@@ -152,14 +142,8 @@ void DrawnKleinTube::sendStrips(const MeshRun& run) const {
     }
 }
 
-void DrawnKleinTube::endMeshArrays() const {
-    glDisableClientState(GL_VERTEX_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-}
-
-void DrawnKleinTube::drawHighlights(const RetainedDrawing& drawing,
-                                    const std::vector<Vec3>& meshVertices,
-                                    const std::vector<Vec3>& meshNormals, const Runs& runs) const {
+void DrawnKleinTube::drawHighlights(const RetainedDrawing& drawing, const MeshView& mesh,
+                                    const Runs& runs) const {
     SpecularLight light;
     float position[4], specular[4];
     glGetLightfv(GL_LIGHT0, GL_POSITION, position);
@@ -168,7 +152,7 @@ void DrawnKleinTube::drawHighlights(const RetainedDrawing& drawing,
     glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &localViewer);
     // Only a positional light is worked out; anything else draws every quad.
     if (!cullHighlights || position[3] == 0) {
-        drawing.draw([&] { sendRuns(meshVertices, meshNormals, runs); });
+        drawing.draw([&] { sendRuns(mesh.arrays, runs); });
         return;
     }
     glGetDoublev(GL_MODELVIEW_MATRIX, light.modelview);
@@ -178,7 +162,7 @@ void DrawnKleinTube::drawHighlights(const RetainedDrawing& drawing,
     light.shininess = shininess;
     // A tenth of the half step below which an 8-bit channel rounds to 0.
     std::vector<unsigned char> highlightMarks;
-    markHighlighted(light, meshVertices, meshNormals, 0.05 / 255, highlightMarks);
+    markHighlighted(light, mesh.vertices, mesh.normals, 0.05 / 255, highlightMarks);
 
     // The quads that may add light, gathered into one list of triangles:
     // one draw call instead of one per run of quads.
@@ -202,8 +186,8 @@ void DrawnKleinTube::drawHighlights(const RetainedDrawing& drawing,
     }
     if (highlightTriangles.empty())
         return;
-    beginMeshArrays(meshVertices, meshNormals);
+    bindArrays(mesh.arrays);
     glDrawElements(GL_TRIANGLES, GLsizei(highlightTriangles.size()), GL_UNSIGNED_INT,
                    highlightTriangles.data());
-    endMeshArrays();
+    unbindArrays();
 }

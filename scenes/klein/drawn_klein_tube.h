@@ -7,6 +7,7 @@
 
 #include "geom/drawing_key.h"
 #include "geom/retained_drawing.h"
+#include "geom/vertex_arrays.h"
 #include "scenes/klein/klein_tube.h"
 
 struct StripRun;
@@ -61,21 +62,24 @@ class DrawnKleinTube : public KleinTube {
     // where the label is shown.
     Runs bodyRuns() const;
 
+    // A mesh: its points and normals as built, and the same as GL's arrays.
+    struct MeshView {
+        const std::vector<Vec3>& vertices;
+        const std::vector<Vec3>& normals;
+        const VertexArrays& arrays;
+    };
+    MeshView wholeMesh() const { return {vertices, normals, wholeArrays}; }
+
     // The runs of a mesh in the current style from drawing; the translucent
     // style adds its highlights.
-    void drawMesh(const std::vector<Vec3>& meshVertices, const std::vector<Vec3>& meshNormals,
-                  const RetainedDrawing& drawing, const Runs& runs) const;
+    void drawMesh(const MeshView& mesh, const RetainedDrawing& drawing, const Runs& runs) const;
     // The runs from GL vertex arrays, a quad strip per pair of rows.
-    void sendRuns(const std::vector<Vec3>& meshVertices, const std::vector<Vec3>& meshNormals,
-                  const Runs& runs) const;
-    // begin points GL at the arrays, then each sendStrips call draws a run.
-    void beginMeshArrays(const std::vector<Vec3>& meshVertices,
-                         const std::vector<Vec3>& meshNormals) const;
+    void sendRuns(const VertexArrays& arrays, const Runs& runs) const;
+    // One run's strips, with the mesh's arrays bound.
     void sendStrips(const MeshRun& run) const;
-    void endMeshArrays() const;
     // The highlight pass over the runs drawing has just drawn, under light 0.
-    void drawHighlights(const RetainedDrawing& drawing, const std::vector<Vec3>& meshVertices,
-                        const std::vector<Vec3>& meshNormals, const Runs& runs) const;
+    void drawHighlights(const RetainedDrawing& drawing, const MeshView& mesh,
+                        const Runs& runs) const;
 
     // Stage and morph the meshes were built for.
     DrawingKey meshBuiltFrom;
@@ -91,6 +95,9 @@ class DrawnKleinTube : public KleinTube {
     RetainedDrawing bodyDrawing{RetainedDrawing::WhenRepeated};
     std::vector<Vec3> firstHalfVertices, firstHalfNormals;
     std::vector<Vec3> secondHalfVertices, secondHalfNormals;
+    // The whole mesh and the halves' meshes as GL's arrays, made whenever
+    // the meshes are built.
+    VertexArrays wholeArrays, firstHalfArrays, secondHalfArrays;
     // For each pair of rows the strip's mesh indices, column by column.
     std::vector<unsigned> stripIndices;
 };

@@ -1,21 +1,18 @@
 #include "scenes/moebius/wheel_batch.h"
 
+#include "geom/draw.h"
+
 #include <GL/gl.h>
 
 void WheelBatch::clear() {
-    points.clear();
-    normals.clear();
+    arrays.clear();
     quads.clear();
 }
 
 void WheelBatch::add(const WheelPart& part, const WheelPlacement& placement) {
-    const unsigned base = unsigned(points.size() / 3);
-    for (std::size_t i = 0; i < part.points.size(); ++i) {
-        const Vec3 p = placement.point(part.points[i]);
-        const Vec3 n = placement.direction(part.normals[i]);
-        points.insert(points.end(), {float(p.x), float(p.y), float(p.z)});
-        normals.insert(normals.end(), {float(n.x), float(n.y), float(n.z)});
-    }
+    const unsigned base = unsigned(arrays.vertexCount());
+    for (std::size_t i = 0; i < part.points.size(); ++i)
+        arrays.append(placement.point(part.points[i]), placement.direction(part.normals[i]));
     for (unsigned q : part.quads)
         quads.push_back(base + q);
 }
@@ -25,13 +22,9 @@ void WheelBatch::draw(bool outsideCounterClockwise) const {
         return;
     glCullFace(outsideCounterClockwise ? GL_BACK : GL_FRONT);
     glEnable(GL_CULL_FACE);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, points.data());
-    glNormalPointer(GL_FLOAT, 0, normals.data());
+    bindArrays(arrays);
     glDrawElements(GL_QUADS, GLsizei(quads.size()), GL_UNSIGNED_INT, quads.data());
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    unbindArrays();
     glDisable(GL_CULL_FACE);
 }
 

@@ -3,6 +3,7 @@
 // array of quads: the thirty wheels the strip takes at most cost a draw per
 // part instead of one per part and wheel.
 
+#include "geom/vertex_arrays.h"
 #include "scenes/moebius/wheel_model.h"
 
 #include <vector>
@@ -18,8 +19,7 @@ class WheelBatch {
   private:
     // Kept from frame to frame so that their storage is reused; bounded by
     // the cap on the number of wheels.
-    std::vector<float> points;
-    std::vector<float> normals;
+    VertexArrays arrays;
     std::vector<unsigned> quads;
 };
 

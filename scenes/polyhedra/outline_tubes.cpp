@@ -2,30 +2,8 @@
 
 #include <cmath>
 
-namespace {
-
-Vec3 triple(const std::vector<float>& values, int k) {
-    const std::size_t at = std::size_t(k) * 3;
-    return {values[at], values[at + 1], values[at + 2]};
-}
-
-void append(std::vector<float>& values, const Vec3& v) {
-    values.insert(values.end(), {float(v.x), float(v.y), float(v.z)});
-}
-
-} // namespace
-
-Vec3 TubeMesh::position(int k) const {
-    return triple(positions, k);
-}
-
-Vec3 TubeMesh::normal(int k) const {
-    return triple(normals, k);
-}
-
 void TubeMesh::clear() {
-    positions.clear();
-    normals.clear();
+    VertexArrays::clear();
     indices.clear();
 }
 
@@ -63,8 +41,7 @@ void appendTube(const Vec3& a, const Vec3& b, double radius, TubeMesh& mesh) {
         const Vec3 centre = a + d * (double(i) / tubeStacks);
         for (int j = 0; j < tubeSlices; ++j) {
             const Vec3 n = angles.cosines[j] * u + angles.sines[j] * v;
-            append(mesh.positions, centre + radius * n);
-            append(mesh.normals, n);
+            mesh.append(centre + radius * n, n);
         }
     }
     for (int i = 0; i < tubeStacks; ++i)

@@ -7,17 +7,13 @@
 // screen tiles it crosses. Pure: no GL.
 
 #include "geom/vec.h"
+#include "geom/vertex_arrays.h"
 
 #include <vector>
 
-// Single precision, ready for glVertexPointer and glNormalPointer.
-struct TubeMesh {
-    std::vector<float> positions;  // x, y, z of each vertex
-    std::vector<float> normals;    // unit, away from the tube's axis
+// The tubes' vertices, their normals unit and away from each tube's axis.
+struct TubeMesh : VertexArrays {
     std::vector<unsigned> indices; // three per triangle, counter-clockwise seen from outside
-    int vertexCount() const { return int(positions.size() / 3); }
-    Vec3 position(int k) const;
-    Vec3 normal(int k) const;
     void clear();
 };
 

@@ -68,16 +68,12 @@ void PolyhedraScene::drawMorph() const {
     // with depth testing the order does not show.
     glColor3d(0, 0, 0);
     glDisable(GL_COLOR_MATERIAL);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glVertexPointer(3, GL_FLOAT, 0, morph.outlines.positions.data());
-    glNormalPointer(GL_FLOAT, 0, morph.outlines.normals.data());
+    bindArrays(morph.outlines);
     // Each tube's inside is never seen at this width, and the software
     // renderer pays for every thin triangle it sets up.
     glEnable(GL_CULL_FACE);
     glDrawElements(GL_TRIANGLES, GLsizei(morph.outlines.indices.size()), GL_UNSIGNED_INT,
                    morph.outlines.indices.data());
     glDisable(GL_CULL_FACE);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
+    unbindArrays();
 }
