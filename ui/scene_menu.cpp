@@ -209,10 +209,12 @@ void SceneMenu::draw(Millis now) const {
                 glColor3d(1, 1, 1);
                 glPushMatrix();
                 {
-                    // Captions shrink with rows shorter than the usual.
+                    // Captions shrink with rows shorter than the usual, and
+                    // to fit their column: whichever asks more, since a
+                    // caption small enough for one is small enough for both.
                     const double shrink = tall / rowHeight;
                     glTranslated(10, row.lo + 7 * shrink, 0);
-                    const double scale = captionScale * captionFit * shrink;
+                    const double scale = captionScale * std::min(captionFit, shrink);
                     glScaled(scale, scale, scale);
                     strokeText(GLUT_STROKE_ROMAN, list->captionAt(i));
                 }
