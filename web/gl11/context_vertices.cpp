@@ -188,8 +188,10 @@ std::vector<ShadedVertex> Context::shade(const std::vector<Vertex>& vertices) co
 }
 
 void Context::submit(unsigned mode, const std::vector<Vertex>& vertices) {
-    if (compiled([mode, vertices](Context& c) { c.submit(mode, vertices); }))
+    if (lists.recording()) {
+        record(mode, vertices);
         return;
+    }
     const PrimitiveIndices primitives = assembleIndices(mode, vertices.size());
     if (primitives.indices.empty())
         return;
