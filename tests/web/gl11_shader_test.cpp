@@ -93,23 +93,24 @@ void set(Context& gl, std::initializer_list<GLenum> caps) {
 
 // Each state on top of a perspective view with light 0 on.
 const std::vector<std::function<void(Context&)>> states = {
-    // Two-sided with a back material of its own, a local viewer, a second,
-    // attenuated light and normals left unnormalised.
+    // Two-sided, the back's ambient and diffuse colours tracking the vertex's,
+    // a local viewer, a second, attenuated light and normals left unnormalised.
     [](Context& gl) {
-        const float one = 1, back[4] = {0.2f, 0.7f, 0.3f, 0.6f}, shiny = 25;
+        const float one = 1, emission[4] = {0.1f, 0, 0.2f, 1}, shiny = 25;
         const float near[4] = {1, -1, -2, 1}, red[4] = {1, 0.2f, 0.1f, 1}, fade = 0.3f;
         gl.lightModel(GL_LIGHT_MODEL_TWO_SIDE, &one);
         gl.lightModel(GL_LIGHT_MODEL_LOCAL_VIEWER, &one);
-        gl.material(GL_BACK, GL_AMBIENT_AND_DIFFUSE, back);
+        gl.material(GL_FRONT, GL_EMISSION, emission);
         gl.material(GL_FRONT_AND_BACK, GL_SPECULAR, red);
         gl.material(GL_FRONT_AND_BACK, GL_SHININESS, &shiny);
-        set(gl, {GL_LIGHT3});
+        gl.colorMaterial(GL_BACK, GL_AMBIENT_AND_DIFFUSE);
+        set(gl, {GL_LIGHT3, GL_COLOR_MATERIAL});
+        for (GLenum name : {GL_DIFFUSE, GL_SPECULAR})
+            gl.light(GL_LIGHT3, name, red);
         gl.light(GL_LIGHT3, GL_POSITION, near);
-        gl.light(GL_LIGHT3, GL_DIFFUSE, red);
-        gl.light(GL_LIGHT3, GL_SPECULAR, red);
         gl.light(GL_LIGHT3, GL_LINEAR_ATTENUATION, &fade);
     },
-    // Colour material on the front's diffuse colour, under a spot.
+    // The front's diffuse colour tracking the vertex's, under a spot.
     [](Context& gl) {
         const float spot[4] = {0, 0, 1, 1}, down[4] = {0, 0, -1, 0}, cutoff = 40, exponent = 3;
         gl.light(GL_LIGHT0, GL_POSITION, spot);
@@ -117,14 +118,6 @@ const std::vector<std::function<void(Context&)>> states = {
         gl.light(GL_LIGHT0, GL_SPOT_CUTOFF, &cutoff);
         gl.light(GL_LIGHT0, GL_SPOT_EXPONENT, &exponent);
         gl.colorMaterial(GL_FRONT, GL_DIFFUSE);
-        set(gl, {GL_COLOR_MATERIAL, GL_NORMALIZE});
-    },
-    // Two-sided with colour material on the back's ambient and diffuse.
-    [](Context& gl) {
-        const float one = 1, emission[4] = {0.1f, 0, 0.2f, 1};
-        gl.lightModel(GL_LIGHT_MODEL_TWO_SIDE, &one);
-        gl.material(GL_FRONT, GL_EMISSION, emission);
-        gl.colorMaterial(GL_BACK, GL_AMBIENT_AND_DIFFUSE);
         set(gl, {GL_COLOR_MATERIAL, GL_NORMALIZE});
     },
     // Unlit: the colours pass through.
