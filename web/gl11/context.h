@@ -135,6 +135,8 @@ class Context {
     TextureImage& textureNamed(unsigned name);
     Vertex arrayVertex(std::size_t index) const;
     RasterState rasterState() const;
+    // Whether lines are drawn wider than a pixel, as triangles cut on the CPU.
+    bool wideLines() const { return lineWidth_ > 1.5f; }
     std::vector<ShadedVertex> shade(const std::vector<Vertex>& vertices) const;
 
     Renderer* renderer;

@@ -108,8 +108,7 @@ void Context::record(unsigned mode, const std::vector<Vertex>& vertices) {
 void Context::drawRecorded(const RecordedPrimitives& p) {
     // Wide lines are cut into triangles in window coordinates, and selection
     // needs the clip coordinates on the CPU.
-    const bool wide = p.lines && lineWidth_ > 1.5f;
-    if (!renderer || !renderer->drawsRetained() || selecting || wide) {
+    if (!renderer || !renderer->drawsRetained() || selecting || (p.lines && wideLines())) {
         submit(p.mode, p.vertices);
         return;
     }

@@ -218,7 +218,7 @@ void Context::submit(unsigned mode, const std::vector<Vertex>& vertices) {
     for (std::uint32_t k : primitives.indices)
         batch.vertices.push_back(shaded[k]);
     batch.lines = primitives.kind == PrimitiveKind::Lines;
-    if (batch.lines && lineWidth_ > 1.5f) {
+    if (batch.lines && wideLines()) {
         batch.vertices = wideLineTriangles(batch.vertices, std::round(lineWidth_), viewportBox[2],
                                            viewportBox[3]);
         batch.lines = false;
