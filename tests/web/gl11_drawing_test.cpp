@@ -1,6 +1,6 @@
 // The GL 1.1 subset's context: client arrays, display lists and quadrics
 // give what the same drawing in immediate mode gives, and the state they
-// draw under travels with them.
+// draw under travels with them, also to a back end that keeps lists itself.
 
 #include "tests/web/recording_renderer.h"
 #include "web/gl11/context.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 using namespace gl11;
 
@@ -203,4 +204,74 @@ TEST(Context, SelectionRecordsNamesOfWhatLiesInThePickRegionAndDrawsNothing) {
     EXPECT_EQ(buffer[0], 1u);
     EXPECT_EQ(buffer[3], 3u);
     EXPECT_TRUE(drawn.batches.empty());
+}
+
+TEST(Context, AListOnTheGpuIsKeptOnceAndDrawnUnderEachReplaysMatrices) {
+    const Grid grid;
+    RecordingRenderer gpu, cpu;
+    gpu.retains = true;
+    Context a(&gpu), b(&cpu);
+    const unsigned list = a.genLists(1);
+    for (Context* gl : {&a, &b}) {
+        litView(*gl);
+        gl->newList(list, GL_COMPILE);
+        gl->begin(GL_QUAD_STRIP);
+        grid.immediate(*gl, stripOrder);
+        gl->end();
+        gl->begin(GL_LINES);
+        grid.immediate(*gl, {0, 5});
+        gl->end();
+        // Wide lines are cut into triangles on the CPU.
+        gl->lineWidth(3);
+        gl->begin(GL_LINES);
+        grid.immediate(*gl, {1, 4});
+        gl->end();
+        gl->lineWidth(1);
+        gl->endList();
+        gl->callList(list);
+        gl->multMatrix(rotation(50, 0, 1, 0));
+        gl->callList(list);
+    }
+    // Per replay the strip's triangles and the thin line reach the GPU.
+    ASSERT_EQ(gpu.retained.size(), 4u);
+    ASSERT_EQ(gpu.batches.size(), 2u);
+    ASSERT_EQ(cpu.batches.size(), 6u);
+    for (int k : {0, 1})
+        expectSameVertices(gpu.batches[std::size_t(k)].vertices,
+                           cpu.batches[std::size_t(3 * k + 2)].vertices);
+    for (std::size_t k = 0; k < 4; ++k) {
+        const RetainedDraw& draw = gpu.retained[k];
+        EXPECT_EQ(draw.geometry, gpu.retained[0].geometry);
+        EXPECT_EQ(draw.lines, k % 2 == 1);
+        const auto& expected = cpu.batches[k / 2 * 3 + k % 2].vertices;
+        ASSERT_EQ(std::size_t(draw.count), expected.size());
+        // The indexed vertex carried by the draw's own clip matrix lands
+        // where the CPU path put the same vertex in the same replay.
+        const auto& clip = draw.shading.slots;
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            const auto& p =
+                draw.geometry->vertices[draw.geometry->indices[std::size_t(draw.first) + i]]
+                    .position;
+            for (std::size_t r = 0; r < 4; ++r) {
+                double sum = 0;
+                for (std::size_t c = 0; c < 4; ++c)
+                    sum += double(clip[4 + c][r]) * p[c];
+                EXPECT_NEAR(sum, expected[i].clip[r], 1e-5) << k << " " << i << " " << r;
+            }
+        }
+    }
+    EXPECT_FALSE(gpu.retained[0].shading == gpu.retained[2].shading);
+
+    // Selection needs the CPU; deleting the list lets its geometry go.
+    std::uint32_t hits[16];
+    a.selectBuffer(16, hits);
+    a.renderMode(GL_SELECT);
+    a.callList(list);
+    EXPECT_EQ(a.renderMode(GL_RENDER), 1);
+    EXPECT_EQ(gpu.retained.size(), 4u);
+    const std::weak_ptr<const RetainedGeometry> geometry = gpu.retained[0].geometry;
+    gpu.retained.clear();
+    EXPECT_FALSE(geometry.expired());
+    a.deleteLists(list, 1);
+    EXPECT_TRUE(geometry.expired());
 }

@@ -109,6 +109,21 @@ class Context {
         const void* pointer = nullptr;
     };
 
+    // The primitives of one glEnd or array draw inside a list: as given, for
+    // the CPU path, and as the range of the list's geometry they fill.
+    struct RecordedPrimitives {
+        unsigned mode = 0;
+        std::vector<Vertex> vertices;
+        std::shared_ptr<const RetainedGeometry> geometry;
+        int first = 0, count = 0;
+        bool lines = false;
+    };
+    // Keeps primitives in the list being made.
+    void record(unsigned mode, const std::vector<Vertex>& vertices);
+    // Replays them: on the GPU from the list's geometry when the back end
+    // can draw them as the CPU path would, else through submit.
+    void drawRecorded(const RecordedPrimitives& primitives);
+
     // While a list is being made, keeps call for it and answers true.
     template <typename Call> bool compiled(Call call) {
         if (!lists.recording())
@@ -120,6 +135,8 @@ class Context {
     TextureImage& textureNamed(unsigned name);
     Vertex arrayVertex(std::size_t index) const;
     RasterState rasterState() const;
+    // Whether lines are drawn wider than a pixel, as triangles cut on the CPU.
+    bool wideLines() const { return lineWidth_ > 1.5f; }
     std::vector<ShadedVertex> shade(const std::vector<Vertex>& vertices) const;
 
     Renderer* renderer;

@@ -68,6 +68,61 @@ void Context::callList(unsigned list) {
     lists.replay(list, *this);
 }
 
+namespace {
+
+ObjectVertex objectVertex(const Vertex& v) {
+    ObjectVertex o;
+    o.position = {float(v.position.x), float(v.position.y), float(v.position.z),
+                  float(v.position.w)};
+    o.normal = {float(v.normal[0]), float(v.normal[1]), float(v.normal[2])};
+    o.colour = v.colour;
+    o.texCoord = {float(v.texCoord[0]), float(v.texCoord[1])};
+    return o;
+}
+
+} // namespace
+
+void Context::record(unsigned mode, const std::vector<Vertex>& vertices) {
+    const PrimitiveIndices primitives = assembleIndices(mode, vertices.size());
+    if (primitives.kind == PrimitiveKind::Points || primitives.indices.empty()) {
+        // Points reach selection alone, on the CPU path.
+        lists.append([mode, vertices](Context& c) { c.submit(mode, vertices); });
+        return;
+    }
+    RecordedPrimitives recorded;
+    recorded.mode = mode;
+    recorded.vertices = vertices;
+    recorded.geometry = lists.geometry();
+    RetainedGeometry& geometry = *lists.geometry();
+    recorded.first = int(geometry.indices.size());
+    recorded.count = int(primitives.indices.size());
+    recorded.lines = primitives.kind == PrimitiveKind::Lines;
+    const auto base = std::uint32_t(geometry.vertices.size());
+    for (const Vertex& v : vertices)
+        geometry.vertices.push_back(objectVertex(v));
+    for (std::uint32_t k : primitives.indices)
+        geometry.indices.push_back(base + k);
+    lists.append([recorded = std::move(recorded)](Context& c) { c.drawRecorded(recorded); });
+}
+
+void Context::drawRecorded(const RecordedPrimitives& p) {
+    // Wide lines are cut into triangles in window coordinates, and selection
+    // needs the clip coordinates on the CPU.
+    if (!renderer || !renderer->drawsRetained() || selecting || (p.lines && wideLines())) {
+        submit(p.mode, p.vertices);
+        return;
+    }
+    RetainedDraw draw;
+    draw.geometry = p.geometry;
+    draw.first = p.first;
+    draw.count = p.count;
+    draw.lines = p.lines;
+    draw.state = rasterState();
+    draw.shading = packShading(modelview(), projection(), isEnabled(GL_LIGHTING),
+                               isEnabled(GL_NORMALIZE), lighting);
+    renderer->drawRetained(draw);
+}
+
 void Context::selectBuffer(int size, std::uint32_t* buffer) {
     selection.setBuffer(size, buffer);
 }

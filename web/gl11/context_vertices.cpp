@@ -188,8 +188,10 @@ std::vector<ShadedVertex> Context::shade(const std::vector<Vertex>& vertices) co
 }
 
 void Context::submit(unsigned mode, const std::vector<Vertex>& vertices) {
-    if (compiled([mode, vertices](Context& c) { c.submit(mode, vertices); }))
+    if (lists.recording()) {
+        record(mode, vertices);
         return;
+    }
     const PrimitiveIndices primitives = assembleIndices(mode, vertices.size());
     if (primitives.indices.empty())
         return;
@@ -216,7 +218,7 @@ void Context::submit(unsigned mode, const std::vector<Vertex>& vertices) {
     for (std::uint32_t k : primitives.indices)
         batch.vertices.push_back(shaded[k]);
     batch.lines = primitives.kind == PrimitiveKind::Lines;
-    if (batch.lines && lineWidth_ > 1.5f) {
+    if (batch.lines && wideLines()) {
         batch.vertices = wideLineTriangles(batch.vertices, std::round(lineWidth_), viewportBox[2],
                                            viewportBox[3]);
         batch.lines = false;

@@ -23,6 +23,8 @@ void DisplayLists::start(unsigned list) {
         return;
     open = list;
     pending.clear();
+    pendingGeometry = std::make_shared<RetainedGeometry>();
+    pendingGeometry->serial = nextSerial++;
 }
 
 void DisplayLists::finish() {
@@ -30,6 +32,9 @@ void DisplayLists::finish() {
         return;
     lists[open] = std::make_shared<const std::vector<Call>>(std::move(pending));
     pending.clear();
+    pendingGeometry->vertices.shrink_to_fit();
+    pendingGeometry->indices.shrink_to_fit();
+    pendingGeometry.reset();
     if (open >= nextName)
         nextName = open + 1;
     open = 0;

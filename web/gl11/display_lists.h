@@ -1,7 +1,10 @@
 #pragma once
 // Display lists recorded and replayed: a list is the sequence of calls made
 // between glNewList and glEndList, each kept with copies of its arguments
-// (client arrays are read when the list is made, as GL reads them).
+// (client arrays are read when the list is made, as GL reads them), and the
+// geometry its primitives add up to, for a back end that keeps it.
+
+#include "web/gl11/draw_batch.h"
 
 #include <functional>
 #include <map>
@@ -25,6 +28,8 @@ class DisplayLists {
     void start(unsigned list);
     bool recording() const { return open != 0; }
     void append(Call call) { pending.push_back(std::move(call)); }
+    // The geometry of the list being made, which its primitives extend.
+    const std::shared_ptr<RetainedGeometry>& geometry() const { return pendingGeometry; }
     void finish();
 
     // glCallList: replays the list's calls; an unknown list, or lists
@@ -36,6 +41,8 @@ class DisplayLists {
     std::map<unsigned, std::shared_ptr<const std::vector<Call>>> lists;
     unsigned open = 0;
     std::vector<Call> pending;
+    std::shared_ptr<RetainedGeometry> pendingGeometry;
+    unsigned long long nextSerial = 1;
     unsigned nextName = 1;
     int depth = 0;
 };

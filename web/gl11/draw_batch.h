@@ -1,10 +1,15 @@
 #pragma once
 // What the GL 1.1 subset hands its back end: whole primitives already
 // transformed to clip coordinates and lit, with the raster state they are
-// drawn under. A back end only rasterises.
+// drawn under; or, to a back end that lights vertices itself, ranges of a
+// display list's geometry kept in object coordinates, with the matrices and
+// lighting to draw them under.
+
+#include "web/gl11/vertex_shading.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace gl11 {
@@ -49,6 +54,35 @@ struct DrawBatch {
     RasterState state;
 };
 
+// A vertex of a display list as glVertex latched it, in single precision.
+struct ObjectVertex {
+    std::array<float, 4> position{0, 0, 0, 1};
+    std::array<float, 3> normal{0, 0, 1};
+    std::array<float, 4> colour{1, 1, 1, 1};
+    std::array<float, 2> texCoord{0, 0};
+};
+
+// The geometry of one display list: its vertices, each once as given, and
+// its triangles and segments as indices into them, three or two each, as the
+// subset assembles them and in the order drawn; indexed, so that a vertex
+// strips share is lit once. It never changes once the list is made, and dies
+// with the list, so a back end uploads it once under its serial and frees its
+// copy when it is gone.
+struct RetainedGeometry {
+    unsigned long long serial = 0;
+    std::vector<ObjectVertex> vertices;
+    std::vector<std::uint32_t> indices;
+};
+
+// A range of a list's indices drawn under the current state.
+struct RetainedDraw {
+    std::shared_ptr<const RetainedGeometry> geometry;
+    int first = 0, count = 0;
+    bool lines = false;
+    RasterState state;
+    VertexShading shading;
+};
+
 // A back end may hold draws back and draw them together, in the order
 // given, at flush or at the next clear or viewport change.
 class Renderer {
@@ -57,6 +91,10 @@ class Renderer {
     virtual void clear(unsigned mask, const std::array<float, 4>& colour, bool depthMask) = 0;
     virtual void viewport(int x, int y, int width, int height) = 0;
     virtual void draw(const DrawBatch& batch) = 0;
+    // Whether the back end lights vertices itself, so that lists reach it as
+    // RetainedDraws; otherwise they too come as DrawBatches.
+    virtual bool drawsRetained() const { return false; }
+    virtual void drawRetained(const RetainedDraw&) {}
     // Draws everything handed over so far (glFlush, the end of a frame, and
     // before a texture changes under draws held back).
     virtual void flush() {}

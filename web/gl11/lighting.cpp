@@ -126,7 +126,7 @@ bool Lighting::lightEnabled(unsigned light) const {
 
 void Lighting::setModel(unsigned name, const float* v) {
     if (name == GL_LIGHT_MODEL_AMBIENT)
-        modelAmbient = four(v);
+        modelAmbient_ = four(v);
     else if (name == GL_LIGHT_MODEL_LOCAL_VIEWER)
         localViewer_ = v[0] != 0;
     else if (name == GL_LIGHT_MODEL_TWO_SIDE)
@@ -213,7 +213,7 @@ Colour Lighting::shade(const Vec4& eye, const std::array<double, 3>& eyeNormal,
 
     double sum[3];
     for (int c = 0; c < 3; ++c)
-        sum[c] = double(m.emission[c]) + double(m.ambient[c]) * modelAmbient[c];
+        sum[c] = double(m.emission[c]) + double(m.ambient[c]) * modelAmbient_[c];
     for (const Light& l : lights) {
         if (!l.enabled)
             continue;

@@ -46,8 +46,11 @@ class Lighting {
     bool getLight(unsigned light, unsigned name, float* values) const;
     void enableLight(unsigned light, bool on);
     bool lightEnabled(unsigned light) const;
+    // Light k, 0 to lightCount - 1.
+    const Light& light(int k) const { return lights[std::size_t(k)]; }
     // glLightModelf(v): the scene ambient, the local viewer and two-sided lighting.
     void setModel(unsigned name, const float* values);
+    const Colour& modelAmbient() const { return modelAmbient_; }
     bool localViewer() const { return localViewer_; }
     bool twoSided() const { return twoSided_; }
     // glMaterialfv and glMaterialf for GL_FRONT, GL_BACK or both.
@@ -58,6 +61,8 @@ class Lighting {
     void setColourMaterial(unsigned face, unsigned mode);
     void enableColourMaterial(bool on) { colourMaterialOn = on; }
     bool colourMaterialEnabled() const { return colourMaterialOn; }
+    unsigned colourMaterialFace() const { return colourFace; }
+    unsigned colourMaterialMode() const { return colourMode; }
     // glColor while colour material is on: the tracked colours take it, and keep it.
     void trackColour(const Colour& colour);
 
@@ -73,7 +78,7 @@ class Lighting {
 
     std::array<Light, lightCount> lights;
     std::array<Material, 2> materials;
-    Colour modelAmbient{0.2f, 0.2f, 0.2f, 1};
+    Colour modelAmbient_{0.2f, 0.2f, 0.2f, 1};
     bool localViewer_ = false;
     bool twoSided_ = false;
     bool colourMaterialOn = false;

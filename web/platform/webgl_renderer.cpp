@@ -3,85 +3,10 @@
 #include <webgl/webgl1.h>
 #include <webgl/webgl2.h>
 
-#include <cstdio>
-#include <string>
+#include <cstddef>
+#include <cstdint>
 
 namespace {
-
-// Both shaders are compiled for each of four programs, with TEXTURED for
-// draws that sample and TWO_SIDED for those whose back faces may have
-// colours of their own: a software rasteriser runs both sides of a branch
-// for every fragment and pays for every value interpolated across a
-// triangle, so a program carries only what its draws need.
-const char* vertexShader = R"(
-in vec4 clip;
-in vec4 front;
-in vec4 back;
-in vec2 texCoord;
-out vec4 frontColour;
-#ifdef TWO_SIDED
-out vec4 backColour;
-#endif
-#ifdef TEXTURED
-out vec2 texel;
-#endif
-void main() {
-    gl_Position = clip;
-    frontColour = front;
-#ifdef TWO_SIDED
-    backColour = back;
-#endif
-#ifdef TEXTURED
-    texel = texCoord;
-#endif
-})";
-
-const char* fragmentShader = R"(
-precision highp float;
-in vec4 frontColour;
-#ifdef TWO_SIDED
-in vec4 backColour;
-#endif
-out vec4 colour;
-#ifdef TEXTURED
-in vec2 texel;
-uniform sampler2D image;
-uniform vec2 imageSize;
-uniform vec2 bordered;
-uniform float borderAlpha;
-#endif
-void main() {
-#ifdef TWO_SIDED
-    colour = gl_FrontFacing ? frontColour : backColour;
-#else
-    colour = frontColour;
-#endif
-#ifdef TEXTURED
-    // GL_CLAMP's linear filter reaches past the edge texels into the black
-    // border: the share of the border in the footprint, on each axis that
-    // has one, fades the edge texels' sample towards it.
-    vec2 at = clamp(texel, 0.0, 1.0) * imageSize;
-    vec2 past = max(0.5 - at, 0.0) + max(at - (imageSize - 0.5), 0.0);
-    vec2 kept = 1.0 - bordered * past;
-    float inside = kept.x * kept.y;
-    vec4 sampled = texture(image, texel);
-    colour *= vec4(sampled.rgb * inside, mix(borderAlpha, sampled.a, inside));
-#endif
-})";
-
-GLuint compile(GLenum kind, const char* source) {
-    const GLuint shader = emscripten_glCreateShader(kind);
-    emscripten_glShaderSource(shader, 1, &source, nullptr);
-    emscripten_glCompileShader(shader);
-    GLint ok = 0;
-    emscripten_glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[1024];
-        emscripten_glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        std::fprintf(stderr, "lembovari: shader: %s\n", log);
-    }
-    return shader;
-}
 
 void toggle(GLenum cap, bool on) {
     if (on)
@@ -105,49 +30,34 @@ float bordered(unsigned mode, unsigned filter) {
     return mode == glClamp && filter == GL_LINEAR ? 1 : 0;
 }
 
-constexpr int floatsPerVertex = 14;
-
-} // namespace
-
-WebGlRenderer::Program WebGlRenderer::link(bool textured, bool twoSided) {
-    const std::string defines = std::string("#version 300 es\n") +
-                                (textured ? "#define TEXTURED\n" : "") +
-                                (twoSided ? "#define TWO_SIDED\n" : "");
-    const std::string vertex = defines + vertexShader;
-    const std::string fragment = defines + fragmentShader;
-    Program p;
-    p.id = emscripten_glCreateProgram();
-    emscripten_glAttachShader(p.id, compile(GL_VERTEX_SHADER, vertex.c_str()));
-    emscripten_glAttachShader(p.id, compile(GL_FRAGMENT_SHADER, fragment.c_str()));
-    const char* attributes[] = {"clip", "front", "back", "texCoord"};
-    for (GLuint k = 0; k < 4; ++k)
-        emscripten_glBindAttribLocation(p.id, k, attributes[k]);
-    emscripten_glLinkProgram(p.id);
-    emscripten_glUseProgram(p.id);
-    p.imageSize = emscripten_glGetUniformLocation(p.id, "imageSize");
-    p.bordered = emscripten_glGetUniformLocation(p.id, "bordered");
-    p.borderAlpha = emscripten_glGetUniformLocation(p.id, "borderAlpha");
-    emscripten_glUniform1i(emscripten_glGetUniformLocation(p.id, "image"), 0);
-    return p;
-}
-
-WebGlRenderer::WebGlRenderer() {
-    for (int textured = 0; textured < 2; ++textured)
-        for (int twoSided = 0; twoSided < 2; ++twoSided)
-            programs[textured][twoSided] = link(textured, twoSided);
-    emscripten_glGenVertexArrays(1, &vertexArray);
-    emscripten_glBindVertexArray(vertexArray);
-    emscripten_glGenBuffers(1, &buffer);
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    const int sizes[4] = {4, 4, 4, 2};
+// Points the four attributes of the bound vertex array into the bound
+// buffer: floats, in the sizes given, one vertex after another.
+void layAttributes(const int (&sizes)[4]) {
+    const int stride = sizes[0] + sizes[1] + sizes[2] + sizes[3];
     int offset = 0;
     for (GLuint k = 0; k < 4; ++k) {
         emscripten_glEnableVertexAttribArray(k);
         emscripten_glVertexAttribPointer(k, sizes[k], GL_FLOAT, GL_FALSE,
-                                         floatsPerVertex * sizeof(float),
+                                         GLsizei(stride * sizeof(float)),
                                          reinterpret_cast<const void*>(offset * sizeof(float)));
         offset += sizes[k];
     }
+}
+
+} // namespace
+
+WebGlRenderer::WebGlRenderer() {
+    for (int textured = 0; textured < 2; ++textured)
+        for (int twoSided = 0; twoSided < 2; ++twoSided)
+            programs[textured][twoSided] = linkWebGlProgram(false, textured, twoSided);
+    emscripten_glGenVertexArrays(1, &vertexArray);
+    emscripten_glBindVertexArray(vertexArray);
+    emscripten_glGenBuffers(1, &buffer);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    // ShadedVertex is 14 floats with no padding, ObjectVertex 13.
+    static_assert(sizeof(gl11::ShadedVertex) == shadedFloats * sizeof(float));
+    static_assert(sizeof(gl11::ObjectVertex) == objectFloats * sizeof(float));
+    layAttributes({4, 4, 4, 2});
     emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
 }
 
@@ -163,7 +73,8 @@ void WebGlRenderer::viewport(int x, int y, int width, int height) {
     emscripten_glViewport(x, y, width, height);
 }
 
-void WebGlRenderer::applyState(const gl11::RasterState& s) {
+const WebGlProgram& WebGlRenderer::applyState(const Run& run) {
+    const gl11::RasterState& s = run.state;
     toggle(GL_DEPTH_TEST, s.depthTest);
     emscripten_glDepthFunc(GL_LESS);
     emscripten_glDepthMask(s.depthMask ? GL_TRUE : GL_FALSE);
@@ -173,13 +84,22 @@ void WebGlRenderer::applyState(const gl11::RasterState& s) {
     toggle(GL_CULL_FACE, s.cull);
     if (s.cull)
         emscripten_glCullFace(s.cullFace);
-    const Program& program = programs[s.texture ? 1 : 0][s.twoSided ? 1 : 0];
-    emscripten_glUseProgram(program.id);
+    const bool textured = s.texture != nullptr;
+    const WebGlProgram* program = &programs[textured][s.twoSided];
+    if (run.geometry) {
+        const int lights = run.shading.lights();
+        WebGlProgram& linked = listPrograms[lights * 4 + textured * 2 + s.twoSided];
+        if (linked.id == 0)
+            linked = linkWebGlProgram(true, textured, s.twoSided, lights);
+        program = &linked;
+    }
+    emscripten_glUseProgram(program->id);
     if (s.texture)
-        bindTexture(*s.texture, program);
+        bindTexture(*s.texture, *program);
+    return *program;
 }
 
-void WebGlRenderer::bindTexture(const gl11::TextureImage& image, const Program& textured) {
+void WebGlRenderer::bindTexture(const gl11::TextureImage& image, const WebGlProgram& textured) {
     // The filter that magnifies decides: the exhibit's clamped label is
     // filtered linearly both ways.
     emscripten_glUniform2f(textured.imageSize, float(image.width), float(image.height));
@@ -201,10 +121,44 @@ void WebGlRenderer::bindTexture(const gl11::TextureImage& image, const Program& 
     emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap(image.wrapT));
 }
 
-bool WebGlRenderer::joins(const Run& run, const gl11::DrawBatch& batch) const {
+unsigned WebGlRenderer::storedArray(const std::shared_ptr<const gl11::RetainedGeometry>& geometry) {
+    Stored& s = stored[geometry->serial];
+    if (s.vertexArray != 0)
+        return s.vertexArray;
+    s.owner = geometry;
+    emscripten_glGenVertexArrays(1, &s.vertexArray);
+    emscripten_glBindVertexArray(s.vertexArray);
+    emscripten_glGenBuffers(1, &s.buffer);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, s.buffer);
+    emscripten_glBufferData(GL_ARRAY_BUFFER,
+                            GLsizeiptr(geometry->vertices.size() * sizeof(gl11::ObjectVertex)),
+                            geometry->vertices.data(), GL_STATIC_DRAW);
+    layAttributes({4, 3, 4, 2});
+    // The vertex array keeps the index buffer bound with it.
+    emscripten_glGenBuffers(1, &s.indices);
+    emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, s.indices);
+    emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                            GLsizeiptr(geometry->indices.size() * sizeof(std::uint32_t)),
+                            geometry->indices.data(), GL_STATIC_DRAW);
+    return s.vertexArray;
+}
+
+void WebGlRenderer::releaseStored() {
+    for (auto s = stored.begin(); s != stored.end();) {
+        if (!s->second.owner.expired()) {
+            ++s;
+            continue;
+        }
+        emscripten_glDeleteVertexArrays(1, &s->second.vertexArray);
+        emscripten_glDeleteBuffers(1, &s->second.buffer);
+        emscripten_glDeleteBuffers(1, &s->second.indices);
+        s = stored.erase(s);
+    }
+}
+
+bool WebGlRenderer::sameState(const Run& run, const gl11::RasterState& b, bool lines) const {
     const gl11::RasterState& a = run.state;
-    const gl11::RasterState& b = batch.state;
-    return run.lines == batch.lines && a.depthTest == b.depthTest && a.depthMask == b.depthMask &&
+    return run.lines == lines && a.depthTest == b.depthTest && a.depthMask == b.depthMask &&
            a.blend == b.blend &&
            (!a.blend ||
             (a.blendSource == b.blendSource && a.blendDestination == b.blendDestination)) &&
@@ -212,31 +166,64 @@ bool WebGlRenderer::joins(const Run& run, const gl11::DrawBatch& batch) const {
            a.texture == b.texture && (!a.texture || run.textureVersion == b.texture->version);
 }
 
+void WebGlRenderer::startRun(const gl11::RasterState& state, bool lines, int first) {
+    Run run;
+    run.state = state;
+    run.textureVersion = state.texture ? state.texture->version : 0;
+    run.lines = lines;
+    run.first = first;
+    runs.push_back(std::move(run));
+}
+
 void WebGlRenderer::draw(const gl11::DrawBatch& batch) {
     if (batch.vertices.empty())
         return;
-    if (runs.empty() || !joins(runs.back(), batch)) {
-        Run run;
-        run.state = batch.state;
-        run.textureVersion = batch.state.texture ? batch.state.texture->version : 0;
-        run.lines = batch.lines;
-        run.first = int(held.size());
-        runs.push_back(run);
-    }
+    if (runs.empty() || runs.back().geometry || !sameState(runs.back(), batch.state, batch.lines))
+        startRun(batch.state, batch.lines, int(held.size()));
     runs.back().count += int(batch.vertices.size());
     held.insert(held.end(), batch.vertices.begin(), batch.vertices.end());
 }
 
+void WebGlRenderer::drawRetained(const gl11::RetainedDraw& draw) {
+    if (draw.count <= 0)
+        return;
+    // Ranges drawn one after another under the same uniforms, as the rows of
+    // a surface's strips are, go in one call.
+    const bool joins = !runs.empty() && runs.back().geometry == draw.geometry &&
+                       runs.back().first + runs.back().count == draw.first &&
+                       sameState(runs.back(), draw.state, draw.lines) &&
+                       runs.back().shading == draw.shading;
+    if (!joins) {
+        startRun(draw.state, draw.lines, draw.first);
+        runs.back().geometry = draw.geometry;
+        runs.back().shading = draw.shading;
+    }
+    runs.back().count += draw.count;
+}
+
 void WebGlRenderer::flush() {
+    releaseStored();
     if (runs.empty())
         return;
-    // ShadedVertex is 14 floats with no padding, the layout set up above.
-    static_assert(sizeof(gl11::ShadedVertex) == floatsPerVertex * sizeof(float));
-    emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(held.size() * sizeof(gl11::ShadedVertex)),
-                            held.data(), GL_STREAM_DRAW);
+    if (!held.empty()) {
+        emscripten_glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        emscripten_glBufferData(GL_ARRAY_BUFFER,
+                                GLsizeiptr(held.size() * sizeof(gl11::ShadedVertex)), held.data(),
+                                GL_STREAM_DRAW);
+    }
     for (const Run& run : runs) {
-        applyState(run.state);
-        emscripten_glDrawArrays(run.lines ? GL_LINES : GL_TRIANGLES, run.first, run.count);
+        const WebGlProgram& program = applyState(run);
+        const GLenum mode = run.lines ? GL_LINES : GL_TRIANGLES;
+        if (run.geometry) {
+            emscripten_glBindVertexArray(storedArray(run.geometry));
+            emscripten_glUniform4fv(program.shading, run.shading.used, run.shading.slots[0].data());
+            emscripten_glDrawElements(
+                mode, run.count, GL_UNSIGNED_INT,
+                reinterpret_cast<const void*>(std::size_t(run.first) * sizeof(std::uint32_t)));
+        } else {
+            emscripten_glBindVertexArray(vertexArray);
+            emscripten_glDrawArrays(mode, run.first, run.count);
+        }
     }
     held.clear();
     runs.clear();
