@@ -212,6 +212,9 @@ void main() {
     back = material(19, 2.0);
     backSum = back.emission.rgb + back.ambient.rgb * shading[13].rgb;
 #endif
+    // One call a light, each at slots fixed when the shader is compiled: a
+    // loop over the lights had SwiftShader fetch their uniforms at indices
+    // worked out per vertex, which was slower than lighting on the CPU.
 #if LIGHTS > 0
     addLight(24, n, p);
 #endif
